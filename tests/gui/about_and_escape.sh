@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Drives the real editor window from outside, as a person would: opens the
+# window menu with Alt+Space, chooses the About entry, closes the About box,
+# then presses Escape, which must end the program at once.
+# Usage: about_and_escape.sh <Kelvor binary> <artifact folder>
+set -euo pipefail
+app=$1
+artifacts=$2
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../../scripts/lib/xvfb.sh"
+mkdir -p "$artifacts"
+
+work=$(mktemp -d)
+trap 'kill "${app_pid:-0}" 2>/dev/null || true; xvfb_stop; rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME="$work/config"
+xvfb_start
+
+"$app" &
+app_pid=$!
+main=$(wait_window 'Halvane' 30) || { echo "FAIL: the unit form did not appear"; exit 1; }
+xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
+sleep 0.5
+screenshot "$artifacts/unit-form.png"
+
+xdotool key --clearmodifiers alt+space
+sleep 0.5
+screenshot "$artifacts/window-menu.png"
+xdotool key a
+about=$(wait_window 'Kelvor' 10) || { echo "FAIL: the About box did not appear"; exit 1; }
+sleep 0.3
+screenshot "$artifacts/about-box.png"
+xdotool key Escape
+wait_window_gone 'Kelvor' 10 || { echo "FAIL: the About box did not close"; exit 1; }
+kill -0 "$app_pid" || { echo "FAIL: closing the About box ended the program"; exit 1; }
+
+xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
+sleep 0.3
+xdotool key Escape
+for _ in $(seq 1 50); do
+  kill -0 "$app_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$app_pid" 2>/dev/null; then echo "FAIL: Escape did not end the program"; exit 1; fi
+wait "$app_pid" || true
+app_pid=
+echo "PASS: About box through the window menu, Escape ends the program"
