@@ -1,0 +1,28 @@
+// The one text codec of the program: code page 932 bytes inside, QString
+// only at the widget boundary.
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace kelvor::fw {
+
+// Decodes code page 932 bytes. A byte sequence that is no character of the
+// code page becomes one U+FFFD per bad character; nothing is dropped.
+QString FromCp932(std::string_view bytes);
+
+// Encodes to code page 932. A character the code page cannot hold becomes
+// '?'. Characters with a second Unicode form (wave dash, double vertical
+// line, minus sign, cent, pound, not sign, em dash) are taken in either form.
+std::string ToCp932(const QString& text);
+
+// For the program's own texts written as UTF-8 literals (messages, titles,
+// filters, file names).
+std::string Cp932FromUtf8(std::string_view utf8);
+
+// For tests and diagnostics.
+std::string Utf8FromCp932(std::string_view bytes);
+
+}  // namespace kelvor::fw

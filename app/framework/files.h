@@ -1,0 +1,108 @@
+// Whole-file binary I/O without line-end translation, and the safe save.
+// Paths and error texts are code page 932, like every string of the program.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "app/framework/modal.h"
+
+class QFile;
+
+namespace kelvor::fw {
+
+// Where the contents of a file being written go. Every write of file
+// contents passes through one; tests replace it to make a write fail.
+class ByteSink {
+public:
+    virtual ~ByteSink() = default;
+    // Writes the block; gives the number of bytes written (fewer than asked
+    // when the disk fills up) or -1 with the system's error text.
+    virtual std::int64_t Write(std::string_view block, std::string* error) = 0;
+};
+
+// Why a save failed.
+struct SaveError {
+    enum class Kind {
+        None,
+        Open,     // the file could not be created or opened for writing
+        Write,    // writing, flushing or checking the new contents failed
+        Backup,   // the backup could not be made
+        Replace,  // the new file could not be put in place
+    };
+    Kind kind = Kind::None;
+    std::string path;         // cp932, the file the failure concerns
+    std::string systemError;  // cp932, the system's error text
+};
+
+class FileService {
+public:
+    FileService();
+    virtual ~FileService();
+
+    // Reads the whole file in one read. prepare(size) gives the place for
+    // the file's size bytes, or nullptr to refuse (the read then fails with
+    // the system's "file too large" text). Fails with the system's error
+    // text for folders, unreadable files and vanished paths.
+    virtual bool ReadWholeFile(const std::string& path, const std::function<char*(std::size_t size)>& prepare,
+                               std::string* error);
+
+    // The same into any buffer with resize() and data() (std::string,
+    // std::vector<char>, ...).
+    template <class Buffer>
+    bool ReadWholeFile(const std::string& path, Buffer& buffer, std::string* error)
+        requires requires(Buffer& b, std::size_t n) {
+            b.resize(n);
+            { b.data() } -> std::convertible_to<char*>;
+        }
+    {
+        return ReadWholeFile(
+            path,
+            [&buffer](std::size_t size) -> char* {
+                buffer.resize(size);
+                return buffer.data();
+            },
+            error);
+    }
+
+    // Opens the file for reading and closes it again.
+    virtual bool CanOpenForReading(const std::string& path);
+
+    // The bytes up to the first LF, without that LF (a CR before it stays);
+    // the whole file when it has no LF.
+    virtual bool ReadFirstLine(const std::string& path, std::string& line, std::string* error);
+
+    // Writes a small file whole. Like ReplaceFileSafely without a backup:
+    // an existing file is replaced only once the new contents are written.
+    virtual bool WriteWholeFile(const std::string& path, std::string_view bytes, std::string* error);
+
+    // Renames a file; never replaces an existing file at `to`.
+    virtual bool Rename(const std::string& from, const std::string& to, std::string* error);
+
+    // Replaces the file under `path` with `bytes` so that at no moment is
+    // that file missing, empty or partly written: the bytes go to a
+    // temporary file in the same folder, are flushed to disk and checked,
+    // and that file is then renamed over `path` in one step.
+    //
+    // When backupPath is not empty and a file exists under `path`, that file
+    // is kept as backupPath (same bytes and modification time) just before
+    // the final rename; an existing backupPath is never replaced.
+    //
+    // On failure the temporary file is removed, `path` and backupPath are as
+    // they were, and error says what failed.
+    virtual bool ReplaceFileSafely(const std::string& path, std::string_view bytes, const std::string& backupPath,
+                                   SaveError* error);
+
+protected:
+    // The sink for writing the contents of `file` (opened for writing).
+    virtual std::unique_ptr<ByteSink> OpenSink(QFile& file);
+};
+
+// The file-error box: stop icon, names the file and the system's error text.
+void ReportFileError(ModalServices& modal, Dialog* owner, const std::string& path, const std::string& systemError);
+
+}  // namespace kelvor::fw
