@@ -113,10 +113,11 @@ protected:
     // Inside OnPaint: draws icon `iconId` centred in the client area.
     void DrawIconCentred(int iconId);
 
+public:
+    struct Impl;  // the layer's own state, defined inside the layer
+
 private:
     friend class DialogWindow;
-    friend class ClientArea;
-    struct Impl;
     std::unique_ptr<Impl> d_;
 };
 

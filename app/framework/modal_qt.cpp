@@ -1,0 +1,87 @@
+// The real modal services: Qt's own dialogs and message boxes.
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "app/framework/codec.h"
+#include "app/framework/dialog.h"
+#include "app/framework/modal.h"
+
+namespace kelvor::fw {
+
+namespace {
+
+QWidget* WidgetOf(Dialog* owner) { return owner ? owner->Window() : nullptr; }
+
+// "label|pattern|label|pattern||" (patterns separated by ';') as Qt name
+// filters "label (pattern pattern)". A label that already ends in the
+// parenthesised patterns keeps them only once.
+QStringList NameFilters(const QString& filter) {
+    QStringList result;
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString label = parts[i].trimmed();
+        if (label.isEmpty()) break;
+        const QString patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
+        if (label.endsWith(QLatin1Char(')'))) {
+            const qsizetype open = label.lastIndexOf(QLatin1Char('('));
+            if (open >= 0) label = label.left(open).trimmed();
+        }
+        result << label + QLatin1String(" (") + patterns + QLatin1Char(')');
+    }
+    return result;
+}
+
+QMessageBox::Icon IconOf(int icon) {
+    switch (icon) {
+    case kIconStop: return QMessageBox::Critical;
+    case kIconExclamation: return QMessageBox::Warning;
+    case kIconInformation: return QMessageBox::Information;
+    case 32: return QMessageBox::Question;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+}  // namespace
+
+int QtModalServices::RunModal(Dialog& dialog) {
+    if (const std::optional<int> ended = dialog.EndResult()) return *ended;  // ended while it initialised
+    auto* window = qobject_cast<QDialog*>(dialog.Window());
+    if (!window) return -1;
+    window->exec();
+    return dialog.EndResult().value_or(kIdCancel);
+}
+
+FileDialogResult QtModalServices::RunFileDialog(const FileDialogRequest& request, Dialog* owner) {
+    QFileDialog dialog(WidgetOf(owner), FromCp932(request.title));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(request.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, (request.flags & kOfnOverwritePrompt) == 0);
+    const QStringList filters = NameFilters(FromCp932(request.filter));
+    if (!filters.isEmpty()) dialog.setNameFilters(filters);
+    // A folder that is not there: the dialog starts in the user's home.
+    const QString folder = FromCp932(request.initialFolder);
+    dialog.setDirectory(!folder.isEmpty() && QDir(folder).exists() ? folder : QDir::homePath());
+    if (!request.fileName.empty()) dialog.selectFile(FromCp932(request.fileName));
+
+    FileDialogResult result;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return result;
+    const QString path = QDir::toNativeSeparators(dialog.selectedFiles().first());
+    result.ok = true;
+    result.path = ToCp932(path);
+    result.fileName = ToCp932(QFileInfo(path).fileName());
+    return result;
+}
+
+int QtModalServices::MessageBox(const std::string& text, int icon, Dialog* owner) {
+    QMessageBox box(IconOf(icon), QCoreApplication::applicationName(), FromCp932(text), QMessageBox::Ok,
+                    WidgetOf(owner));
+    box.exec();
+    return kIdOk;
+}
+
+}  // namespace kelvor::fw

@@ -1,0 +1,55 @@
+#include "app/framework/profile.h"
+
+#include <QCoreApplication>
+#include <QSettings>
+
+#include "app/framework/codec.h"
+
+namespace kelvor::fw {
+
+Profile::~Profile() = default;
+
+struct SettingsProfile::Impl {
+    std::unique_ptr<QSettings> settings;
+};
+
+namespace {
+
+QString KeyOf(std::string_view section, std::string_view entry) {
+    return FromCp932(section) + QLatin1Char('/') + FromCp932(entry);
+}
+
+}  // namespace
+
+SettingsProfile::SettingsProfile(std::string_view organisation) : d_(std::make_unique<Impl>()) {
+    d_->settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, FromCp932(organisation),
+                                               QCoreApplication::applicationName());
+}
+
+SettingsProfile::SettingsProfile(const IniFilePath& file) : d_(std::make_unique<Impl>()) {
+    d_->settings = std::make_unique<QSettings>(QString::fromStdString(file.path), QSettings::IniFormat);
+}
+
+SettingsProfile::~SettingsProfile() = default;
+
+std::string SettingsProfile::GetProfileString(std::string_view section, std::string_view entry,
+                                              std::string_view defaultValue) {
+    const QVariant value = d_->settings->value(KeyOf(section, entry));
+    if (!value.isValid()) return std::string(defaultValue);
+    if (value.typeId() == QMetaType::QByteArray) return value.toByteArray().toStdString();
+    return ToCp932(value.toString());
+}
+
+bool SettingsProfile::WriteProfileString(std::string_view section, std::string_view entry, std::string_view value) {
+    // Text that decodes and encodes back to the same bytes is stored as
+    // text; anything else as the bytes themselves.
+    const QString text = FromCp932(value);
+    if (ToCp932(text) == value)
+        d_->settings->setValue(KeyOf(section, entry), text);
+    else
+        d_->settings->setValue(KeyOf(section, entry), QByteArray(value.data(), static_cast<qsizetype>(value.size())));
+    d_->settings->sync();
+    return d_->settings->status() == QSettings::NoError;
+}
+
+}  // namespace kelvor::fw
