@@ -1,0 +1,147 @@
+// The unit form's table commands: File › Open, the unit list and the
+// table-value lists, the replacement of one line, and File › Save As with the
+// one-time backup.
+#include "app/default_folders.h"
+#include "app/framework/codec.h"
+#include "app/unit_editor_dlg.h"
+#include "res/control_ids.h"
+#include "table/unit_walk.h"
+
+namespace kelvor {
+
+namespace {
+
+constexpr const char* kSection = "InitData";
+constexpr const char* kTableFilter = "ﾃﾞｰﾀﾌｧｲﾙ (*.dat)|*.dat|全てのﾌｧｲﾙ (*.*)|*.*||";
+constexpr const char* kTableDialogTitle = "兵器データファイルの選択";
+constexpr const char* kOpenFailed = "ファイルのオープンに失敗しました";
+constexpr const char* kBackupName = "weapon.org";
+constexpr unsigned kFileDialogFlags = 6;  // no read-only box; ask before replacing
+
+// Where each table value of a unit line is offered: fields 3, 4, 5, 6, 31, 32.
+constexpr int kTableValueLists[] = {1018, 1019, 1020, 1021, 1030, 1059};
+// The five weapon-type lists always hold the same items; 1071 is searched.
+constexpr int kWeaponTypeLists[] = {1071, 1128, 1129, 1130, 1131};
+
+fw::FileDialogRequest TableDialog(bool open, const std::string& folder, const std::string& fileName) {
+    fw::FileDialogRequest request;
+    request.open = open;
+    request.title = fw::Cp932FromUtf8(kTableDialogTitle);
+    request.initialFolder = folder;
+    request.fileName = fileName;
+    request.filter = fw::Cp932FromUtf8(kTableFilter);
+    request.flags = kFileDialogFlags;
+    return request;
+}
+
+// The folder part of a chosen path, with its trailing separator.
+std::string FolderOf(const fw::FileDialogResult& chosen) {
+    return chosen.path.substr(0, chosen.path.size() - chosen.fileName.size());
+}
+
+void Offer(fw::ComboBox& list, const std::string& value) {
+    if (list.FindStringExact(-1, value) < 0) list.AddString(value);
+}
+
+}  // namespace
+
+void CUnitEditorDlg::OnFileOpen() {
+    if (!OpenTable()) return;
+    LoadFlagSheet();
+    RebuildLists();
+    SelectUnit(0);
+}
+
+int CUnitEditorDlg::OpenTable() {
+    fw::Platform& platform = GetPlatform();
+    const fw::FileDialogResult chosen =
+        platform.modal.RunFileDialog(TableDialog(true, m_strLastDir, m_strFileName), this);
+    if (!chosen.ok) return 0;
+
+    m_strFileName = chosen.fileName;
+    StoreSetting("LastDir", m_strLastDir, FolderOf(chosen));
+
+    // Read into a fresh text so that a failed read keeps the loaded table.
+    table::DocumentText text;
+    std::string error;
+    std::size_t length = 0;
+    const bool read = platform.files.ReadWholeFile(
+        chosen.path,
+        [&](std::size_t size) -> char* {
+            length = size;
+            return text.PrepareForRead(size);
+        },
+        &error);
+    if (!read) {
+        platform.modal.MessageBox(fw::Cp932FromUtf8(kOpenFailed), fw::kIconStop, this);
+        return 0;
+    }
+    text.CommitRead(length);
+    m_document = std::move(text);
+    m_bTableLoaded = 1;
+
+    const std::string& sep = PathSeparator();
+    const std::string systemDir = m_strLastDir + "bmp" + sep;
+    if (platform.files.CanOpenForReading(systemDir + "panel_btn.bmp"))
+        StoreSetting("SystemBitmapDir", m_strSystemBitmapDir, systemDir);
+    const std::string unitDir = m_strLastDir + "unit" + sep;
+    if (platform.files.CanOpenForReading(unitDir + "101.bmp"))
+        StoreSetting("UnitBitmapDir", m_strUnitBitmapDir, unitDir);
+    return 1;
+}
+
+int CUnitEditorDlg::RebuildLists() {
+    if (!m_bTableLoaded) return 0;
+
+    m_unitList->ResetContent();
+    for (int id : kTableValueLists) List(id).ResetContent();
+    for (int id : kWeaponTypeLists) List(id).ResetContent();
+
+    fw::ComboBox& weaponSearch = List(kWeaponTypeLists[0]);
+    table::WalkUnitLines(m_document, [&](const table::UnitLineValues& unit) {
+        const int index = m_unitList->AddString(unit.name);
+        m_unitList->SetItemData(index, static_cast<std::uint32_t>(unit.lineNumber));
+        for (int i = 0; i < unit.tableValueCount; ++i) Offer(List(kTableValueLists[i]), unit.tableValues[i]);
+        for (int i = 0; i < unit.weaponTypeCount; ++i) {
+            const std::string& value = unit.weaponTypes[i];
+            if (weaponSearch.FindStringExact(-1, value) >= 0) continue;
+            for (int id : kWeaponTypeLists) List(id).AddString(value);
+        }
+    });
+    return 1;
+}
+
+int CUnitEditorDlg::ReplaceLine(int lineNumber, const std::string& text) {
+    return m_document.ReplaceLine(lineNumber, text);
+}
+
+void CUnitEditorDlg::OnFileSaveAs() { SaveTableAs(); }
+
+int CUnitEditorDlg::SaveTableAs() {
+    if (!m_bTableLoaded) return 0;
+    fw::Platform& platform = GetPlatform();
+    const fw::FileDialogResult chosen =
+        platform.modal.RunFileDialog(TableDialog(false, m_strLastDir, m_strFileName), this);
+    if (!chosen.ok) return 0;
+
+    m_strFileName = chosen.fileName;
+    StoreSetting("LastDir", m_strLastDir, FolderOf(chosen));
+
+    // The file about to be replaced is set aside once per folder; an existing
+    // backup is never replaced or refreshed. The save never leaves the chosen
+    // file missing, empty or half written: on failure it stays as it was.
+    const std::string backupPath = m_strLastDir + kBackupName;
+    const bool keepExistingBackup = platform.files.CanOpenForReading(backupPath);
+    fw::SaveError failure;
+    if (!platform.files.ReplaceFileSafely(chosen.path, std::string_view(m_document.data(), m_document.size()),
+                                          keepExistingBackup ? std::string() : backupPath, &failure)) {
+        if (failure.kind == fw::SaveError::Kind::Open)
+            platform.modal.MessageBox(fw::Cp932FromUtf8(kOpenFailed), fw::kIconStop, this);
+        else
+            fw::ReportFileError(platform.modal, this, failure.path, failure.systemError);
+        return 0;
+    }
+    return 1;
+}
+
+}  // namespace kelvor

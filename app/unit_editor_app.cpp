@@ -1,0 +1,25 @@
+#include "app/unit_editor_app.h"
+
+#include "app/framework/files.h"
+#include "app/framework/modal.h"
+#include "app/framework/profile.h"
+#include "app/unit_editor_dlg.h"
+
+namespace kelvor {
+
+CUnitEditorApp::CUnitEditorApp() = default;
+CUnitEditorApp::~CUnitEditorApp() = default;
+
+int CUnitEditorApp::InitInstance() {
+    // The per-user profile lives under the company key and the program's name.
+    fw::SettingsProfile profile("orvan");
+    fw::QtModalServices modal;
+    fw::FileService files;
+    fw::Platform platform{modal, profile, files};
+
+    CUnitEditorDlg dlg(platform);
+    dlg.DoModal();
+    return 0;
+}
+
+}  // namespace kelvor

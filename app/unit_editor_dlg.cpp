@@ -1,0 +1,162 @@
+#include "app/unit_editor_dlg.h"
+
+#include "app/about_dlg.h"
+#include "app/default_folders.h"
+#include "app/framework/codec.h"
+#include "form/exchange_table.h"
+#include "res/control_ids.h"
+#include "res/resources.h"
+
+namespace kelvor {
+
+namespace {
+
+constexpr const char* kSection = "InitData";
+
+// The six movement-class lists, filled once when the window opens.
+constexpr int kMovementClassLists[] = {1029, 1054, 1055, 1056, 1057, 1058};
+
+}  // namespace
+
+CUnitEditorDlg::CUnitEditorDlg(fw::Platform& platform, fw::Dialog* parent)
+    : fw::Dialog(res::kIdUnitForm, parent, platform),
+      m_members(form::ExchangeValues().size()) {
+    MapMessages();
+}
+
+CUnitEditorDlg::~CUnitEditorDlg() = default;
+
+void CUnitEditorDlg::MapMessages() {
+    MapCommand(res::kCmdFileOpen, [this] { OnFileOpen(); });
+    MapCommand(res::kCmdFileSaveAs, [this] { OnFileSaveAs(); });
+    MapCommand(res::kCmdImportUnit, [this] { OnImportUnit(); });
+    MapCommand(res::kCmdExportUnit, [this] { OnExportUnit(); });
+    MapCommand(res::kCmdSearch, [this] { OnSearch(); });
+    MapCommand(res::kIdApply, [this] { OnApply(); });
+    MapCommand(res::kIdJumpTransform, [this] { OnJumpTransform(); });
+    MapCommand(res::kIdJumpMi, [this] { OnJumpMi(); });
+    MapSelChange(res::kIdUnitList, [this] { OnSelchangeUnitList(); });
+}
+
+int CUnitEditorDlg::OnInitDialog() {
+    // 1. The base binds the lists and puts the members into the form.
+    fw::Dialog::OnInitDialog();
+
+    // 2. The About entry at the end of the window menu.
+    if (fw::SystemMenu* menu = GetSystemMenu()) {
+        const std::string about = fw::LoadString(res::kIdAboutEntry);
+        if (!about.empty()) {
+            menu->AppendSeparator();
+            menu->AppendEntry(res::kSysCmdAbout, about);
+        }
+    }
+
+    // 3. The window icon, large and small.
+    SetIcon(res::kIdAppIcon);
+
+    // 4. The three folder settings.
+    const DefaultFolders defaults = GetDefaultFolders();
+    fw::Profile& profile = GetPlatform().profile;
+    m_strSystemBitmapDir = profile.GetProfileString(kSection, "SystemBitmapDir", defaults.systemBitmaps);
+    m_strUnitBitmapDir = profile.GetProfileString(kSection, "UnitBitmapDir", defaults.unitBitmaps);
+    m_strLastDir = profile.GetProfileString(kSection, "LastDir", defaults.game);
+
+    // 5. The file name the file dialogs offer first.
+    m_strFileName = "weapon.dat";
+
+    // 6. No table yet.
+    m_nLinePosition = 0;
+    m_nCurrentIndex = 0;
+    m_bTableLoaded = 0;
+    m_bSheetLoaded = 0;
+    m_bUnitLoaded = 0;
+
+    // 7. The movement-class lists, and every box shows its member.
+    FillMovementClassLists();
+    UpdateData(0);
+
+    // 8. The first control that takes the focus gets it.
+    return 1;
+}
+
+void CUnitEditorDlg::FillMovementClassLists() {
+    for (int id : kMovementClassLists) {
+        fw::ComboBox& list = GetComboBox(id);
+        list.ResetContent();
+        for (const table::MovementClass& mc : table::MovementClasses()) list.AddString(mc.name);
+    }
+}
+
+void CUnitEditorDlg::DoDataExchange(fw::DataExchange& dx) {
+    const auto objects = form::ExchangeControlObjects();
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        if (objects[i] == res::kIdUnitList)
+            dx.Control(objects[i], m_unitList);
+        else if (i < m_lists.size())
+            dx.Control(objects[i], m_lists[i]);
+    }
+
+    const auto values = form::ExchangeValues();
+    for (std::size_t i = 0; i < values.size() && !dx.Failed(); ++i) {
+        const form::ExchangeEntry& entry = values[i];
+        ExchangeMember& member = m_members[i];
+        switch (entry.kind) {
+        case form::ExchangeKind::Text:
+            dx.Text(entry.controlId, member.text);
+            break;
+        case form::ExchangeKind::Integer:
+            dx.Int(entry.controlId, member.value);
+            if (entry.hasRange) dx.MinMaxInt(entry.controlId, member.value, entry.min, entry.max);
+            break;
+        case form::ExchangeKind::Check:
+            dx.Check(entry.controlId, member.value);
+            break;
+        }
+    }
+}
+
+void CUnitEditorDlg::OnSysCommand(unsigned id, long param) {
+    if ((id & 0xFFF0u) == res::kSysCmdAbout) {
+        CAboutDlg about(GetPlatform(), this);
+        about.DoModal();
+        return;
+    }
+    fw::Dialog::OnSysCommand(id, param);
+}
+
+void CUnitEditorDlg::OnPaint() {
+    // While minimised the window shows the application icon; the picture
+    // panel is drawn in every case.
+    if (IsIconic()) DrawIconCentred(res::kIdAppIcon);
+}
+
+int CUnitEditorDlg::OnQueryDragIcon() { return res::kIdAppIcon; }
+
+fw::ComboBox& CUnitEditorDlg::List(int controlId) { return GetComboBox(controlId); }
+
+void CUnitEditorDlg::StoreSetting(const char* entry, std::string& member, const std::string& value) {
+    member = value;
+    GetPlatform().profile.WriteProfileString(kSection, entry, value);
+}
+
+// Commands whose behaviour comes with later subsystems: they need a table,
+// and until one is loaded they do nothing.
+void CUnitEditorDlg::OnApply() {}
+void CUnitEditorDlg::OnJumpTransform() {}
+void CUnitEditorDlg::OnJumpMi() {}
+void CUnitEditorDlg::OnSearch() {}
+void CUnitEditorDlg::OnExportUnit() {}
+void CUnitEditorDlg::OnImportUnit() {}
+
+void CUnitEditorDlg::OnSelchangeUnitList() {
+    if (m_bTableLoaded) SelectUnit(m_unitList->GetCurSel());
+}
+
+int CUnitEditorDlg::SelectUnit(int /*listIndex*/) {
+    if (!m_bTableLoaded) return 0;
+    return 1;
+}
+
+int CUnitEditorDlg::LoadFlagSheet() { return 0; }
+
+}  // namespace kelvor

@@ -1,0 +1,92 @@
+// The unit form: the program's one main window. It owns the document text,
+// the unit on display, the form's members, the folder settings and every
+// list of the form for the whole run.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "app/framework/dialog.h"
+#include "table/document.h"
+#include "table/text_format.h"
+
+namespace kelvor {
+
+class CUnitEditorDlg : public fw::Dialog {
+public:
+    explicit CUnitEditorDlg(fw::Platform& platform, fw::Dialog* parent = nullptr);
+    ~CUnitEditorDlg() override;
+
+    // Commands of the menu and the buttons (the message map routes them).
+    void OnFileOpen();
+    void OnFileSaveAs();
+    void OnApply();
+    void OnJumpTransform();
+    void OnJumpMi();
+    void OnSearch();
+    void OnExportUnit();
+    void OnImportUnit();
+    void OnSelchangeUnitList();
+
+    // The document (table) operations.
+    int OpenTable();
+    int RebuildLists();
+    int ReplaceLine(int lineNumber, const std::string& text);
+    int SaveTableAs();
+
+    // Showing a unit and the picture panel; filled in by their subsystems.
+    int SelectUnit(int listIndex);
+    int LoadFlagSheet();
+
+    // Read access for tests and the other subsystems.
+    const std::string& LastDir() const { return m_strLastDir; }
+    const std::string& UnitBitmapDir() const { return m_strUnitBitmapDir; }
+    const std::string& SystemBitmapDir() const { return m_strSystemBitmapDir; }
+    const std::string& CurrentFileName() const { return m_strFileName; }
+    int IsTableLoaded() const { return m_bTableLoaded; }
+    const table::DocumentText& Document() const { return m_document; }
+    int CurrentListIndex() const { return m_nCurrentIndex; }
+
+protected:
+    int OnInitDialog() override;
+    void DoDataExchange(fw::DataExchange& dx) override;
+    void OnSysCommand(unsigned id, long param) override;
+    void OnPaint() override;
+    int OnQueryDragIcon() override;
+
+private:
+    void MapMessages();
+    void FillMovementClassLists();
+    void StoreSetting(const char* entry, std::string& member, const std::string& value);
+    fw::ComboBox& List(int controlId);
+
+    // Members, in the order the window declares them.
+    int m_bSheetLoaded = 0;
+    std::string m_strFileName;       // the file name the file dialogs offer
+    std::string m_strLastSearch;
+    int m_bUnitLoaded = 0;
+    std::string m_strSystemBitmapDir;
+    std::string m_strUnitBitmapDir;
+    std::string m_strLastDir;
+    std::size_t m_nLinePosition = 0;  // current line position in the document text
+    int m_nCurrentIndex = 0;          // unit-list index of the unit on display
+    table::UnitRecord m_record{};
+    int m_bTableLoaded = 0;           // the loaded flag
+    table::DocumentText m_document;
+
+    // The seventeen drop-down lists and the unit list, bound when the window
+    // initialises (in the exchange's order of control objects).
+    std::array<fw::ComboBox*, 17> m_lists{};
+    fw::ListBox* m_unitList = nullptr;
+
+    // One member per exchanged value control, parallel to the exchange table.
+    struct ExchangeMember {
+        std::string text;
+        int value = 0;
+    };
+    std::vector<ExchangeMember> m_members;
+};
+
+}  // namespace kelvor

@@ -1,0 +1,73 @@
+// A unit form on the offscreen platform with a temporary profile, scripted
+// modal services and the real file service, for window tests.
+#pragma once
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "app/framework/codec.h"
+#include "app/framework/files.h"
+#include "app/framework/profile.h"
+#include "app/unit_editor_dlg.h"
+#include "tests/support/scripted_modal.h"
+
+namespace kelvor::test {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        profilePath_ = dir_.filePath(QStringLiteral("profile/Kelvor.conf")).toStdString();
+    }
+
+    void TearDown() override {
+        if (dlg_) dlg_->DestroyWindow();
+        dlg_.reset();
+        modal_.VerifyAllUsed();
+    }
+
+    // Creates the window (template built, initialisation run).
+    CUnitEditorDlg& Window() {
+        if (!dlg_) {
+            profile_ = std::make_unique<fw::SettingsProfile>(fw::IniFilePath{profilePath_});
+            platform_ = std::make_unique<fw::Platform>(fw::Platform{modal_, *profile_, *files_});
+            dlg_ = std::make_unique<CUnitEditorDlg>(*platform_);
+            EXPECT_TRUE(dlg_->Create());
+        }
+        return *dlg_;
+    }
+
+    // A profile value as another run of the program would read it.
+    std::string StoredSetting(const char* entry) {
+        fw::SettingsProfile fresh(fw::IniFilePath{profilePath_});
+        return fresh.GetProfileString("InitData", entry, "<unset>");
+    }
+
+    void StoreSettingBeforeStart(const char* entry, const std::string& value) {
+        fw::SettingsProfile fresh(fw::IniFilePath{profilePath_});
+        fresh.WriteProfileString("InitData", entry, value);
+    }
+
+    // A path inside the test's temporary folder, as code page 932.
+    std::string TempPath(const char* relative) const {
+        return fw::ToCp932(dir_.filePath(QString::fromUtf8(relative)));
+    }
+    std::string TempFolder() const { return fw::ToCp932(dir_.path()) + "/"; }
+
+    // Replaces the file service (before Window() is first called).
+    void UseFiles(std::unique_ptr<fw::FileService> files) { files_ = std::move(files); }
+
+    QTemporaryDir dir_;
+    std::string profilePath_;
+    ScriptedModalServices modal_;
+    std::unique_ptr<fw::FileService> files_ = std::make_unique<fw::FileService>();
+    std::unique_ptr<fw::SettingsProfile> profile_;
+    std::unique_ptr<fw::Platform> platform_;
+    std::unique_ptr<CUnitEditorDlg> dlg_;
+};
+
+}  // namespace kelvor::test
