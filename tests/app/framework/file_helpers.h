@@ -1,0 +1,35 @@
+// Plain file helpers for the file service's tests (paths as UTF-8 = cp932
+// for the ASCII names used here).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <string>
+
+namespace kelvor::fw::testing {
+
+inline std::string Slurp(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return "<missing>";
+    return f.readAll().toStdString();
+}
+
+inline void Put(const QString& path, std::string_view bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(f.write(bytes.data(), static_cast<qint64>(bytes.size())), static_cast<qint64>(bytes.size()));
+}
+
+// The names in a folder, hidden ones included.
+inline QStringList Entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+inline std::string Path(const QTemporaryDir& dir, const char* name) { return dir.filePath(QString::fromUtf8(name)).toStdString(); }
+inline QString QPath(const QTemporaryDir& dir, const char* name) { return dir.filePath(QString::fromUtf8(name)); }
+
+}  // namespace kelvor::fw::testing

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "app/framework/codec.h"
+#include "app/framework/files.h"
+#include "tests/app/framework/file_helpers.h"
+#include "tests/support/scripted_modal.h"
+
+namespace kelvor::fw {
+namespace {
+
+using testing::Path;
+using testing::Put;
+using testing::QPath;
+using testing::Slurp;
+
+TEST(FileService, ReadsWholeFilesByteForByte) {
+    QTemporaryDir dir;
+    const std::string bytes("line\r\nbare\n\0\x81\x60\r", 15);
+    Put(QPath(dir, "weapon.dat"), bytes);
+    FileService files;
+    std::string text, error;
+    ASSERT_TRUE(files.ReadWholeFile(Path(dir, "weapon.dat"), text, &error)) << error;
+    EXPECT_EQ(text, bytes);
+    std::vector<char> block;
+    ASSERT_TRUE(files.ReadWholeFile(Path(dir, "weapon.dat"), block, &error));
+    EXPECT_EQ(std::string(block.begin(), block.end()), bytes);
+}
+
+TEST(FileService, ReadFailuresCarryTheSystemsText) {
+    QTemporaryDir dir;
+    Put(QPath(dir, "big.dat"), "0123456789");
+    FileService files;
+    std::string text, error;
+    EXPECT_FALSE(files.ReadWholeFile(Path(dir, "missing.dat"), text, &error));
+    EXPECT_FALSE(error.empty());
+    error.clear();
+    EXPECT_FALSE(files.ReadWholeFile(dir.path().toStdString(), text, &error));  // a folder
+    EXPECT_FALSE(error.empty());
+    error.clear();
+    // The caller refuses a file larger than its block.
+    EXPECT_FALSE(files.ReadWholeFile(Path(dir, "big.dat"), [](std::size_t) -> char* { return nullptr; },
+                                     &error));
+    EXPECT_FALSE(error.empty());
+
+    EXPECT_TRUE(files.CanOpenForReading(Path(dir, "big.dat")));
+    EXPECT_FALSE(files.CanOpenForReading(Path(dir, "missing.dat")));
+    EXPECT_FALSE(files.CanOpenForReading(dir.path().toStdString()));
+}
+
+TEST(FileService, FirstLineDropsOnlyTheLineFeed) {
+    QTemporaryDir dir;
+    FileService files;
+    std::string line;
+    struct Case {
+        std::string contents, firstLine;
+    } cases[] = {{"12,unit\r\nnext\r\n", "12,unit\r"}, {"no line end", "no line end"}, {"", ""}, {"\nx", ""}};
+    for (const Case& c : cases) {
+        Put(QPath(dir, "one.kmv"), c.contents);
+        ASSERT_TRUE(files.ReadFirstLine(Path(dir, "one.kmv"), line, nullptr));
+        EXPECT_EQ(line, c.firstLine);
+    }
+    EXPECT_FALSE(files.ReadFirstLine(Path(dir, "missing.kmv"), line, nullptr));
+}
+
+TEST(FileService, RenameNeverReplacesAFile) {
+    QTemporaryDir dir;
+    Put(QPath(dir, "a"), "A");
+    Put(QPath(dir, "b"), "B");
+    FileService files;
+    std::string error;
+    EXPECT_FALSE(files.Rename(Path(dir, "a"), Path(dir, "b"), &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(Slurp(QPath(dir, "a")), "A");
+    EXPECT_EQ(Slurp(QPath(dir, "b")), "B");
+    EXPECT_TRUE(files.Rename(Path(dir, "a"), Path(dir, "c"), &error));
+    EXPECT_EQ(Slurp(QPath(dir, "c")), "A");
+    EXPECT_EQ(Slurp(QPath(dir, "a")), "<missing>");
+}
+
+TEST(FileService, WriteWholeFileCreatesAndReplaces) {
+    QTemporaryDir dir;
+    FileService files;
+    std::string error;
+    ASSERT_TRUE(files.WriteWholeFile(Path(dir, "unit0001.kmv"), "3,abc\r\n", &error)) << error;
+    ASSERT_TRUE(files.WriteWholeFile(Path(dir, "unit0001.kmv"), "4,de", &error)) << error;
+    EXPECT_EQ(Slurp(QPath(dir, "unit0001.kmv")), "4,de");
+    EXPECT_FALSE(files.WriteWholeFile(Path(dir, "no/such/folder/x.kmv"), "x", &error));
+    EXPECT_FALSE(error.empty());
+}
+
+TEST(FileService, TheFileErrorBoxNamesTheFileAndTheSystemsText) {
+    test::ScriptedModalServices modal;
+    modal.AcceptMessage(Cp932FromUtf8("weapon.dat の処理中にエラーが発生しました。\nNo space left on device"), kIconStop);
+    ReportFileError(modal, nullptr, "weapon.dat", "No space left on device");
+}
+
+}  // namespace
+}  // namespace kelvor::fw

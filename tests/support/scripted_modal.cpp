@@ -1,0 +1,111 @@
+#include "tests/support/scripted_modal.h"
+
+#include <gtest/gtest.h>
+
+#include "app/framework/codec.h"
+
+namespace kelvor::test {
+
+namespace {
+
+const char* KindName(std::size_t index) {
+    static const char* const kNames[] = {"a file dialog", "a message box", "a box"};
+    return kNames[index];
+}
+
+std::string FileNamePart(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+ScriptedModalServices::~ScriptedModalServices() { VerifyAllUsed(); }
+
+ScriptedModalServices& ScriptedModalServices::ChooseFile(std::string path) {
+    answers_.emplace_back(FileAnswer{std::move(path)});
+    return *this;
+}
+
+ScriptedModalServices& ScriptedModalServices::CancelFileDialog() {
+    answers_.emplace_back(FileAnswer{std::nullopt});
+    return *this;
+}
+
+ScriptedModalServices& ScriptedModalServices::AcceptMessage() {
+    answers_.emplace_back(MessageAnswer{std::nullopt, 0});
+    return *this;
+}
+
+ScriptedModalServices& ScriptedModalServices::AcceptMessage(std::string text, int icon) {
+    answers_.emplace_back(MessageAnswer{std::move(text), icon});
+    return *this;
+}
+
+ScriptedModalServices& ScriptedModalServices::AnswerBox(std::function<void(fw::Dialog&)> answer) {
+    answers_.emplace_back(BoxAnswer{std::move(answer)});
+    return *this;
+}
+
+ScriptedModalServices& ScriptedModalServices::CancelBox() {
+    answers_.emplace_back(BoxAnswer{});
+    return *this;
+}
+
+void ScriptedModalServices::Press(fw::Dialog& box, int id) { box.GetButton(id).Click(); }
+
+void ScriptedModalServices::VerifyAllUsed() {
+    for (const Answer& answer : answers_) ADD_FAILURE() << "an answer for " << KindName(answer.index()) << " was not used";
+    answers_.clear();
+}
+
+template <class A>
+std::optional<A> ScriptedModalServices::Take(const char* asked) {
+    if (answers_.empty()) {
+        ADD_FAILURE() << "unexpected " << asked;
+        return std::nullopt;
+    }
+    if (!std::holds_alternative<A>(answers_.front())) {
+        ADD_FAILURE() << "asked for " << asked << " while the next answer is for "
+                      << KindName(answers_.front().index());
+        return std::nullopt;
+    }
+    A answer = std::get<A>(std::move(answers_.front()));
+    answers_.erase(answers_.begin());
+    return answer;
+}
+
+int ScriptedModalServices::RunModal(fw::Dialog& dialog) {
+    boxes_.push_back({dialog.Template().id, dialog.GetOwner()});
+    const std::optional<BoxAnswer> answer = Take<BoxAnswer>("box");
+    if (const std::optional<int> ended = dialog.EndResult()) return *ended;
+    if (!answer) return fw::kIdCancel;
+    if (!answer->answer) return fw::kIdCancel;
+    answer->answer(dialog);
+    if (const std::optional<int> ended = dialog.EndResult()) return *ended;
+    ADD_FAILURE() << "box " << dialog.Template().id << " is still open after its answer";
+    return fw::kIdCancel;
+}
+
+fw::FileDialogResult ScriptedModalServices::RunFileDialog(const fw::FileDialogRequest& request, fw::Dialog* owner) {
+    fileDialogs_.push_back({request, owner});
+    fw::FileDialogResult result;
+    const std::optional<FileAnswer> answer = Take<FileAnswer>("file dialog");
+    if (!answer || !answer->path) return result;
+    result.ok = true;
+    result.path = *answer->path;
+    result.fileName = FileNamePart(result.path);
+    return result;
+}
+
+int ScriptedModalServices::MessageBox(const std::string& text, int icon, fw::Dialog* owner) {
+    messages_.push_back({text, icon, owner});
+    const std::optional<MessageAnswer> answer = Take<MessageAnswer>("message box");
+    if (answer && answer->text) {
+        EXPECT_EQ(fw::Utf8FromCp932(*answer->text), fw::Utf8FromCp932(text)) << "message text";
+        EXPECT_EQ(answer->icon, icon) << "message icon";
+    }
+    return fw::kIdOk;
+}
+
+}  // namespace kelvor::test

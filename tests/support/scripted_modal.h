@@ -1,0 +1,92 @@
+// Modal services for tests: each test queues, in order, the answers to the
+// dialogs it expects to be shown; every dialog asked for is recorded. A
+// dialog nobody expected, an answer of the wrong kind, or an answer left
+// unused when the object goes away fails the test.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "app/framework/dialog.h"
+#include "app/framework/modal.h"
+
+namespace kelvor::test {
+
+class ScriptedModalServices : public fw::ModalServices {
+public:
+    ScriptedModalServices() = default;
+    ~ScriptedModalServices() override;  // fails the test for every answer left unused
+    ScriptedModalServices(const ScriptedModalServices&) = delete;
+    ScriptedModalServices& operator=(const ScriptedModalServices&) = delete;
+
+    // ---- Answers, in the order the dialogs will appear.
+
+    // A file dialog confirmed with this full path (cp932).
+    ScriptedModalServices& ChooseFile(std::string path);
+    ScriptedModalServices& CancelFileDialog();
+    // A message box, any text and icon; or exactly this text (cp932) and icon.
+    ScriptedModalServices& AcceptMessage();
+    ScriptedModalServices& AcceptMessage(std::string text, int icon);
+    // One of our own boxes: `answer` fills in its controls and presses a
+    // button (see Press); the box must have ended when it returns.
+    ScriptedModalServices& AnswerBox(std::function<void(fw::Dialog& box)> answer);
+    ScriptedModalServices& CancelBox();
+
+    // Clicks button `id` of a box as the user would.
+    static void Press(fw::Dialog& box, int id);
+
+    // ---- What was asked.
+
+    struct FileDialogCall {
+        fw::FileDialogRequest request;
+        fw::Dialog* owner;
+    };
+    struct MessageCall {
+        std::string text;  // cp932
+        int icon;
+        fw::Dialog* owner;
+    };
+    struct BoxCall {
+        int templateId;
+        fw::Dialog* owner;
+    };
+    const std::vector<FileDialogCall>& FileDialogs() const { return fileDialogs_; }
+    const std::vector<MessageCall>& Messages() const { return messages_; }
+    const std::vector<BoxCall>& Boxes() const { return boxes_; }
+
+    std::size_t PendingAnswers() const { return answers_.size(); }
+    // Fails the test for every answer not yet used, and forgets them.
+    void VerifyAllUsed();
+
+    // ---- fw::ModalServices
+    int RunModal(fw::Dialog& dialog) override;
+    fw::FileDialogResult RunFileDialog(const fw::FileDialogRequest& request, fw::Dialog* owner) override;
+    int MessageBox(const std::string& text, int icon, fw::Dialog* owner) override;
+
+private:
+    struct FileAnswer {
+        std::optional<std::string> path;  // nullopt: cancel
+    };
+    struct MessageAnswer {
+        std::optional<std::string> text;
+        int icon = 0;
+    };
+    struct BoxAnswer {
+        std::function<void(fw::Dialog&)> answer;  // empty: cancel
+    };
+    using Answer = std::variant<FileAnswer, MessageAnswer, BoxAnswer>;
+
+    template <class A>
+    std::optional<A> Take(const char* asked);
+
+    std::vector<Answer> answers_;
+    std::vector<FileDialogCall> fileDialogs_;
+    std::vector<MessageCall> messages_;
+    std::vector<BoxCall> boxes_;
+};
+
+}  // namespace kelvor::test
