@@ -140,7 +140,10 @@ int Dialog::IsDlgButtonChecked(int id) const {
 
 void Dialog::EnableDlgItem(int id, bool enable) { GetControl(id).EnableWindow(enable); }
 
-Control& Dialog::GetControl(int id) { return Find<Static, QLabel>(*d_, id); }
+Control& Dialog::GetControl(int id) {
+    if (auto it = d_->controls.find(id); it != d_->controls.end()) return *it->second;
+    return StandIn<Static, QLabel>(*d_, id);
+}
 Edit& Dialog::GetEdit(int id) { return Find<Edit, QLineEdit>(*d_, id); }
 ComboBox& Dialog::GetComboBox(int id) { return Find<ComboBox, QComboBox>(*d_, id); }
 ListBox& Dialog::GetListBox(int id) { return Find<ListBox, ListWidget>(*d_, id); }
