@@ -98,6 +98,9 @@ bool Dialog::Create() {
 }
 
 void Dialog::DestroyWindow() {
+    // No notification reaches the program while the widgets go away.
+    for (auto& [id, control] : d_->controls)
+        if (auto* list = dynamic_cast<ListBox*>(control.get())) list->SetUserSelChangeHandler({});
     d_->systemMenu.reset();
     delete d_->window.data();
     d_->client = nullptr;

@@ -21,6 +21,9 @@ using res::ControlKind;
 using res::ControlTemplate;
 
 QString Utf8(const char* text) { return text ? QString::fromUtf8(text) : QString(); }
+// Far beyond any field, so that no text given to an edit is ever cut.
+constexpr int kEditMaxLength = 1 << 24;
+
 bool Has(const ControlTemplate& ct, std::uint32_t style) { return (ct.style & style) != 0; }
 
 Qt::Alignment TextAlignment(const ControlTemplate& ct) {
@@ -31,6 +34,7 @@ Qt::Alignment TextAlignment(const ControlTemplate& ct) {
 
 QWidget* MakeEdit(QWidget* parent, const ControlTemplate& ct) {
     auto* edit = new QLineEdit(parent);
+    edit->setMaxLength(kEditMaxLength);
     edit->setFrame(Has(ct, res::kBorder));
     edit->setReadOnly(Has(ct, res::kReadOnly));
     edit->setAlignment((Has(ct, res::kAlignRight) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
