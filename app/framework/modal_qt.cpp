@@ -9,16 +9,10 @@
 #include "app/framework/codec.h"
 #include "app/framework/dialog.h"
 #include "app/framework/modal.h"
+#include "app/framework/name_filters.h"
 
 namespace kelvor::fw {
 
-namespace {
-
-QWidget* WidgetOf(Dialog* owner) { return owner ? owner->Window() : nullptr; }
-
-// "label|pattern|label|pattern||" (patterns separated by ';') as Qt name
-// filters "label (pattern pattern)". A label that already ends in the
-// parenthesised patterns keeps them only once.
 QStringList NameFilters(const QString& filter) {
     QStringList result;
     const QStringList parts = filter.split(QLatin1Char('|'));
@@ -34,6 +28,10 @@ QStringList NameFilters(const QString& filter) {
     }
     return result;
 }
+
+namespace {
+
+QWidget* WidgetOf(Dialog* owner) { return owner ? owner->Window() : nullptr; }
 
 QMessageBox::Icon IconOf(int icon) {
     switch (icon) {

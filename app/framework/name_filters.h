@@ -1,0 +1,12 @@
+// File dialog filters: "label|pattern|label|pattern||" (patterns separated
+// by ';') as Qt name filters "label (pattern pattern)". A label that already
+// ends in its parenthesised patterns shows them only once.
+#pragma once
+
+#include <QStringList>
+
+namespace kelvor::fw {
+
+QStringList NameFilters(const QString& filter);
+
+}  // namespace kelvor::fw
