@@ -188,6 +188,10 @@ void Dialog::Impl::Build() {
         QWidget* widget = info.make(client, ct);
         widget->setGeometry(DialogRectToPixels(base, ct.x, ct.y, ct.cx, ct.cy));
         if (ct.kind == ControlKind::Icon) widget->resize(32, 32);
+        // A drop-down list's height in a template may include its list; the
+        // closed box is never taller than its own field.
+        if (ct.kind == ControlKind::ComboBox)
+            widget->resize(widget->width(), std::min(widget->height(), widget->sizeHint().height()));
         widget->setEnabled(!Has(ct, res::kDisabled));
         if (Has(ct, res::kHidden)) widget->hide();
 
