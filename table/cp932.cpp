@@ -1,0 +1,43 @@
+#include "table/cp932.h"
+
+namespace kelvor::table {
+
+namespace {
+
+// Folds one character (a byte, or lead << 8 | trail) to its small letter.
+unsigned Fold(unsigned c) {
+    if (c >= 'A' && c <= 'Z') return c + 0x20;
+    if (c >= 0x8260 && c <= 0x8279) return c + 0x21;  // Ａ..Ｚ -> ａ..ｚ
+    if (c >= 0x839F && c <= 0x83B6) return c + 0x20;  // Α..Ω -> α..ω
+    if (c >= 0x8440 && c <= 0x844E) return c + 0x30;  // А..Н -> а..н
+    if (c >= 0x844F && c <= 0x8460) return c + 0x31;  // О..Я -> о..я (0x847F is not used)
+    return c;
+}
+
+// The character at s[i] (one or two bytes); i moves past it.
+unsigned Next(std::string_view s, std::size_t& i) {
+    const auto b = static_cast<unsigned char>(s[i++]);
+    if (IsLeadByte(b) && i < s.size()) return (b << 8) | static_cast<unsigned char>(s[i++]);
+    return b;
+}
+
+}  // namespace
+
+bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
+    std::size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size())
+        if (Fold(Next(a, i)) != Fold(Next(b, j))) return false;
+    return i == a.size() && j == b.size();
+}
+
+std::size_t FindAtCharBoundary(std::string_view haystack, std::string_view needle) {
+    if (needle.empty()) return 0;
+    std::size_t i = 0;
+    while (i < haystack.size()) {
+        if (haystack.compare(i, needle.size(), needle) == 0) return i;
+        Next(haystack, i);
+    }
+    return std::string_view::npos;
+}
+
+}  // namespace kelvor::table

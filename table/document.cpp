@@ -1,0 +1,90 @@
+#include "table/document.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+#include <string>
+
+namespace kelvor::table {
+
+namespace {
+
+std::unique_ptr<char[]> Allocate(std::size_t capacity) {
+    return std::unique_ptr<char[]>(new (std::nothrow) char[capacity]);
+}
+
+}  // namespace
+
+char* DocumentText::PrepareForRead(std::size_t length) {
+    const std::size_t capacity = std::max(length, kMinimumCapacity);
+    if (!block_ || capacity_ < capacity) {
+        std::unique_ptr<char[]> block = Allocate(capacity);
+        if (!block) return nullptr;
+        block_ = std::move(block);
+        capacity_ = capacity;
+    }
+    length_ = 0;
+    return block_.get();
+}
+
+void DocumentText::CommitRead(std::size_t length) { length_ = std::min(length, capacity_); }
+
+bool DocumentText::Assign(std::string_view bytes) {
+    char* place = PrepareForRead(bytes.size());
+    if (!place) return false;
+    if (!bytes.empty()) std::memcpy(place, bytes.data(), bytes.size());
+    CommitRead(bytes.size());
+    return true;
+}
+
+Cursor DocumentText::LineStart(int lineNumber) const {
+    Cursor c = Begin();
+    for (int i = 0; i < lineNumber && c.pos < c.end; ++i) SkipLine(c);
+    return c;
+}
+
+int DocumentText::ReplaceLine(int lineNumber, std::string_view text) {
+    if (length_ == 0) return 0;  // an empty text has no lines
+    // A replacement taken from the text itself is copied before the text moves.
+    if (!text.empty() && text.data() >= block_.get() && text.data() < block_.get() + capacity_) {
+        const std::string copy(text);
+        return ReplaceLine(lineNumber, copy);
+    }
+    Cursor start = LineStart(lineNumber);
+    if (start.pos >= start.end) return 0;  // past the last line
+
+    Cursor after = start;
+    SkipLine(after);
+    const std::size_t lineOffset = static_cast<std::size_t>(start.pos - block_.get());
+    const std::size_t tailOffset = static_cast<std::size_t>(after.pos - block_.get());
+    const std::size_t tailLength = length_ - tailOffset;
+    const std::size_t newLength = lineOffset + text.size() + 2 + tailLength;
+
+    if (newLength > capacity_) {
+        // Grow: build the new text in a larger block, then take it.
+        const std::size_t capacity = std::max(newLength, capacity_ + capacity_ / 2);
+        std::unique_ptr<char[]> block = Allocate(capacity);
+        if (!block) return 0;
+        char* out = block.get();
+        std::memcpy(out, block_.get(), lineOffset);
+        out += lineOffset;
+        if (!text.empty()) std::memcpy(out, text.data(), text.size());
+        out += text.size();
+        *out++ = '\r';
+        *out++ = '\n';
+        if (tailLength) std::memcpy(out, block_.get() + tailOffset, tailLength);
+        block_ = std::move(block);
+        capacity_ = capacity;
+    } else {
+        char* base = block_.get();
+        // Move the tail once to where it belongs, then write the new line.
+        if (tailLength) std::memmove(base + lineOffset + text.size() + 2, base + tailOffset, tailLength);
+        if (!text.empty()) std::memmove(base + lineOffset, text.data(), text.size());
+        base[lineOffset + text.size()] = '\r';
+        base[lineOffset + text.size() + 1] = '\n';
+    }
+    length_ = newLength;
+    return 1;
+}
+
+}  // namespace kelvor::table

@@ -1,0 +1,115 @@
+#include "table/text_format.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace kelvor::table {
+
+namespace {
+
+// Where the field starting at p ends: the next comma or CR, or the end.
+const char* FieldEnd(const char* p, const char* end) {
+    while (p < end && *p != ',' && *p != '\r') ++p;
+    return p;
+}
+
+constexpr MovementClass kMovementClasses[] = {
+    {"00000000", "\x82\xc8\x82\xb5"},                  // なし
+    {"11100000", "\x8a\xcd\x8d\xda\x8b\x40"},          // 艦載機
+    {"01100000", "VTOL"},                              // VTOL
+    {"00100000", "\x83\x77\x83\x8a"},                  // ヘリ
+    {"00011110", "\x8f\x64\x8e\xd4\x97\xbc"},          // 重車両
+    {"00001110", "\x8e\xd4\x97\xbc"},                  // 車両
+    {"00000110", "\x8c\x79\x8e\xd4\x97\xbc"},          // 軽車両
+    {"00000010", "\x95\xe0\x95\xba"},                  // 歩兵
+    {"00000001", "\x83\x7a\x83\x6f\x81\x5b"},          // ホバー
+};
+
+bool IsMovementField(int field) { return field >= kFirstMovementField && field <= kLastMovementField; }
+
+}  // namespace
+
+int ReadField(Cursor& c, std::string& out) {
+    if (c.pos >= c.end || *c.pos == '\r') return 0;
+    const char* stop = FieldEnd(c.pos, c.end);
+    out.assign(c.pos, stop);
+    c.pos = (stop < c.end && *stop == ',') ? stop + 1 : stop;
+    return 1;
+}
+
+int SkipFields(Cursor& c, int count) {
+    const char* p = c.pos;
+    for (int i = 0; i < count; ++i) {
+        if (p >= c.end || *p == '\r') return 0;
+        p = FieldEnd(p, c.end);
+        if (p < c.end && *p == ',') ++p;
+    }
+    c.pos = p;
+    return 1;
+}
+
+int SkipLine(Cursor& c) {
+    const char* lf = std::find(c.pos, c.end, '\n');
+    c.pos = lf < c.end ? lf + 1 : c.end;
+    return 1;
+}
+
+int IsUnitLine(Cursor c) {
+    std::string first, second;
+    if (!ReadField(c, first) || !ReadField(c, second)) return 0;
+    return !first.empty() && second == kMarkSet ? 1 : 0;
+}
+
+int ParseUnitLine(Cursor c, UnitRecord& rec) {
+    if (!IsUnitLine(c)) return 0;
+    for (int i = 0; i < kFieldCount; ++i)
+        if (!ReadField(c, rec[static_cast<std::size_t>(i)])) return 0;
+    for (int i = kFirstMovementField; i <= kLastMovementField; ++i) {
+        std::string& entry = rec[static_cast<std::size_t>(i)];
+        entry = MovementClassName(entry);
+    }
+    return 1;
+}
+
+int ComposeUnitLine(const UnitRecord& rec, std::string& line) {
+    for (const std::string& entry : rec)
+        if (entry.find_first_of(",\r\n") != std::string::npos) return 0;
+    std::string out;
+    std::size_t length = 0;
+    for (const std::string& entry : rec) length += entry.size() + 1;
+    out.reserve(length);
+    for (int i = 0; i < kFieldCount; ++i) {
+        if (i) out += ',';
+        const std::string& entry = rec[static_cast<std::size_t>(i)];
+        out += IsMovementField(i) ? MovementClassCode(entry) : entry;
+    }
+    line = std::move(out);
+    return 1;
+}
+
+int ParseDecimal(std::string_view s) {
+    std::int64_t value = 0;
+    for (char ch : s) {
+        if (ch < '0' || ch > '9') return 0;
+        value = value * 10 + (ch - '0');
+        if (value > std::numeric_limits<std::int32_t>::max()) return 0;
+    }
+    return static_cast<int>(value);
+}
+
+std::span<const MovementClass> MovementClasses() { return kMovementClasses; }
+
+std::string MovementClassName(std::string_view code) {
+    for (const MovementClass& mc : kMovementClasses)
+        if (code == mc.code) return mc.name;
+    return "error";
+}
+
+std::string MovementClassCode(std::string_view name) {
+    for (const MovementClass& mc : kMovementClasses)
+        if (name == mc.name) return mc.code;
+    return "00000000";
+}
+
+}  // namespace kelvor::table
