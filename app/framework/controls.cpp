@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "app/framework/case_fold.h"
+#include "table/cp932.h"
 #include "app/framework/codec.h"
 
 namespace kelvor::fw {
@@ -140,7 +140,7 @@ int ComboBox::FindStringExact(int indexStart, const std::string& text) const {
     const int first = indexStart < 0 || indexStart >= count ? 0 : indexStart + 1;
     for (int k = 0; k < count; ++k) {
         const int i = (first + k) % count;
-        if (EqualsIgnoreCase(GetLBText(i), text)) return i;
+        if (table::EqualsIgnoreCase(GetLBText(i), text)) return i;
     }
     return kErr;
 }
