@@ -1,0 +1,63 @@
+// Menu 128, the string table, the version record and the look-ups.
+#include "res/unit_form_template.h"
+
+namespace kelvor::res {
+
+namespace {
+
+constexpr MenuItemTemplate kFileItems[] = {
+    {"開く(&O)...", 57601, false},
+    {"名前を付けて保存(&S)...", 57603, false},
+    {nullptr, 0, false},
+    {"単体データの読み込み...", 32773, false},
+    {"一括読み込み...", 32774, true},
+    {"単体データの書き出し...", 32772, false},
+};
+constexpr MenuItemTemplate kEditItems[] = {
+    {"検索(&S)...", 32771, false},
+};
+constexpr MenuPopupTemplate kPopups[] = {
+    {"ﾌｧｲﾙ(&F)", kFileItems},
+    {"編集(&E)", kEditItems},
+};
+
+constexpr VersionString kVersionStrings[] = {
+    {"Comments", "Halvane1.0 ユニットエディタ"},
+    {"FileDescription", "Halvane1.0 ユニットエディタ"},
+    {"FileVersion", "0, 1, 3, 3"},
+    {"InternalName", "Kelvor"},
+    {"ProductName", "Kelvor ｱﾌﾟﾘｹｰｼｮﾝ"},
+    {"ProductVersion", "0, 1, 3, 3"},
+};
+
+}  // namespace
+
+const MenuTemplate& MainMenuTemplate() {
+    static const MenuTemplate menu{kIdMainMenu, kPopups};
+    return menu;
+}
+
+const DialogTemplate* FindDialog(int id) {
+    switch (id) {
+    case kIdUnitForm: return &UnitFormTemplate();
+    case kIdAboutBox: return &AboutBoxTemplate();
+    case kIdSearchBox: return &SearchBoxTemplate();
+    default: return nullptr;
+    }
+}
+
+const MenuTemplate* FindMenu(int id) { return id == kIdMainMenu ? &MainMenuTemplate() : nullptr; }
+
+const IconTemplate* FindIcon(int id) { return id == kIdAppIcon ? &AppIconTemplate() : nullptr; }
+
+std::string_view FindString(int id) {
+    if (id == kIdAboutEntry) return "Kelvor のﾊﾞｰｼﾞｮﾝ情報(&A)...";
+    return {};
+}
+
+const VersionRecord& Version() {
+    static const VersionRecord version{{0, 1, 3, 3}, {0, 1, 3, 3}, "041104b0", kVersionStrings};
+    return version;
+}
+
+}  // namespace kelvor::res
