@@ -2,7 +2,9 @@
 // modal services and the real file service, for window tests.
 #pragma once
 
+#include <QApplication>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -39,6 +41,15 @@ protected:
             EXPECT_TRUE(dlg_->Create());
         }
         return *dlg_;
+    }
+
+    // Shows the window and waits until it has the focus.
+    CUnitEditorDlg& ShownWindow() {
+        CUnitEditorDlg& dlg = Window();
+        dlg.Window()->show();
+        QApplication::setActiveWindow(dlg.Window());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dlg.Window()));
+        return dlg;
     }
 
     // A profile value as another run of the program would read it.

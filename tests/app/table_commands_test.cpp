@@ -288,8 +288,9 @@ TEST_F(TableCommandsTest, FailedWriteLeavesTheTableOnDiskUntouched) {
         ASSERT_EQ(Window().ReplaceLine(3, "edited," + kSet), 1);
         const QStringList before = Listing(TempFolder());
         const std::size_t messages = modal_.Messages().size();
+        modal_.ChooseFile(TempPath("weapon.dat"));
         modal_.AcceptMessage();
-        SaveAs(TempPath("weapon.dat"));
+        Window().SendCommand(res::kCmdFileSaveAs);
         EXPECT_EQ(ReadBytes(TempPath("weapon.dat")), original) << failOn;
         EXPECT_EQ(Listing(TempFolder()), before) << failOn;  // no temporary file, no backup
         ASSERT_EQ(modal_.Messages().size(), messages + 1);
