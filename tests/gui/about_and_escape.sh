@@ -11,7 +11,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$artifacts"
 
 work=$(mktemp -d)
-trap 'kill "${app_pid:-0}" 2>/dev/null || true; xvfb_stop; rm -rf "$work"' EXIT
+trap '[ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null; xvfb_stop; rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME="$work/config"
 xvfb_start
 
