@@ -237,6 +237,18 @@ TEST_F(TableCommandsTest, OddTablesComeBackByteForByte) {
     EXPECT_TRUE(modal_.Messages().empty());
 }
 
+TEST_F(TableCommandsTest, FiftyMegabyteTableOpensListsAndSavesBackWhole) {
+    std::string table = kHeading;
+    const std::string unit = UnitLine("Big", {{3, "air"}, {64, "gun"}});
+    while (table.size() < 50u * 1024 * 1024) table += unit;
+    OpenTable(table);
+    EXPECT_EQ(static_cast<std::size_t>(Window().GetListBox(res::kIdUnitList).GetCount()),
+              (table.size() - kHeading.size()) / unit.size());
+    EXPECT_EQ(ListTexts(1018), std::vector<std::string>{"air"});
+    SaveAs(TempPath("big-copy.dat"));
+    EXPECT_TRUE(ReadBytes(TempPath("big-copy.dat")) == table);
+}
+
 TEST_F(TableCommandsTest, ShortUnitLinesAreListedAndOfferOnlyTheirOwnValues) {
     OpenTable(kHeading + UnitLine("Full", {{3, "high"}, {4, "walk"}}) + "Short," + kSet + ",1,low\r\n" +
               UnitLine("Last", {{3, "high"}}).substr(0, 300));
