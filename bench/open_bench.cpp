@@ -1,0 +1,87 @@
+// File › Open through the real main window on the offscreen platform: the
+// file read, the walk over every line and the unit list and table-value
+// lists filled.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "app/framework/codec.h"
+#include "app/framework/files.h"
+#include "app/framework/modal.h"
+#include "app/framework/profile.h"
+#include "app/unit_editor_dlg.h"
+#include "res/control_ids.h"
+
+namespace {
+
+using namespace kelvor;
+
+// Chooses the same file in every file dialog; no other dialog is expected.
+class ChooseFile : public fw::ModalServices {
+public:
+    explicit ChooseFile(std::string path) : path_(std::move(path)) {}
+    int RunModal(fw::Dialog&) override { return fw::kIdCancel; }
+    fw::FileDialogResult RunFileDialog(const fw::FileDialogRequest&, fw::Dialog*) override {
+        return {true, path_, "weapon.dat"};
+    }
+    int MessageBox(const std::string&, int, fw::Dialog*) override { return fw::kIdOk; }
+
+private:
+    std::string path_;
+};
+
+// A table of about `bytes` bytes: headings, then unit lines of 194 fields
+// with a few dozen distinct table values.
+std::string MakeTable(std::size_t bytes) {
+    std::string table = "; unit table\r\nname,kind\r\n\r\n";
+    for (int unit = 0; table.size() < bytes; ++unit) {
+        std::string line = "Unit" + std::to_string(unit) + ",\x81\x9b";
+        for (int field = 2; field < 194; ++field) {
+            line += ',';
+            if (field >= 3 && field <= 6) line += "type" + std::to_string((unit + field) % 7);
+            else if (field == 31 || field == 32) line += "extra" + std::to_string(unit % 5);
+            else if (field >= 64 && field <= 144 && (field - 64) % 20 == 0) line += "weapon" + std::to_string((unit * 3 + field) % 23);
+            else if (field >= 25 && field <= 30) line += "00000010";
+            else line += std::to_string((unit * 31 + field * 7) % 100);
+        }
+        table += line + "\r\n";
+    }
+    return table;
+}
+
+void BM_OpenTable(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("weapon.dat"));
+    {
+        const std::string table = MakeTable(static_cast<std::size_t>(state.range(0)));
+        QFile out(file);
+        out.open(QIODevice::WriteOnly);
+        out.write(table.data(), static_cast<qint64>(table.size()));
+    }
+    ChooseFile modal(fw::ToCp932(file));
+    fw::SettingsProfile profile(fw::IniFilePath{dir.filePath(QStringLiteral("profile.ini")).toStdString()});
+    fw::FileService files;
+    fw::Platform platform{modal, profile, files};
+    CUnitEditorDlg dlg(platform);
+    dlg.Create();
+    for (auto _ : state) dlg.SendCommand(res::kCmdFileOpen);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));
+    state.counters["units"] = dlg.GetListBox(res::kIdUnitList).GetCount();
+}
+BENCHMARK(BM_OpenTable)->Arg(1 << 20)->Arg(32 << 20)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
