@@ -15,6 +15,7 @@
 #include "app/framework/dialog_units.h"
 #include "res/control_ids.h"
 #include "res/resources.h"
+#include "search/search_dlg.h"
 #include "tests/app/main_window_fixture.h"
 
 namespace kelvor::test {
@@ -219,6 +220,26 @@ TEST_F(UnitFormTest, RefusedIntegerShowsThePromptAndPutsTheFocusInTheBox) {
     EXPECT_EQ(dlg.UpdateData(1), 0);
     dlg.SetDlgItemText(1023, " 255 ");
     EXPECT_EQ(dlg.UpdateData(1), 1);
+}
+
+TEST_F(UnitFormTest, SearchBoxOffersItsTextAndTakesTheTypedOneOnOkOnly) {
+    CUnitEditorDlg& dlg = Window();
+    CSearchDlg search(*platform_, &dlg);
+    search.m_strSearchText = Sjis("戦車");
+    modal_.AnswerBox([](fw::Dialog& box) {
+        EXPECT_EQ(box.Template().id, res::kIdSearchBox);
+        EXPECT_EQ(box.GetDlgItemText(res::kIdSearchText), Sjis("戦車"));
+        box.SetDlgItemText(res::kIdSearchText, Sjis("歩兵"));
+        ScriptedModalServices::Press(box, res::kIdCancel);
+    });
+    EXPECT_EQ(search.DoModal(), 2);
+    EXPECT_EQ(search.m_strSearchText, Sjis("戦車"));
+    modal_.AnswerBox([](fw::Dialog& box) {
+        box.SetDlgItemText(res::kIdSearchText, Sjis("歩兵"));
+        ScriptedModalServices::Press(box, res::kIdOk);
+    });
+    EXPECT_EQ(search.DoModal(), 1);
+    EXPECT_EQ(search.m_strSearchText, Sjis("歩兵"));
 }
 
 }  // namespace
