@@ -1,5 +1,6 @@
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
@@ -204,25 +205,35 @@ TEST_F(Windows, ThePictureFrameDrawsWhatTheProgramInstalls) {
     EXPECT_EQ(picture.pixelColor(8, 8), QColor(Qt::red));
 }
 
-#ifdef KELVOR_HAVE_RES
 TEST_F(Windows, TheProgramsTemplatesBuild) {
-    for (int id : {res::kIdAboutBox, res::kIdUnitForm, res::kIdSearchBox}) {
-        SCOPED_TRACE(id);
-        Dialog window(id, nullptr, platform);
-        ASSERT_TRUE(window.Create());
-        EXPECT_TRUE(window.HasControl(kIdOk));
-    }
     Dialog form(res::kIdUnitForm, nullptr, platform);
     ShowActive(form);
+    form.SetIcon(res::kIdAppIcon);
+    EXPECT_FALSE(form.Window()->windowIcon().isNull());
     EXPECT_EQ(form.Window()->focusWidget(), form.GetDlgItem(1008));
+    std::vector<int> order;
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order.push_back(IdOf(form, QApplication::focusWidget()));
+    }
+    EXPECT_EQ(order, (std::vector<int>{1240, 1011, 1012}));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_FALSE(form.EndResult());
+
+    for (int id : {res::kIdAboutBox, res::kIdSearchBox}) {
+        SCOPED_TRACE(id);
+        Dialog box(id, nullptr, platform);
+        ShowActive(box);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(box.EndResult(), kIdOk);
+    }
     Dialog about(res::kIdAboutBox, nullptr, platform);
-    ShowActive(about);
-    QTest::keyClick(about.Window(), Qt::Key_Return);
-    EXPECT_EQ(about.EndResult(), kIdOk);
+    ASSERT_TRUE(about.Create());
+    bool iconShown = false;
+    for (QLabel* label : about.Window()->findChildren<QLabel*>())
+        iconShown = iconShown || label->pixmap().size() == QSize(32, 32);
+    EXPECT_TRUE(iconShown);
 }
-#endif
 
 }  // namespace
 }  // namespace kelvor::fw::testing
