@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Drives the real editor from outside: File › Open on the offered
+# weapon.dat, then File › Save As over the same file, confirming the
+# replacement. The saved table must be byte-identical, the original kept once
+# as weapon.org, and the folder remembered in the profile for the next run.
+# Usage: open_and_save.sh <Kelvor binary> <artifact folder>
+set -euo pipefail
+app=$1
+artifacts=$2
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../../scripts/lib/xvfb.sh"
+mkdir -p "$artifacts"
+
+work=$(mktemp -d)
+trap '[ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null; xvfb_stop; rm -rf "$work"' EXIT
+game="$work/game"
+mkdir -p "$game" "$work/config/orvan"
+# A small table: headings, a blank line and two unit lines of 194 fields.
+{
+  printf '; test table\r\nname,kind\r\n\r\n'
+  for name in Alpha Beta; do
+    printf '%s,\x81\x9b' "$name"
+    for _ in $(seq 2 193); do printf ',1'; done
+    printf '\r\n'
+  done
+} > "$game/weapon.dat"
+cp "$game/weapon.dat" "$work/original.dat"
+printf '[InitData]\nLastDir=%s/\n' "$game" > "$work/config/orvan/Kelvor.conf"
+export XDG_CONFIG_HOME="$work/config"
+xvfb_start
+
+"$app" &
+app_pid=$!
+main=$(wait_window 'Halvane' 30) || { echo "FAIL: the unit form did not appear"; exit 1; }
+xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
+sleep 0.5
+
+# File › Open, Enter on the offered weapon.dat.
+xdotool key --clearmodifiers alt+f; sleep 0.3; xdotool key o
+wait_window '兵器データ' 15 >/dev/null || { echo "FAIL: the Open dialog did not appear"; exit 1; }
+sleep 0.5
+screenshot "$artifacts/open-dialog.png"
+xdotool key Return
+wait_window_gone '兵器データ' 15 || { echo "FAIL: the Open dialog did not close"; exit 1; }
+sleep 0.5
+screenshot "$artifacts/table-opened.png"
+
+# File › Save As over the same file; the dialog asks before replacing it.
+xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
+xdotool key --clearmodifiers alt+f; sleep 0.3; xdotool key s
+wait_window '兵器データ' 15 >/dev/null || { echo "FAIL: the Save As dialog did not appear"; exit 1; }
+sleep 0.5
+xdotool key Return
+sleep 1
+screenshot "$artifacts/replace-question.png"
+xdotool key --clearmodifiers alt+y
+wait_window_gone '兵器データ' 15 || { echo "FAIL: the Save As dialog did not close"; exit 1; }
+sleep 0.5
+
+cmp -s "$game/weapon.dat" "$work/original.dat" || { echo "FAIL: the saved table differs from the opened one"; exit 1; }
+cmp -s "$game/weapon.org" "$work/original.dat" || { echo "FAIL: weapon.org is not the original table"; exit 1; }
+grep -q "^LastDir=$game/\$" "$work/config/orvan/Kelvor.conf" || { echo "FAIL: the folder was not remembered"; exit 1; }
+
+xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
+xdotool key Escape
+for _ in $(seq 1 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$app_pid" 2>/dev/null; then echo "FAIL: Escape did not end the program"; exit 1; fi
+wait "$app_pid" || true
+app_pid=
+echo "PASS: open and save as through the menus; byte-identical with one backup"
