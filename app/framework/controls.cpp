@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QEvent>
 #include <QListWidget>
 
 #include "table/cp932.h"
@@ -161,10 +162,38 @@ namespace {
 QListWidget* ListOf(QWidget* w) { return static_cast<QListWidget*>(w); }
 }  // namespace
 
+// Marks the start of each mouse press on the list, so that a click on the
+// item that is already selected still notifies once, as every user click
+// does, while a click that changes the selection notifies only once.
+class ListBox::PressWatcher : public QObject {
+public:
+    PressWatcher(ListBox& list, QObject* parent) : QObject(parent), list_(list) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress) list_.notifiedDuringPress_ = false;
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    ListBox& list_;
+};
+
 ListBox::ListBox(int id, QWidget* widget) : Control(id, widget) {
-    QObject::connect(ListOf(widget), &QListWidget::itemSelectionChanged, widget, [this] {
-        if (!programChanging_ && onUserSelChange_) onUserSelChange_();
+    QListWidget* list = ListOf(widget);
+    list->viewport()->installEventFilter(new PressWatcher(*this, widget));
+    QObject::connect(list, &QListWidget::itemSelectionChanged, widget, [this] {
+        if (programChanging_) return;
+        notifiedDuringPress_ = true;
+        UserChanged();
     });
+    // Emitted at the end of a press on an item, after any selection change.
+    QObject::connect(list, &QAbstractItemView::pressed, widget, [this](const QModelIndex&) {
+        if (!programChanging_ && !notifiedDuringPress_) UserChanged();
+        notifiedDuringPress_ = true;
+    });
+}
+
+void ListBox::UserChanged() {
+    if (onUserSelChange_) onUserSelChange_();
 }
 
 void ListBox::SetUserSelChangeHandler(std::function<void()> handler) { onUserSelChange_ = std::move(handler); }

@@ -125,7 +125,10 @@ public:
 
 private:
     struct Guard;
+    class PressWatcher;
+    void UserChanged();
     bool programChanging_ = false;
+    bool notifiedDuringPress_ = false;
     std::function<void()> onUserSelChange_;
 };
 
