@@ -109,18 +109,21 @@ int ComboBox::AddString(const std::string& text) {
     auto* box = static_cast<QComboBox*>(Widget());
     const int selected = box->currentIndex();
     box->addItem(FromCp932(text), Bytes(text));
+    items_.push_back(text);
     // Qt selects the first item added to an empty box; the program selects.
     if (box->currentIndex() != selected) box->setCurrentIndex(selected);
     return box->count() - 1;
 }
 
-void ComboBox::ResetContent() { static_cast<QComboBox*>(Widget())->clear(); }
+void ComboBox::ResetContent() {
+    static_cast<QComboBox*>(Widget())->clear();
+    items_.clear();
+}
 int ComboBox::GetCount() const { return static_cast<QComboBox*>(Widget())->count(); }
 
 std::string ComboBox::GetLBText(int index) const {
-    auto* box = static_cast<QComboBox*>(Widget());
-    if (index < 0 || index >= box->count()) return {};
-    return BytesOf(box->itemData(index, kBytesRole));
+    if (index < 0 || index >= static_cast<int>(items_.size())) return {};
+    return items_[static_cast<std::size_t>(index)];
 }
 
 int ComboBox::SetCurSel(int index) {
@@ -141,7 +144,7 @@ int ComboBox::FindStringExact(int indexStart, const std::string& text) const {
     const int first = indexStart < 0 || indexStart >= count ? 0 : indexStart + 1;
     for (int k = 0; k < count; ++k) {
         const int i = (first + k) % count;
-        if (table::EqualsIgnoreCase(GetLBText(i), text)) return i;
+        if (table::EqualsIgnoreCase(items_[static_cast<std::size_t>(i)], text)) return i;
     }
     return kErr;
 }

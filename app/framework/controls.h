@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -101,6 +102,11 @@ public:
     int FindStringExact(int indexStart, const std::string& text) const;
     std::string GetWindowText() const override;  // the selected item's bytes
     void SetWindowText(const std::string& text) override;  // drop-down lists have no text of their own
+
+private:
+    // The bytes of every item, in item order: the items are only ever
+    // changed through this wrapper, and searches need no conversion.
+    std::vector<std::string> items_;
 };
 
 // A single-selection list box, not sorted. The selection-change
