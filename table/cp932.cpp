@@ -24,6 +24,8 @@ unsigned Next(std::string_view s, std::size_t& i) {
 }  // namespace
 
 bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
+    // Folding keeps every character's length, so equal texts have equal sizes.
+    if (a.size() != b.size()) return false;
     std::size_t i = 0, j = 0;
     while (i < a.size() && j < b.size())
         if (Fold(Next(a, i)) != Fold(Next(b, j))) return false;
