@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <unistd.h>
+
 #include <map>
 
 #include "res/control_ids.h"
@@ -153,6 +155,18 @@ TEST_F(TableCommandsTest, FailedOpenShowsTheMessageAndKeepsTheLoadedTable) {
     }
     EXPECT_EQ(dlg.CurrentFileName(), "vanished.dat");
     EXPECT_EQ(std::string(dlg.Document().data(), dlg.Document().size()), kHeading + UnitLine("Kept"));
+}
+
+TEST_F(TableCommandsTest, UnreadableFileShowsTheMessage) {
+    if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop root";
+    OpenTable(kHeading + UnitLine("Kept"));
+    const std::string locked = TempPath("locked.dat");
+    WriteBytes(locked, kHeading + UnitLine("Locked"));
+    QFile::setPermissions(fw::FromCp932(locked), QFileDevice::WriteOwner);
+    modal_.ChooseFile(locked);
+    modal_.AcceptMessage(Sjis("ファイルのオープンに失敗しました"), fw::kIconStop);
+    Window().SendCommand(res::kCmdFileOpen);
+    EXPECT_EQ(Window().GetListBox(res::kIdUnitList).GetText(0), "Kept");
 }
 
 TEST_F(TableCommandsTest, BitmapFoldersBesideTheTableAreFoundAndRemembered) {
