@@ -32,6 +32,19 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
     return i == a.size() && j == b.size();
 }
 
+std::string FoldCase(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::size_t start = i;
+        const unsigned c = Fold(Next(text, i));
+        if (i - start == 2) out += static_cast<char>(c >> 8);
+        out += static_cast<char>(c & 0xFF);
+    }
+    return out;
+}
+
 std::size_t FindAtCharBoundary(std::string_view haystack, std::string_view needle) {
     if (needle.empty()) return 0;
     std::size_t i = 0;

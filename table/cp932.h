@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace kelvor::table {
@@ -15,6 +16,10 @@ inline bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b 
 // full-width Latin, Greek and Cyrillic letters; the second byte of a
 // double-byte character is never folded on its own.
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
+
+// The text with every letter folded to its small form, as EqualsIgnoreCase
+// compares: EqualsIgnoreCase(a, b) exactly when FoldCase(a) == FoldCase(b).
+std::string FoldCase(std::string_view text);
 
 // The first position where needle occurs byte for byte in haystack starting
 // on a character boundary of haystack; npos when it does not. An empty

@@ -110,6 +110,7 @@ int ComboBox::AddString(const std::string& text) {
     const int selected = box->currentIndex();
     box->addItem(FromCp932(text), Bytes(text));
     items_.push_back(text);
+    firstByFolded_.emplace(table::FoldCase(text), static_cast<int>(items_.size()) - 1);
     // Qt selects the first item added to an empty box; the program selects.
     if (box->currentIndex() != selected) box->setCurrentIndex(selected);
     return box->count() - 1;
@@ -118,6 +119,7 @@ int ComboBox::AddString(const std::string& text) {
 void ComboBox::ResetContent() {
     static_cast<QComboBox*>(Widget())->clear();
     items_.clear();
+    firstByFolded_.clear();
 }
 int ComboBox::GetCount() const { return static_cast<QComboBox*>(Widget())->count(); }
 
@@ -142,6 +144,10 @@ int ComboBox::FindStringExact(int indexStart, const std::string& text) const {
     const int count = GetCount();
     if (count == 0) return kErr;
     const int first = indexStart < 0 || indexStart >= count ? 0 : indexStart + 1;
+    if (first == 0) {
+        const auto it = firstByFolded_.find(table::FoldCase(text));
+        return it == firstByFolded_.end() ? kErr : it->second;
+    }
     for (int k = 0; k < count; ++k) {
         const int i = (first + k) % count;
         if (table::EqualsIgnoreCase(items_[static_cast<std::size_t>(i)], text)) return i;

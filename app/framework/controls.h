@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class QWidget;
@@ -107,6 +108,8 @@ private:
     // The bytes of every item, in item order: the items are only ever
     // changed through this wrapper, and searches need no conversion.
     std::vector<std::string> items_;
+    // The first item of each case-folded text, for searches from the top.
+    std::unordered_map<std::string, int> firstByFolded_;
 };
 
 // A single-selection list box, not sorted. The selection-change

@@ -263,6 +263,21 @@ TEST_F(TableCommandsTest, FiftyMegabyteTableOpensListsAndSavesBackWhole) {
     EXPECT_TRUE(ReadBytes(TempPath("big-copy.dat")) == table);
 }
 
+// Every unit with values of its own: the lists grow with the table, and
+// opening it stays a single pass.
+TEST_F(TableCommandsTest, TableWhereEveryValueIsDistinctOpens) {
+    std::string table = kHeading;
+    for (int i = 0; i < 20000; ++i) {
+        const std::string n = std::to_string(i);
+        table += UnitLine("U" + n, {{3, "a" + n}, {64, "w" + n}, {84, "W" + n}});
+    }
+    OpenTable(table);
+    EXPECT_EQ(Window().GetListBox(res::kIdUnitList).GetCount(), 20000);
+    EXPECT_EQ(Window().GetComboBox(1018).GetCount(), 20000);
+    // "W7" matches "w7" ignoring case: one item each, plus the "1"s of the other weapons.
+    EXPECT_EQ(Window().GetComboBox(1131).GetCount(), 20001);
+}
+
 TEST_F(TableCommandsTest, ShortUnitLinesAreListedAndOfferOnlyTheirOwnValues) {
     OpenTable(kHeading + UnitLine("Full", {{3, "high"}, {4, "walk"}}) + "Short," + kSet + ",1,low\r\n" +
               UnitLine("Last", {{3, "high"}}).substr(0, 300));
