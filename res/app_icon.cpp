@@ -1,6 +1,6 @@
-// Icon 128: a small tank under a red pennant, in the classic 16 colours.
-// The 16 x 16 picture is drawn as a character map; the 32 x 32 image is the
-// same picture at twice the size.
+// Icon 128: a small tank under a red pennant, in colours of the classic
+// 16-colour palette, drawn as character maps: "." is transparent, every
+// letter one colour.
 #include <array>
 #include <vector>
 
@@ -10,7 +10,42 @@ namespace kelvor::res {
 
 namespace {
 
-constexpr const char* kPicture[16] = {
+constexpr const char* kLarge[32] = {
+    "................................",
+    "................................",
+    "...................kRRRRRRRRk...",
+    "...................kRRRRRRRRRk..",
+    "...................kRRRRRRRRRRk.",
+    "...................kRRRRRRRRRk..",
+    "...................krrrrrrrrk...",
+    "...................kkkkkkkkk....",
+    "...................k............",
+    "..........kkkkkkkkkkkk..........",
+    "........kkyyyyyyyyyyyykk........",
+    ".......kyyoooooooooooookkkkkkkkk",
+    ".......kyoooookkkooooooyyyyyyyyk",
+    ".......koooookyykooooooooooooook",
+    ".......koooooookooooookkkkkkkkkk",
+    "......kkkkkkkkkkkkkkkkkkk.......",
+    "...kkkkyyyyyyyyyyyyyyyyyyykkkk..",
+    "..kyyyyooooooooooooooooooooyyyk.",
+    ".kyoooooooooooooooooooooooooook.",
+    ".kooooooooooooooooooooooooooook.",
+    ".kggggggggggggggggggggggggggggk.",
+    "kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkk",
+    "kddddddddddddddddddddddddddddddk",
+    "kdkkkdkkkdkkkdkkkdkkkdkkkdkkkddk",
+    "kkssskssskssskssskssskssskssskdk",
+    "kkswskswskswskswskswskswskswskdk",
+    "kkssskssskssskssskssskssskssskdk",
+    "kdkkkdkkkdkkkdkkkdkkkdkkkdkkkddk",
+    "kddddddddddddddddddddddddddddddk",
+    ".kkkkkkkkkkkkkkkkkkkkkkkkkkkkkk.",
+    "................................",
+    "................................",
+};
+
+constexpr const char* kSmall[16] = {
     "................",
     ".........kRRRR..",
     ".........kRRRR..",
@@ -29,32 +64,42 @@ constexpr const char* kPicture[16] = {
     "................",
 };
 
-std::uint32_t Colour(char c) {
-    switch (c) {
-    case 'k': return 0xFF000000;  // black
-    case 'o': return 0xFF808000;  // olive
-    case 'g': return 0xFF008000;  // green
-    case 'd': return 0xFF808080;  // grey
-    case 's': return 0xFFC0C0C0;  // silver
-    case 'R': return 0xFFFF0000;  // red
-    default: return 0x00000000;   // transparent
-    }
+struct PaletteEntry {
+    char letter;
+    std::uint32_t argb;
+};
+constexpr PaletteEntry kPalette[] = {
+    {'k', 0xFF000000},  // black
+    {'r', 0xFF800000},  // maroon
+    {'g', 0xFF008000},  // green
+    {'o', 0xFF808000},  // olive
+    {'d', 0xFF808080},  // grey
+    {'s', 0xFFC0C0C0},  // silver
+    {'R', 0xFFFF0000},  // red
+    {'y', 0xFFFFFF00},  // yellow
+    {'w', 0xFFFFFFFF},  // white
+};
+
+std::uint32_t Colour(char letter) {
+    for (const PaletteEntry& entry : kPalette)
+        if (entry.letter == letter) return entry.argb;
+    return 0x00000000;  // transparent
 }
 
-std::vector<std::uint32_t> Draw(int scale) {
-    const int size = 16 * scale;
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size * size));
-    for (int y = 0; y < size; ++y)
-        for (int x = 0; x < size; ++x)
-            pixels[static_cast<std::size_t>(y * size + x)] = Colour(kPicture[y / scale][x / scale]);
+template <std::size_t N>
+std::vector<std::uint32_t> Draw(const char* const (&map)[N]) {
+    std::vector<std::uint32_t> pixels;
+    pixels.reserve(N * N);
+    for (const char* row : map)
+        for (std::size_t x = 0; x < N; ++x) pixels.push_back(Colour(row[x]));
     return pixels;
 }
 
 }  // namespace
 
 const IconTemplate& AppIconTemplate() {
-    static const std::vector<std::uint32_t> large = Draw(2);
-    static const std::vector<std::uint32_t> small = Draw(1);
+    static const std::vector<std::uint32_t> large = Draw(kLarge);
+    static const std::vector<std::uint32_t> small = Draw(kSmall);
     static const std::array<IconImage, 2> images{IconImage{32, 32, large}, IconImage{16, 16, small}};
     static const IconTemplate icon{kIdAppIcon, images};
     return icon;

@@ -19,25 +19,37 @@ constexpr std::uint32_t kCheck = kTabStop;
 constexpr std::uint32_t kHeading = kAlignCenter | kCenterVertical;
 constexpr std::uint32_t kLabel = kCenterVertical;
 
+// Header row: labels at y = 15 over controls at y = 25, height 12.
+struct HeaderCell {
+    int id;
+    K kind;
+    std::uint32_t style;
+    int x;
+    int cx;
+    const char* label;  // empty: none
+};
+constexpr HeaderCell kHeaderRow[] = {
+    {1011, K::Edit, kTextEdit, 125, 110, ""},         {1012, K::Edit, kNumberEdit, 235, 20, "旗"},
+    {1022, K::Edit, kNumberEdit, 255, 20, "編成"},    {1023, K::Edit, kNumberEdit, 275, 20, "耐久"},
+    {1027, K::Edit, kNumberEdit, 295, 25, "価格"},    {1018, K::ComboBox, kDropDown, 320, 30, "高度"},
+    {1019, K::ComboBox, kDropDown, 350, 45, "移動型"}, {1020, K::ComboBox, kDropDown, 395, 55, "思考型"},
+    {1021, K::ComboBox, kDropDown, 450, 60, "兵器型"},
+};
+
+// Second row of drop-down lists, y = 40, no labels.
 struct Cell {
     int id;
     int x;
     int cx;
 };
-
-// Header row, y = 25, height 12.
-constexpr Cell kHeaderRow[] = {{1011, 125, 110}, {1012, 235, 20}, {1022, 255, 20}, {1023, 275, 20},
-                               {1027, 295, 25},  {1018, 320, 30}, {1019, 350, 45}, {1020, 395, 55},
-                               {1021, 450, 60}};
-constexpr const char* kHeaderLabels[] = {"", "旗", "編成", "耐久", "価格", "高度", "移動型", "思考型", "兵器型"};
-
-// Second row of drop-down lists, y = 40.
 constexpr Cell kSecondRow[] = {{1029, 125, 45}, {1054, 170, 45}, {1055, 215, 45}, {1056, 260, 45},
                                {1057, 305, 45}, {1058, 350, 45}, {1030, 395, 55}, {1059, 450, 60}};
 
 // Weapon rows, left to right: name, ten numbers, ammunition, weapon type,
 // seven check boxes.
 constexpr int kWeaponRowY[5] = {65, 80, 95, 110, 125};
+// The weapon-type lists of rows 2 and 4 sit one unit lower than their rows.
+constexpr int kWeaponTypeY[5] = {65, 81, 95, 111, 125};
 constexpr int kWeaponIds[5][20] = {
     {1048, 1049, 1050, 1051, 1052, 1053, 1065, 1066, 1067, 1068, 1069, 1087, 1071, 1136, 1137, 1138, 1139, 1140, 1141, 1142},
     {1070, 1088, 1092, 1096, 1100, 1104, 1108, 1112, 1113, 1114, 1115, 1132, 1128, 1143, 1147, 1151, 1155, 1159, 1163, 1167},
@@ -133,18 +145,12 @@ std::vector<ControlTemplate> BuildControls() {
     // Everything that takes the focus, in tab order.
     add(1008, K::ListBox, "", 5, 10, 110, 280, kTabStop | kBorder | kVScroll | kNotify | kNoIntegralHeight);
     add(1240, K::Edit, "", 125, 15, 25, 10, kNumberEdit | kReadOnly);
-    for (int i = 0; i < 9; ++i) {
-        const Cell& cell = kHeaderRow[i];
-        const bool list = cell.id == 1018 || cell.id == 1019 || cell.id == 1020 || cell.id == 1021;
-        add(cell.id, list ? K::ComboBox : K::Edit, "", cell.x, 25, cell.cx, 12,
-            list ? kDropDown : (cell.id == 1011 ? kTextEdit : kNumberEdit));
-    }
+    for (const HeaderCell& cell : kHeaderRow) add(cell.id, cell.kind, "", cell.x, 25, cell.cx, 12, cell.style);
     for (const Cell& cell : kSecondRow) add(cell.id, K::ComboBox, "", cell.x, 40, cell.cx, 12, kDropDown);
     for (int row = 0; row < 5; ++row)
         for (int col = 0; col < 20; ++col) {
             const Column& column = kWeaponColumns[col];
-            int y = kWeaponRowY[row];
-            if (column.kind == K::ComboBox && (row == 1 || row == 3)) ++y;  // rows 2 and 4 sit one unit lower
+            const int y = column.kind == K::ComboBox ? kWeaponTypeY[row] : kWeaponRowY[row];
             add(kWeaponIds[row][col], column.kind, "", column.x, y, column.cx, column.kind == K::CheckBox ? 8 : 12,
                 column.style);
         }
@@ -166,8 +172,8 @@ std::vector<ControlTemplate> BuildControls() {
 
     // Labels, group boxes and the picture frame.
     add(-1, K::GroupBox, "兵器情報", 120, 5, 395, 285, 0);
-    for (int i = 1; i < 9; ++i)
-        add(-1, K::Label, kHeaderLabels[i], kHeaderRow[i].x, 15, kHeaderRow[i].cx, 10, kLabel);
+    for (const HeaderCell& cell : kHeaderRow)
+        if (*cell.label) add(-1, K::Label, cell.label, cell.x, 15, cell.cx, 10, kLabel);
     for (const Column& column : kWeaponColumns) {
         if (!*column.heading) continue;
         const int cx = column.kind == K::CheckBox ? 10 : column.cx;
