@@ -1,0 +1,35 @@
+// Builders for unit-table text used by the table tests.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kelvor::table::testing {
+
+inline const std::string kSet = "\x81\x9b";  // ○
+
+// The fields of a unit line named `name`: field i holds "v<i>", the marker
+// stands in field 1 and the movement fields hold real codes.
+inline std::vector<std::string> UnitFields(const std::string& name, int count = 194) {
+    std::vector<std::string> fields;
+    for (int i = 0; i < count; ++i) fields.push_back("v" + std::to_string(i));
+    if (count > 0) fields[0] = name;
+    if (count > 1) fields[1] = kSet;
+    const char* codes[] = {"00000000", "11100000", "01100000", "00100000", "00011110", "00000001"};
+    for (int i = 25; i <= 30 && i < count; ++i) fields[i] = codes[i - 25];
+    return fields;
+}
+
+inline std::string Join(const std::vector<std::string>& fields) {
+    std::string line;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i) line += ',';
+        line += fields[i];
+    }
+    return line;
+}
+
+// A whole unit line with its CR LF.
+inline std::string UnitLine(const std::string& name, int count = 194) { return Join(UnitFields(name, count)) + "\r\n"; }
+
+}  // namespace kelvor::table::testing
