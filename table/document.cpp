@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <new>
 #include <string>
 
@@ -46,7 +47,8 @@ Cursor DocumentText::LineStart(int lineNumber) const {
 int DocumentText::ReplaceLine(int lineNumber, std::string_view text) {
     if (length_ == 0) return 0;  // an empty text has no lines
     // A replacement taken from the text itself is copied before the text moves.
-    if (!text.empty() && text.data() >= block_.get() && text.data() < block_.get() + capacity_) {
+    const std::less_equal<const char*> notAfter;
+    if (!text.empty() && notAfter(block_.get(), text.data()) && !notAfter(block_.get() + capacity_, text.data())) {
         const std::string copy(text);
         return ReplaceLine(lineNumber, copy);
     }

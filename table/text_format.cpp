@@ -1,7 +1,7 @@
 #include "table/text_format.h"
 
-#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace kelvor::table {
@@ -50,15 +50,20 @@ int SkipFields(Cursor& c, int count) {
 }
 
 int SkipLine(Cursor& c) {
-    const char* lf = std::find(c.pos, c.end, '\n');
-    c.pos = lf < c.end ? lf + 1 : c.end;
+    if (c.pos >= c.end) return 1;
+    const void* lf = std::memchr(c.pos, '\n', static_cast<std::size_t>(c.end - c.pos));
+    c.pos = lf ? static_cast<const char*>(lf) + 1 : c.end;
     return 1;
 }
 
 int IsUnitLine(Cursor c) {
-    std::string first, second;
-    if (!ReadField(c, first) || !ReadField(c, second)) return 0;
-    return !first.empty() && second == kMarkSet ? 1 : 0;
+    // The two reads of the test, done in place: the walk over a whole table
+    // asks this of every line.
+    const char* firstEnd = FieldEnd(c.pos, c.end);
+    if (firstEnd == c.pos || firstEnd == c.end || *firstEnd != ',') return 0;
+    const char* second = firstEnd + 1;
+    const std::string_view mark(second, static_cast<std::size_t>(FieldEnd(second, c.end) - second));
+    return mark == kMarkSet ? 1 : 0;
 }
 
 int ParseUnitLine(Cursor c, UnitRecord& rec) {

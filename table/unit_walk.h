@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <climits>
 #include <string>
 
 #include "table/document.h"
@@ -31,7 +32,8 @@ template <class Visitor>
 void WalkUnitLines(const DocumentText& text, Visitor&& visit) {
     UnitLineValues values;
     Cursor c = text.Begin();
-    for (int line = 0; c.pos < c.end; ++line) {
+    // Line numbers are ints; a text of more lines than that names no further units.
+    for (int line = 0; c.pos < c.end && line < INT_MAX; ++line) {
         if (IsUnitLine(c)) {
             values.lineNumber = line;
             ReadUnitLineValues(c, values);
