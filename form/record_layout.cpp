@@ -11,16 +11,16 @@ namespace {
 
 using K = FieldKind;
 
-struct Spec {
+struct FieldRow {
     K kind;
     int control;
     int min;
     int max;  // min > max: no range
 };
-constexpr Spec kNoRangeInt(int control) { return {K::Integer, control, 1, 0}; }
+constexpr FieldRow kNoRangeInt(int control) { return {K::Integer, control, 1, 0}; }
 
 // Fields 0 to 52, one row each.
-constexpr Spec kHead[] = {
+constexpr FieldRow kHead[] = {
     {K::Text, 1011, 1, 0},       {K::Marker, 0, 1, 0},        {K::Integer, 1012, 0, 255},
     {K::TableValue, 1018, 1, 0}, {K::TableValue, 1019, 1, 0}, {K::TableValue, 1020, 1, 0},
     {K::TableValue, 1021, 1, 0}, {K::Integer, 1022, 1, 10},   {K::Integer, 1023, 1, 255},
