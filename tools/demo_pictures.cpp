@@ -16,7 +16,7 @@ constexpr DemoPicture kPictures[] = {
     {103, W - 11, H - 11, {0x30, 0x50, 0x60}},  // 11 smaller each way
     {104, W + 21, H + 21, {0x50, 0x30, 0x60}},  // 21 larger each way
     {105, 400, 300, {0x70, 0x40, 0x40}},
-    {106, 320, 150, {0x20, 0x60, 0x60}},        // wider, shorter
+    {106, 400, 150, {0x20, 0x60, 0x60}},        // wider, shorter
     {107, 200, 260, {0x60, 0x60, 0x70}},        // narrower, taller
     {108, 160, 120, {0x80, 0x60, 0x20}},
     {109, W, H, {0x20, 0x40, 0x80}},

@@ -11,9 +11,10 @@
 
 namespace kelvor::demo {
 
-// The picture frame of the unit form, in pixels.
-inline constexpr int kFrameWidth = 285;
-inline constexpr int kFrameHeight = 218;
+// The picture frame of the unit form, in pixels: 190 x 145 dialog units
+// with the window font's base units of 7 x 13 (IPAPGothic, 9 points).
+inline constexpr int kFrameWidth = 333;
+inline constexpr int kFrameHeight = 236;
 
 inline constexpr int kFirstPictureNumber = 101;
 inline constexpr int kLastPictureNumber = 120;
