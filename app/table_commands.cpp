@@ -1,6 +1,9 @@
 // The unit form's table commands: File › Open, the unit list and the
 // table-value lists, the replacement of one line, and File › Save As with the
 // one-time backup.
+#include <array>
+#include <iterator>
+
 #include "app/default_folders.h"
 #include "app/framework/codec.h"
 #include "app/unit_editor_dlg.h"
@@ -11,7 +14,6 @@ namespace kelvor {
 
 namespace {
 
-constexpr const char* kSection = "InitData";
 constexpr const char* kTableFilter = "ﾃﾞｰﾀﾌｧｲﾙ (*.dat)|*.dat|全てのﾌｧｲﾙ (*.*)|*.*||";
 constexpr const char* kTableDialogTitle = "兵器データファイルの選択";
 constexpr const char* kOpenFailed = "ファイルのオープンに失敗しました";
@@ -94,18 +96,23 @@ int CUnitEditorDlg::RebuildLists() {
     if (!m_bTableLoaded) return 0;
 
     m_unitList->ResetContent();
-    for (int id : kTableValueLists) List(id).ResetContent();
-    for (int id : kWeaponTypeLists) List(id).ResetContent();
+    // The lists, looked up once for the whole walk.
+    std::array<fw::ComboBox*, std::size(kTableValueLists)> valueLists{};
+    std::array<fw::ComboBox*, std::size(kWeaponTypeLists)> weaponLists{};
+    for (std::size_t i = 0; i < valueLists.size(); ++i) valueLists[i] = &GetComboBox(kTableValueLists[i]);
+    for (std::size_t i = 0; i < weaponLists.size(); ++i) weaponLists[i] = &GetComboBox(kWeaponTypeLists[i]);
+    for (fw::ComboBox* list : valueLists) list->ResetContent();
+    for (fw::ComboBox* list : weaponLists) list->ResetContent();
 
-    fw::ComboBox& weaponSearch = List(kWeaponTypeLists[0]);
     table::WalkUnitLines(m_document, [&](const table::UnitLineValues& unit) {
         const int index = m_unitList->AddString(unit.name);
         m_unitList->SetItemData(index, static_cast<std::uint32_t>(unit.lineNumber));
-        for (int i = 0; i < unit.tableValueCount; ++i) Offer(List(kTableValueLists[i]), unit.tableValues[i]);
+        for (int i = 0; i < unit.tableValueCount; ++i) Offer(*valueLists[i], unit.tableValues[i]);
+        // The weapon types: searched in the first list, added to all five.
         for (int i = 0; i < unit.weaponTypeCount; ++i) {
             const std::string& value = unit.weaponTypes[i];
-            if (weaponSearch.FindStringExact(-1, value) >= 0) continue;
-            for (int id : kWeaponTypeLists) List(id).AddString(value);
+            if (weaponLists[0]->FindStringExact(-1, value) >= 0) continue;
+            for (fw::ComboBox* list : weaponLists) list->AddString(value);
         }
     });
     return 1;

@@ -132,8 +132,6 @@ void CUnitEditorDlg::OnPaint() {
 
 int CUnitEditorDlg::OnQueryDragIcon() { return res::kIdAppIcon; }
 
-fw::ComboBox& CUnitEditorDlg::List(int controlId) { return GetComboBox(controlId); }
-
 void CUnitEditorDlg::StoreSetting(const char* entry, std::string& member, const std::string& value) {
     member = value;
     GetPlatform().profile.WriteProfileString(kSection, entry, value);

@@ -60,7 +60,6 @@ private:
     void MapMessages();
     void FillMovementClassLists();
     void StoreSetting(const char* entry, std::string& member, const std::string& value);
-    fw::ComboBox& List(int controlId);
 
     // Members, in the order the window declares them.
     int m_bSheetLoaded = 0;

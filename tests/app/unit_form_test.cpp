@@ -49,12 +49,15 @@ TEST_F(UnitFormTest, EveryTemplateControlStandsAtItsPixelRectangleWithItsCaption
         if (c.id <= 0) continue;
         ASSERT_TRUE(dlg.HasControl(c.id)) << c.id;
         QWidget* widget = dlg.GetDlgItem(c.id);
-        if (c.kind != res::ControlKind::ComboBox)  // a drop-down's closed height is its own
-            EXPECT_EQ(widget->geometry(), fw::DialogRectToPixels(base, c.x, c.y, c.cx, c.cy)) << c.id;
-        else
-            EXPECT_EQ(widget->geometry().topLeft(), fw::DialogRectToPixels(base, c.x, c.y, c.cx, c.cy).topLeft());
-        if (c.kind == res::ControlKind::PushButton || c.kind == res::ControlKind::CheckBox)
+        const QRect want = fw::DialogRectToPixels(base, c.x, c.y, c.cx, c.cy);
+        if (c.kind != res::ControlKind::ComboBox) {
+            EXPECT_EQ(widget->geometry(), want) << c.id;
+        } else {  // a drop-down's closed height is its own
+            EXPECT_EQ(widget->geometry().topLeft(), want.topLeft()) << c.id;
+        }
+        if (c.kind == res::ControlKind::PushButton || c.kind == res::ControlKind::CheckBox) {
             EXPECT_EQ(dlg.GetDlgItemText(c.id), Sjis(c.text)) << c.id;
+        }
         ++checked;
     }
     EXPECT_EQ(checked, 201);  // every control with an id
@@ -80,8 +83,11 @@ TEST_F(UnitFormTest, TabOrderFollowsTheTemplateAndStaticsTakeNoFocus) {
     } while (w != first && seen.size() < expected.size() + 5);
     EXPECT_EQ(seen, expected);
 
-    for (const res::ControlTemplate& c : res::FindDialog(res::kIdUnitForm)->controls)
-        if (!TakesFocus(c) && c.id > 0) EXPECT_EQ(dlg.GetDlgItem(c.id)->focusPolicy(), Qt::NoFocus) << c.id;
+    for (const res::ControlTemplate& c : res::FindDialog(res::kIdUnitForm)->controls) {
+        if (!TakesFocus(c) && c.id > 0) {
+            EXPECT_EQ(dlg.GetDlgItem(c.id)->focusPolicy(), Qt::NoFocus) << c.id;
+        }
+    }
 }
 
 TEST_F(UnitFormTest, EnterRunsNothingAndEscapeClosesTheWindow) {
