@@ -57,3 +57,23 @@ wait_window_gone() {
 screenshot() {
   import -window root "$1"
 }
+
+# Gives window $1 the keyboard focus (activation needs a window manager;
+# without one, focusing the window is enough).
+focus_window() {
+  xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
+}
+
+# Presses Escape in window $1 and waits up to 5 s for process $2 to end.
+# Fails when it is still running.
+escape_ends_program() {
+  local win=$1 pid=$2
+  focus_window "$win"
+  sleep 0.3
+  xdotool key Escape
+  for _ in $(seq 1 50); do
+    kill -0 "$pid" 2>/dev/null || { wait "$pid" 2>/dev/null || true; return 0; }
+    sleep 0.1
+  done
+  return 1
+}

@@ -18,7 +18,7 @@ xvfb_start
 "$app" &
 app_pid=$!
 main=$(wait_window 'Halvane' 30) || { echo "FAIL: the unit form did not appear"; exit 1; }
-xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
+focus_window "$main"
 sleep 0.5
 screenshot "$artifacts/unit-form.png"
 
@@ -33,14 +33,6 @@ xdotool key Escape
 wait_window_gone 'Kelvor' 10 || { echo "FAIL: the About box did not close"; exit 1; }
 kill -0 "$app_pid" || { echo "FAIL: closing the About box ended the program"; exit 1; }
 
-xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
-sleep 0.3
-xdotool key Escape
-for _ in $(seq 1 50); do
-  kill -0 "$app_pid" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$app_pid" 2>/dev/null; then echo "FAIL: Escape did not end the program"; exit 1; fi
-wait "$app_pid" || true
+escape_ends_program "$main" "$app_pid" || { echo "FAIL: Escape did not end the program"; exit 1; }
 app_pid=
 echo "PASS: About box through the window menu, Escape ends the program"

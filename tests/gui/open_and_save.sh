@@ -32,7 +32,7 @@ xvfb_start
 "$app" &
 app_pid=$!
 main=$(wait_window 'Halvane' 30) || { echo "FAIL: the unit form did not appear"; exit 1; }
-xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
+focus_window "$main"
 sleep 0.5
 
 # File › Open, Enter on the offered weapon.dat.
@@ -46,7 +46,7 @@ sleep 0.5
 screenshot "$artifacts/table-opened.png"
 
 # File › Save As over the same file; the dialog asks before replacing it.
-xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
+focus_window "$main"
 xdotool key --clearmodifiers alt+f; sleep 0.3; xdotool key s
 wait_window '兵器データ' 15 >/dev/null || { echo "FAIL: the Save As dialog did not appear"; exit 1; }
 sleep 0.5
@@ -61,10 +61,6 @@ cmp -s "$game/weapon.dat" "$work/original.dat" || { echo "FAIL: the saved table 
 cmp -s "$game/weapon.org" "$work/original.dat" || { echo "FAIL: weapon.org is not the original table"; exit 1; }
 grep -q "^LastDir=$game/\$" "$work/config/orvan/Kelvor.conf" || { echo "FAIL: the folder was not remembered"; exit 1; }
 
-xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
-xdotool key Escape
-for _ in $(seq 1 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$app_pid" 2>/dev/null; then echo "FAIL: Escape did not end the program"; exit 1; fi
-wait "$app_pid" || true
+escape_ends_program "$main" "$app_pid" || { echo "FAIL: Escape did not end the program"; exit 1; }
 app_pid=
 echo "PASS: open and save as through the menus; byte-identical with one backup"
