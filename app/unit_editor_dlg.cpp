@@ -140,11 +140,6 @@ void CUnitEditorDlg::StoreSetting(const char* entry, std::string& member, const 
 // Commands whose behaviour comes with later subsystems: they need a table,
 // and until one is loaded they do nothing.
 void CUnitEditorDlg::OnApply() {}
-void CUnitEditorDlg::OnJumpTransform() {}
-void CUnitEditorDlg::OnJumpMi() {}
-void CUnitEditorDlg::OnSearch() {}
-void CUnitEditorDlg::OnExportUnit() {}
-void CUnitEditorDlg::OnImportUnit() {}
 
 void CUnitEditorDlg::OnSelchangeUnitList() {
     if (m_bTableLoaded) SelectUnit(m_unitList->GetCurSel());

@@ -14,6 +14,10 @@
 
 namespace kelvor {
 
+namespace unitfile {
+struct UnitForm;
+}
+
 class CUnitEditorDlg : public fw::Dialog {
 public:
     explicit CUnitEditorDlg(fw::Platform& platform, fw::Dialog* parent = nullptr);
@@ -38,6 +42,11 @@ public:
 
     // Showing a unit and the picture panel; filled in by their subsystems.
     int SelectUnit(int listIndex);
+
+    // The reference buttons and the single-unit files.
+    void JumpToUnitNumber(int unitNumber);
+    int ExportUnitFile();
+    int ImportUnitFile();
     int LoadFlagSheet();
 
     // Read access for tests and the other subsystems.
@@ -60,6 +69,9 @@ private:
     void MapMessages();
     void FillMovementClassLists();
     void StoreSetting(const char* entry, std::string& member, const std::string& value);
+    void JumpFromField(int field);
+    int FieldMemberValue(int field) const;
+    unitfile::UnitForm UnitFileForm();
 
     // Members, in the order the window declares them.
     int m_bSheetLoaded = 0;
