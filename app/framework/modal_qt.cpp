@@ -10,6 +10,7 @@
 #include "app/framework/dialog.h"
 #include "app/framework/modal.h"
 #include "app/framework/name_filters.h"
+#include "app/framework/paths.h"
 
 namespace kelvor::fw {
 
@@ -62,16 +63,16 @@ FileDialogResult QtModalServices::RunFileDialog(const FileDialogRequest& request
     const QStringList filters = NameFilters(FromCp932(request.filter));
     if (!filters.isEmpty()) dialog.setNameFilters(filters);
     // A folder that is not there: the dialog starts in the user's home.
-    const QString folder = FromCp932(request.initialFolder);
+    const QString folder = FromPath(request.initialFolder);
     dialog.setDirectory(!folder.isEmpty() && QDir(folder).exists() ? folder : QDir::homePath());
-    if (!request.fileName.empty()) dialog.selectFile(FromCp932(request.fileName));
+    if (!request.fileName.empty()) dialog.selectFile(FromPath(request.fileName));
 
     FileDialogResult result;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return result;
     const QString path = QDir::toNativeSeparators(dialog.selectedFiles().first());
     result.ok = true;
-    result.path = ToCp932(path);
-    result.fileName = ToCp932(QFileInfo(path).fileName());
+    result.path = ToPath(path);
+    result.fileName = ToPath(QFileInfo(path).fileName());
     return result;
 }
 

@@ -18,16 +18,17 @@ TEST(FileDialog, FiltersBecomeQtNameFilters) {
     EXPECT_TRUE(NameFilters(QString()).isEmpty());
 }
 
-TEST(FileDialog, TheRequestShapesTheDialogAndTheChoiceComesBackAsCodePage932) {
+TEST(FileDialog, TheRequestShapesTheDialogAndTheChoiceComesBackAsThePlatformsPath) {
     QTemporaryDir dir;
-    const QString folder = dir.filePath(QString::fromUtf8("ゲーム"));
+    // A name code page 932 cannot hold.
+    const QString folder = dir.filePath(QString::fromUtf8("ゲーム/café"));
     ASSERT_TRUE(QDir().mkpath(folder));
     Put(folder + QStringLiteral("/weapon.dat"), "x");
 
     FileDialogRequest request;
     request.open = true;
     request.title = Cp932FromUtf8("兵器データファイルの選択");
-    request.initialFolder = ToCp932(folder);
+    request.initialFolder = ToPath(folder);
     request.fileName = "weapon.dat";
     request.filter = Cp932FromUtf8("ﾃﾞｰﾀﾌｧｲﾙ (*.dat)|*.dat|全てのﾌｧｲﾙ (*.*)|*.*||");
     request.flags = kOfnHideReadOnly | kOfnOverwritePrompt;
@@ -48,7 +49,7 @@ TEST(FileDialog, TheRequestShapesTheDialogAndTheChoiceComesBackAsCodePage932) {
     EXPECT_EQ(shownFolder, folder);
     EXPECT_EQ(filters.size(), 2);
     ASSERT_TRUE(result.ok);
-    EXPECT_EQ(result.path, ToCp932(folder + QStringLiteral("/weapon.dat")));
+    EXPECT_EQ(result.path, ToPath(folder + QStringLiteral("/weapon.dat")));
     EXPECT_EQ(result.fileName, "weapon.dat");
 }
 
