@@ -8,6 +8,7 @@
 
 #include "app/framework/codec.h"
 #include "app/framework/dialog.h"
+#include "app/framework/file_dialog_view.h"
 #include "app/framework/modal.h"
 #include "app/framework/name_filters.h"
 #include "app/framework/paths.h"
@@ -20,12 +21,16 @@ QStringList NameFilters(const QString& filter) {
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString label = parts[i].trimmed();
         if (label.isEmpty()) break;
-        const QString patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& pattern : patterns) {
+            pattern = pattern.trimmed();
+            if (pattern == QLatin1String("*.*")) pattern = QStringLiteral("*");
+        }
         if (label.endsWith(QLatin1Char(')'))) {
             const qsizetype open = label.lastIndexOf(QLatin1Char('('));
             if (open >= 0) label = label.left(open).trimmed();
         }
-        result << label + QLatin1String(" (") + patterns + QLatin1Char(')');
+        result << label + QLatin1String(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return result;
 }
@@ -57,6 +62,7 @@ int QtModalServices::RunModal(Dialog& dialog) {
 FileDialogResult QtModalServices::RunFileDialog(const FileDialogRequest& request, Dialog* owner) {
     QFileDialog dialog(WidgetOf(owner), FromCp932(request.title));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    ShapeFileDialog(dialog);
     dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(request.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, (request.flags & kOfnOverwritePrompt) == 0);
