@@ -49,8 +49,8 @@ unitfile::UnitForm CUnitEditorDlg::UnitFileForm() {
         m_document,
         *m_unitList,
         m_record,
-        m_strLastDir,
-        [this](const std::string& folder) { StoreSetting("LastDir", m_strLastDir, folder); },
+        m_pathLastDir,
+        [this](const fw::Path& folder) { StoreFolderSetting("LastDir", m_pathLastDir, folder); },
         [this](int line, const std::string& text) { return ReplaceLine(line, text); },
         [this](int index) { return SelectUnit(index); },
     };

@@ -15,8 +15,8 @@ constexpr const char* kOpenFailed = "ファイルのオープンに失敗しま�
 constexpr const char* kCannotCompose = "ユニットの項目に「,」や改行文字があるため、単体データを書き出せません。";
 constexpr const char* kNoRoom = "メモリが足りないため、単体データを表に入れられません。";
 
-fw::FileDialogRequest UnitFileDialog(bool open, const char* filter, const std::string& folder,
-                                     const std::string& fileName) {
+fw::FileDialogRequest UnitFileDialog(bool open, const char* filter, const fw::Path& folder,
+                                     const fw::Path& fileName) {
     fw::FileDialogRequest request;
     request.open = open;
     request.title = fw::Cp932FromUtf8(kDialogTitle);
@@ -26,11 +26,6 @@ fw::FileDialogRequest UnitFileDialog(bool open, const char* filter, const std::s
     // Both hide the read-only box; only the save dialog asks before replacing.
     request.flags = fw::kOfnHideReadOnly | (open ? 0u : fw::kOfnOverwritePrompt);
     return request;
-}
-
-// The folder part of a chosen path, with its trailing separator.
-std::string FolderOf(const fw::FileDialogResult& chosen) {
-    return chosen.path.substr(0, chosen.path.size() - chosen.fileName.size());
 }
 
 void Tell(UnitForm& form, const std::string& utf8) {
@@ -52,13 +47,15 @@ int ExportUnitFile(UnitForm& form) {
     }
 
     fw::Platform& platform = form.owner.GetPlatform();
-    const fw::FileDialogResult chosen = platform.modal.RunFileDialog(
-        UnitFileDialog(false, kExportFilter, form.lastDir, UnitFileName(lineNumber - 2)), &form.owner);
+    // The offered name is plain ASCII: it reads the same as a path anywhere.
+    const fw::Path offered(UnitFileName(lineNumber - 2));
+    const fw::FileDialogResult chosen =
+        platform.modal.RunFileDialog(UnitFileDialog(false, kExportFilter, form.lastDir, offered), &form.owner);
     if (!chosen.ok) return 0;
-    form.storeLastDir(FolderOf(chosen));
+    form.storeLastDir(fw::FolderOf(chosen.path));
 
     fw::SaveError failure;
-    if (!platform.files.ReplaceFileSafely(chosen.path, text, std::string(), &failure)) {
+    if (!platform.files.ReplaceFileSafely(chosen.path, text, fw::Path(), &failure)) {
         if (failure.kind == fw::SaveError::Kind::Open)
             Tell(form, kOpenFailed);
         else
@@ -71,9 +68,9 @@ int ExportUnitFile(UnitForm& form) {
 int ImportUnitFile(UnitForm& form) {
     fw::Platform& platform = form.owner.GetPlatform();
     const fw::FileDialogResult chosen =
-        platform.modal.RunFileDialog(UnitFileDialog(true, kImportFilter, form.lastDir, std::string()), &form.owner);
+        platform.modal.RunFileDialog(UnitFileDialog(true, kImportFilter, form.lastDir, fw::Path()), &form.owner);
     if (!chosen.ok) return 0;
-    form.storeLastDir(FolderOf(chosen));
+    form.storeLastDir(fw::FolderOf(chosen.path));
 
     std::string firstLine;
     if (!platform.files.ReadFirstLine(chosen.path, firstLine, nullptr)) {

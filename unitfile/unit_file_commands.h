@@ -19,8 +19,8 @@ struct UnitForm {
     const table::DocumentText& table;  // the document text
     fw::ListBox& units;                // the unit list, item data = line number
     const table::UnitRecord& record;   // the unit as last shown or applied
-    const std::string& lastDir;
-    std::function<void(const std::string& folder)> storeLastDir;  // member and profile
+    const fw::Path& lastDir;
+    std::function<void(const fw::Path& folder)> storeLastDir;  // member and profile
     std::function<int(int lineNumber, const std::string& text)> replaceLine;
     std::function<int(int listIndex)> selectUnit;
 };

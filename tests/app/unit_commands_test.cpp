@@ -23,14 +23,14 @@ constexpr int kEditTransform = 1082;
 constexpr int kEditMi = 1083;
 constexpr int kEditMiSecond = 1084;
 
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    QFile file(fw::FromCp932(path));
+void WriteBytes(const fw::Path& path, const std::string& bytes) {
+    QFile file(fw::FromPath(path));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     ASSERT_EQ(file.write(bytes.data(), static_cast<qint64>(bytes.size())), static_cast<qint64>(bytes.size()));
 }
 
-std::string ReadBytes(const std::string& path) {
-    QFile file(fw::FromCp932(path));
+std::string ReadBytes(const fw::Path& path) {
+    QFile file(fw::FromPath(path));
     if (!file.open(QIODevice::ReadOnly)) return "<missing>";
     const QByteArray all = file.readAll();
     return std::string(all.constData(), static_cast<std::size_t>(all.size()));
@@ -212,8 +212,9 @@ TEST_F(UnitCommandsTest, ExportWritesTheUnitAsLastShownUnderItsNumber) {
     CUnitEditorDlg& dlg = Window();
     ShowUnit(demo::kUnitOddMovement);
     dlg.SetDlgItemText(res::kIdUnitName, "edited");  // not applied: not written
-    QDir(fw::FromCp932(TempFolder())).mkpath(QStringLiteral("out"));
-    const std::string path = TempPath("out/unit0060.kmv");
+    // A folder whose name code page 932 cannot hold: the path stays as it is.
+    QDir(fw::FromPath(TempFolder())).mkpath(QStringLiteral("café 한국"));
+    const fw::Path path = TempPath("café 한국/unit0060.kmv");
     modal_.ChooseFile(path);
     dlg.SendCommand(res::kCmdExportUnit);
 
@@ -223,7 +224,7 @@ TEST_F(UnitCommandsTest, ExportWritesTheUnitAsLastShownUnderItsNumber) {
     EXPECT_EQ(asked.title, Sjis("兵器データファイルの選択"));
     EXPECT_EQ(asked.filter, Sjis("ﾕﾆｯﾄﾌｧｲﾙ (*.kmv)|*.kmv|全てのﾌｧｲﾙ (*.*)|*.*||"));
     EXPECT_EQ(asked.flags, 6u);
-    EXPECT_EQ(asked.fileName, "unit0060.kmv");
+    EXPECT_EQ(asked.fileName, fw::Path("unit0060.kmv"));
     EXPECT_EQ(asked.initialFolder, TempFolder());
 
     const std::string written = ReadBytes(path);
@@ -236,23 +237,24 @@ TEST_F(UnitCommandsTest, ExportWritesTheUnitAsLastShownUnderItsNumber) {
     expected[28] = "00000000";
     EXPECT_EQ(fields, expected);
     EXPECT_EQ(Shown(res::kIdUnitName), "edited");
-    EXPECT_EQ(dlg.LastDir(), TempPath("out") + "/");
-    EXPECT_EQ(StoredSetting("LastDir"), TempPath("out") + "/");
+    EXPECT_EQ(dlg.LastDir(), TempFolder("café 한국"));
+    EXPECT_EQ(StoredSetting("LastDir"), TempFolder("café 한국"));
 
     // A file that cannot be made is reported; the folder is remembered anyway.
     modal_.ChooseFile(TempPath("missing/unit0060.kmv"));
     modal_.AcceptMessage(Sjis("ファイルのオープンに失敗しました"), fw::kIconStop);
     dlg.SendCommand(res::kCmdExportUnit);
-    EXPECT_EQ(dlg.LastDir(), TempPath("missing") + "/");
+    EXPECT_EQ(dlg.LastDir(), TempFolder("missing"));
 }
 
 TEST_F(UnitCommandsTest, ExportThenImportIntoTheUnchangedTableIsByteIdentical) {
     OpenDemoTable();
     if (Units().GetCurSel() < 0) NEEDS_UNIT_FORM();
     CUnitEditorDlg& dlg = Window();
+    QDir(fw::FromPath(TempFolder())).mkpath(QStringLiteral("表ソ café"));
     for (int unit : {1, demo::kUnitTrailByte5C, demo::kGameUnitCount}) {
         ShowUnit(unit);
-        const std::string path = TempPath(("u" + std::to_string(unit) + ".kmv").c_str());
+        const fw::Path path = TempPath(("表ソ café/u" + std::to_string(unit) + ".kmv").c_str());
         modal_.ChooseFile(path);
         EXPECT_EQ(dlg.ExportUnitFile(), 1);
         ShowUnit(demo::kUnitMissileRef);  // another unit on display
@@ -273,7 +275,7 @@ TEST_F(UnitCommandsTest, ImportPutsTheLineInPlaceWithOneLineEndAndRenewsItsEntry
     fields[0] = Sjis("改名艇");
     std::string line;
     for (const std::string& f : fields) line += (line.empty() ? "" : ",") + f;
-    const std::string path = TempPath("renamed.kmv");
+    const fw::Path path = TempPath("renamed.kmv");
     WriteBytes(path, "42," + line + "\r\nignored,line\r\n");  // a CR LF the import drops
     ShowUnit(1);
     modal_.ChooseFile(path);
@@ -346,14 +348,14 @@ TEST_F(UnitCommandsTest, ImportAsksForAUnitFileAndReportsOneThatCannotBeRead) {
     EXPECT_EQ(asked.title, Sjis("兵器データファイルの選択"));
     EXPECT_EQ(asked.filter, Sjis("ﾃﾞｰﾀﾌｧｲﾙ (*.kmv)|*.kmv|全てのﾌｧｲﾙ (*.*)|*.*||"));
     EXPECT_EQ(asked.flags, 4u);
-    EXPECT_EQ(asked.fileName, "");
+    EXPECT_EQ(asked.fileName, fw::Path());
     EXPECT_EQ(asked.initialFolder, TempFolder());
 
     modal_.ChooseFile(TempPath("elsewhere/none.kmv"));
     modal_.AcceptMessage(Sjis("ファイルのオープンに失敗しました"), fw::kIconStop);
     dlg.SendCommand(res::kCmdImportUnit);
-    EXPECT_EQ(dlg.LastDir(), TempPath("elsewhere") + "/");
-    EXPECT_EQ(StoredSetting("LastDir"), TempPath("elsewhere") + "/");
+    EXPECT_EQ(dlg.LastDir(), TempFolder("elsewhere"));
+    EXPECT_EQ(StoredSetting("LastDir"), TempFolder("elsewhere"));
     EXPECT_TRUE(Document() == table_);
 }
 
