@@ -14,6 +14,7 @@
 #include "app/framework/codec.h"
 #include "app/framework/dialog_impl.h"
 #include "app/framework/dialog_units.h"
+#include "app/framework/drawn_controls.h"
 
 namespace kelvor::fw {
 
@@ -35,7 +36,7 @@ Qt::Alignment TextAlignment(const ControlTemplate& ct) {
 }
 
 QWidget* MakeEdit(QWidget* parent, const ControlTemplate& ct) {
-    auto* edit = new QLineEdit(parent);
+    auto* edit = Has(ct, res::kAlignRight) ? new NumberEdit(parent) : new QLineEdit(parent);
     edit->setMaxLength(kEditMaxLength);
     edit->setFrame(Has(ct, res::kBorder));
     edit->setReadOnly(Has(ct, res::kReadOnly));
@@ -43,10 +44,12 @@ QWidget* MakeEdit(QWidget* parent, const ControlTemplate& ct) {
     return edit;
 }
 
-QWidget* MakeCheckBox(QWidget* parent, const ControlTemplate& ct) { return new QCheckBox(Utf8(ct.text), parent); }
+QWidget* MakeCheckBox(QWidget* parent, const ControlTemplate& ct) {
+    return new CheckBoxControl(Utf8(ct.text), parent);
+}
 
 QWidget* MakeComboBox(QWidget* parent, const ControlTemplate&) {
-    auto* box = new QComboBox(parent);
+    auto* box = new DropDownList(parent);
     box->setMaxVisibleItems(30);
     return box;
 }
@@ -77,7 +80,9 @@ QWidget* MakeLabel(QWidget* parent, const ControlTemplate& ct) {
     return label;
 }
 
-QWidget* MakeGroupBox(QWidget* parent, const ControlTemplate& ct) { return new QGroupBox(Utf8(ct.text), parent); }
+QWidget* MakeGroupBox(QWidget* parent, const ControlTemplate& ct) {
+    return new GroupBoxControl(Utf8(ct.text), parent);
+}
 
 QWidget* MakeIcon(QWidget* parent, const ControlTemplate& ct) {
     auto* label = new QLabel(parent);
