@@ -124,7 +124,9 @@ TEST_F(Mouse, AClickAtEachControlsCentreReachesThatControl) {
             }
         }
         EXPECT_GT(clicked, 0);
-        if (templateId == res::kIdUnitForm) EXPECT_EQ(clicked, 199);  // all but the hidden OK
+        if (templateId == res::kIdUnitForm) {
+            EXPECT_EQ(clicked, 199);  // all but the hidden OK
+        }
         EXPECT_FALSE(window.EndResult());
     }
 }
