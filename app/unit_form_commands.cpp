@@ -14,6 +14,7 @@ namespace kelvor {
 
 namespace {
 
+constexpr const char* kLineCannotHold = "カンマか改行を含む項目があるため、このユニットの行には書き込めません。";
 constexpr const char* kShortLine = "このユニットの行には194項目のうち%1項目しかありません。足りない項目は空で表示します。";
 
 std::string ShortLineMessage(int fields) {
@@ -72,7 +73,12 @@ void CUnitEditorDlg::OnApply() {
     if (!m_bTableLoaded || !m_bUnitShown) return;
     if (!CaptureRecord()) return;
     std::string line;
-    if (!table::ComposeUnitLine(m_record, line)) return;  // the exchange refuses what would not fit
+    if (!table::ComposeUnitLine(m_record, line)) {
+        // Only a list item can still hold a separator: one read from a line
+        // that runs on past a bare LF.
+        GetPlatform().modal.MessageBox(fw::Cp932FromUtf8(kLineCannotHold), fw::kIconExclamation, this);
+        return;
+    }
     const std::int64_t lineNumber = m_unitList->GetItemData(m_nCurrentIndex);
     if (!ReplaceLine(static_cast<int>(lineNumber), line)) return;
     form::RenewUnitEntry(*m_unitList, m_nCurrentIndex, m_record[0], static_cast<std::uint32_t>(lineNumber));
