@@ -73,6 +73,8 @@ sleep 0.5
 screenshot "$artifacts/mouse-applied.png"
 
 # File › Save As under a new name.
+focus_window "$main"
+sleep 0.3
 xdotool key --clearmodifiers alt+f; sleep 0.3; xdotool key s
 wait_window '兵器データ' 15 >/dev/null || { echo "FAIL: the Save As dialog did not appear"; exit 1; }
 sleep 0.5
