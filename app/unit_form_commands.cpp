@@ -74,8 +74,9 @@ void CUnitEditorDlg::OnApply() {
     if (!CaptureRecord()) return;
     std::string line;
     if (!table::ComposeUnitLine(m_record, line)) {
-        // Only a list item can still hold a separator: one read from a line
-        // that runs on past a bare LF.
+        // The exchange refuses separators typed into a box, and fields read
+        // from a line cannot hold them; should a value still hold one, the
+        // line is left as it was and the user told.
         GetPlatform().modal.MessageBox(fw::Cp932FromUtf8(kLineCannotHold), fw::kIconExclamation, this);
         return;
     }

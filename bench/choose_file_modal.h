@@ -5,12 +5,13 @@
 #include <string>
 
 #include "app/framework/modal.h"
+#include "app/framework/paths.h"
 
 namespace kelvor::bench {
 
 class ChooseFile : public fw::ModalServices {
 public:
-    explicit ChooseFile(std::string path) : path_(std::move(path)) {}
+    explicit ChooseFile(fw::Path path) : path_(std::move(path)) {}
     int RunModal(fw::Dialog&) override { return fw::kIdCancel; }
     fw::FileDialogResult RunFileDialog(const fw::FileDialogRequest&, fw::Dialog*) override {
         return {true, path_, "weapon.dat"};
@@ -18,7 +19,7 @@ public:
     int MessageBox(const std::string&, int, fw::Dialog*) override { return fw::kIdOk; }
 
 private:
-    std::string path_;
+    fw::Path path_;
 };
 
 }  // namespace kelvor::bench

@@ -12,8 +12,8 @@
 #include <memory>
 #include <string>
 
-#include "app/framework/codec.h"
 #include "app/framework/files.h"
+#include "app/framework/paths.h"
 #include "app/framework/profile.h"
 #include "app/unit_editor_dlg.h"
 #include "bench/choose_file_modal.h"
@@ -35,9 +35,9 @@ public:
         out.open(QIODevice::WriteOnly);
         out.write(table.data(), static_cast<qint64>(table.size()));
         out.close();
-        modal_ = std::make_unique<bench::ChooseFile>(fw::ToCp932(file));
+        modal_ = std::make_unique<bench::ChooseFile>(fw::ToPath(file));
         profile_ = std::make_unique<fw::SettingsProfile>(
-            fw::IniFilePath{dir_.filePath(QStringLiteral("profile.ini")).toStdString()});
+            fw::IniFilePath{fw::ToPath(dir_.filePath(QStringLiteral("profile.ini")))});
         platform_ = std::make_unique<fw::Platform>(fw::Platform{*modal_, *profile_, files_});
         dlg_ = std::make_unique<CUnitEditorDlg>(*platform_);
         dlg_->Create();

@@ -10,8 +10,8 @@
 
 #include <string>
 
-#include "app/framework/codec.h"
 #include "app/framework/files.h"
+#include "app/framework/paths.h"
 #include "app/framework/profile.h"
 #include "app/unit_editor_dlg.h"
 #include "bench/choose_file_modal.h"
@@ -49,8 +49,8 @@ void BM_OpenTable(benchmark::State& state) {
         out.open(QIODevice::WriteOnly);
         out.write(table.data(), static_cast<qint64>(table.size()));
     }
-    bench::ChooseFile modal(fw::ToCp932(file));
-    fw::SettingsProfile profile(fw::IniFilePath{dir.filePath(QStringLiteral("profile.ini")).toStdString()});
+    bench::ChooseFile modal(fw::ToPath(file));
+    fw::SettingsProfile profile(fw::IniFilePath{fw::ToPath(dir.filePath(QStringLiteral("profile.ini")))});
     fw::FileService files;
     fw::Platform platform{modal, profile, files};
     CUnitEditorDlg dlg(platform);

@@ -49,10 +49,10 @@ std::vector<std::string> ReadAll(Cursor c) {
     for (;;) {
         const char* before = c.pos;
         if (!ReadField(c, f)) {
-            Check(c.pos == before && (c.pos == c.end || *c.pos == '\r'));
+            Check(c.pos == before && (c.pos == c.end || *c.pos == '\r' || *c.pos == '\n'));
             return fields;
         }
-        Check(c.pos > before || c.pos == c.end || *c.pos == '\r');
+        Check(c.pos > before || c.pos == c.end || *c.pos == '\r' || *c.pos == '\n');
         Check(c.pos <= c.end && !Has(f, ",\r"));
         fields.push_back(f);
     }
@@ -64,6 +64,8 @@ void CheckScanning(std::string_view text) {
         const Cursor at{text.data() + start, end};
         const std::vector<std::string> fields = ReadAll(at);
         const int n = static_cast<int>(fields.size());
+        // No field ever reaches past the end of its own line.
+        for (const std::string& f : fields) Check(!Has(f, "\r\n"));
         // Skipping succeeds exactly as far as reading does, and moves nothing when it fails.
         for (int count : {0, 1, n - 1, n, n + 1, -1}) {
             Cursor c = at;

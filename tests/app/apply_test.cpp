@@ -160,17 +160,6 @@ TEST_F(ApplyTest, AListWithoutASelectionKeepsTheValueItWasShownWith) {
     EXPECT_EQ(SplitFields(Line(5)), expected);
 }
 
-TEST_F(ApplyTest, AListItemTheLineCannotHoldIsReportedAndNothingWritten) {
-    // Field 3 runs on past a bare LF into the next line.
-    const std::string table = kHeadings + NormalUnitLine("A", 1, {{3, "x\ny"}}) + "\r\n";
-    Open(table);
-    EXPECT_EQ(Window().GetComboBox(1018).GetLBText(Window().GetComboBox(1018).GetCurSel()), "x\ny");
-    modal_.AcceptMessage(Sjis("カンマか改行を含む項目があるため、このユニットの行には書き込めません。"),
-                         fw::kIconExclamation);
-    Apply();
-    EXPECT_TRUE(Text() == table);
-}
-
 // Shows every unit and applies it without an edit, then does it all again
 // with two Applies each; gives the text after the first round and checks
 // that the second changed nothing further.

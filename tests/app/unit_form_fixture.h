@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/framework/paths.h"
 #include "form/record_layout.h"
 #include "res/control_ids.h"
 #include "table/text_format.h"
@@ -70,8 +71,8 @@ protected:
     // queues the answers to dialogs the opening shows after the file dialog.
     template <class More>
     void Open(const std::string& bytes, More&& more) {
-        const std::string path = TempPath("weapon.dat");
-        QFile file(fw::FromCp932(path));
+        const fw::Path path = TempPath("weapon.dat");
+        QFile file(fw::FromPath(path));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(bytes.data(), static_cast<qint64>(bytes.size()));
         file.close();
