@@ -1,7 +1,6 @@
 // The unit form's search, reference-button and single-unit-file commands:
 // each tests the loaded flag and hands the work to its subsystem.
 #include "app/unit_editor_dlg.h"
-#include "form/exchange_table.h"
 #include "form/unit_reference.h"
 #include "search/search_command.h"
 #include "unitfile/unit_file_commands.h"
@@ -18,11 +17,11 @@ void CUnitEditorDlg::OnJumpTransform() { JumpFromField(form::kTransformTargetFie
 void CUnitEditorDlg::OnJumpMi() { JumpFromField(form::kMiTargetField); }
 
 void CUnitEditorDlg::JumpFromField(int field) {
-    if (!m_bTableLoaded || m_unitList->GetCurSel() < 0) return;  // no unit on display
+    if (!m_bTableLoaded || !m_bUnitShown) return;
     // The boxes as they stand, a number typed and not applied included; a
     // refused box ends the command (its prompt has been shown).
     if (!UpdateData(1)) return;
-    const int unitNumber = FieldMemberValue(field);
+    const int unitNumber = m_form.number[static_cast<std::size_t>(field)];
     if (unitNumber != 0) JumpToUnitNumber(unitNumber);
 }
 
@@ -30,13 +29,6 @@ void CUnitEditorDlg::JumpToUnitNumber(int unitNumber) {
     const int index = form::UnitListIndexOf(unitNumber, m_unitList->GetCount(),
                                             [this](int i) { return m_unitList->GetItemData(i); });
     if (index >= 0) SelectUnit(index);
-}
-
-int CUnitEditorDlg::FieldMemberValue(int field) const {
-    const auto values = form::ExchangeValues();
-    for (std::size_t i = 0; i < values.size(); ++i)
-        if (values[i].field == field) return m_members[i].value;
-    return 0;
 }
 
 void CUnitEditorDlg::OnExportUnit() { ExportUnitFile(); }
@@ -57,7 +49,7 @@ unitfile::UnitForm CUnitEditorDlg::UnitFileForm() {
 }
 
 int CUnitEditorDlg::ExportUnitFile() {
-    if (!m_bTableLoaded) return 0;
+    if (!m_bTableLoaded || !m_bUnitShown) return 0;
     unitfile::UnitForm form = UnitFileForm();
     return unitfile::ExportUnitFile(form);
 }
