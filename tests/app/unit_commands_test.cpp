@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QLineEdit>
 
-#include <map>
 #include <vector>
 
 #include "res/control_ids.h"
