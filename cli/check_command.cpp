@@ -31,7 +31,7 @@ int RunCheck(const table::Path& path, const std::optional<table::Path>& pictures
     for (const Finding& f : findings) ++(IsNote(f.problem) ? notes : errors);
 
     if (output.json) {
-        Json list = Json::array();
+        JsonListWriter writer(output.out, {{"table", PathText(path)}, {"errors", errors}, {"notes", notes}}, "findings");
         for (const Finding& f : findings) {
             Json entry{{"severity", IsNote(f.problem) ? "note" : "error"}, {"problem", ProblemCode(f.problem)}};
             entry["line"] = f.line >= 0 ? Json(f.line) : Json(nullptr);
@@ -41,9 +41,9 @@ int RunCheck(const table::Path& path, const std::optional<table::Path>& pictures
             }
             if (f.field >= 0) AddFieldJson(entry, f.field);
             entry["message"] = f.message;
-            list.push_back(std::move(entry));
+            writer.Add(entry);
         }
-        WriteJson(output.out, {{"table", PathText(path)}, {"errors", errors}, {"notes", notes}, {"findings", std::move(list)}});
+        writer.Finish();
     } else {
         std::string report;
         for (const Finding& f : findings) {

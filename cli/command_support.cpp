@@ -14,7 +14,12 @@ int Unusable(Output& output, const table::Path& file, const std::string& reason)
 
 std::string Utf8(std::string_view cp932) { return table::Utf8FromCp932(cp932); }
 
-std::string Quoted(std::string_view cp932) { return "\"" + Utf8(cp932) + "\""; }
+std::string Quoted(std::string_view cp932) {
+    std::string quoted(1, '"');
+    quoted += Utf8(cp932);
+    quoted += '"';
+    return quoted;
+}
 
 std::string FieldLabel(int field) {
     const form::FieldLayout& f = form::RecordLayout()[static_cast<std::size_t>(field)];
@@ -36,8 +41,27 @@ void AddFieldJson(Json& object, int field) {
     object["caption"] = std::string(f.caption);
 }
 
-void WriteJson(std::ostream& out, const Json& document) {
-    out << document.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+namespace {
+
+std::string Dump(const Json& value, int indent) {
+    return value.dump(indent, ' ', false, Json::error_handler_t::replace);
 }
+
+}  // namespace
+
+void WriteJson(std::ostream& out, const Json& document) { out << Dump(document, 2) << '\n'; }
+
+JsonListWriter::JsonListWriter(std::ostream& out, const Json& head, const char* listKey) : out_(out) {
+    out_ << "{\n";
+    for (const auto& [key, value] : head.items()) out_ << "  " << Dump(Json(key), -1) << ": " << Dump(value, -1) << ",\n";
+    out_ << "  " << Dump(Json(listKey), -1) << ": [";
+}
+
+void JsonListWriter::Add(const Json& item) {
+    out_ << (first_ ? "\n    " : ",\n    ") << Dump(item, -1);
+    first_ = false;
+}
+
+void JsonListWriter::Finish() { out_ << (first_ ? "]\n}\n" : "\n  ]\n}\n"); }
 
 }  // namespace kelvor::cli

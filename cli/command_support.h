@@ -33,4 +33,19 @@ void AddFieldJson(Json& object, int field);
 // Writes the document indented, as UTF-8 (anything else replaced).
 void WriteJson(std::ostream& out, const Json& document);
 
+// Writes a JSON object whose last member is a long list, one item to a
+// line, as the items come: nothing of the whole is held in memory at once.
+class JsonListWriter {
+public:
+    // Writes the members of head, then opens the list `listKey`.
+    JsonListWriter(std::ostream& out, const Json& head, const char* listKey);
+    void Add(const Json& item);
+    // Closes the list and the object.
+    void Finish();
+
+private:
+    std::ostream& out_;
+    bool first_ = true;
+};
+
 }  // namespace kelvor::cli

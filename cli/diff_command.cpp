@@ -107,9 +107,9 @@ int RunDiff(const table::Path& before, const table::Path& after, Output& output)
 
     const std::vector<LineChange> changes = DiffTables(a, b);
     if (output.json) {
-        Json list = Json::array();
-        for (const LineChange& c : changes) list.push_back(ChangeJson(c));
-        WriteJson(output.out, {{"old", PathText(before)}, {"new", PathText(after)}, {"changes", std::move(list)}});
+        JsonListWriter writer(output.out, {{"old", PathText(before)}, {"new", PathText(after)}}, "changes");
+        for (const LineChange& c : changes) writer.Add(ChangeJson(c));
+        writer.Finish();
     } else {
         std::string report;
         for (const LineChange& c : changes) AppendChangeText(c, report);

@@ -1,5 +1,6 @@
 // list: every unit with its unit number and line number. show: every field
 // of one unit, as the form shows it.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,7 +38,8 @@ int RunList(const table::Path& path, Output& output) {
     std::string reason;
     if (!LoadTable(path, text, reason)) return Unusable(output, path, reason);
 
-    Json units = Json::array();
+    std::optional<JsonListWriter> writer;
+    if (output.json) writer.emplace(output.out, Json{{"table", PathText(path)}}, "units");
     std::string report;
     ForEachLine(text.view(), [&](const TableLine& line) {
         if (!IsUnitLine(line.text)) return;
@@ -45,14 +47,14 @@ int RunList(const table::Path& path, Output& output) {
         std::string name;
         table::ReadField(c, name);
         if (output.json) {
-            units.push_back({{"unit", UnitNumberOfLine(line.number)}, {"line", line.number}, {"name", Utf8(name)}});
+            writer->Add({{"unit", UnitNumberOfLine(line.number)}, {"line", line.number}, {"name", Utf8(name)}});
         } else {
             report += std::to_string(UnitNumberOfLine(line.number)) + "\t" + std::to_string(line.number) + "\t" +
                       Utf8(name) + "\n";
         }
     });
     if (output.json)
-        WriteJson(output.out, {{"table", PathText(path)}, {"units", std::move(units)}});
+        writer->Finish();
     else
         output.out << "unit\tline\tname\n" << report;
     return kExitClean;

@@ -27,7 +27,12 @@ constexpr int kPictureField = 189;
 constexpr std::array<int, 6> kListFields = {3, 4, 5, 6, 31, 32};
 constexpr std::array<int, 5> kWeaponTypeFields = {64, 84, 104, 124, 144};
 
-std::string Quote(std::string_view cp932) { return "\"" + table::Utf8FromCp932(cp932) + "\""; }
+std::string Quote(std::string_view cp932) {
+    std::string quoted(1, '"');
+    quoted += table::Utf8FromCp932(cp932);
+    quoted += '"';
+    return quoted;
+}
 
 // Digits as "%d" writes a number: no sign, no leading zero, no overflow.
 bool IsPlainDecimal(std::string_view text) {
@@ -151,7 +156,7 @@ private:
                         " and Apply writes \"" + std::to_string(shown) + "\"");
             }
             if (layout.field >= kFirstReferenceField && layout.field <= kLastReferenceField && shown != 0)
-                references_.push_back({Finding{line, true, std::string(name), layout.field, Problem::MissingReference,
+                references_.push_back({Finding{line, true, name, layout.field, Problem::MissingReference,
                                                "names unit " + std::to_string(shown) + ", which no unit has"},
                                        shown});
             if (layout.field == kPictureField && options_.pictures) Picture(line, shown);
@@ -195,7 +200,7 @@ private:
     }
 
     void Add(int line, std::string_view name, bool unit, int field, Problem problem, std::string message) {
-        findings_.push_back(Finding{line, unit, std::string(name), field, problem, std::move(message)});
+        findings_.push_back(Finding{line, unit, name, field, problem, std::move(message)});
     }
 
     const CheckOptions& options_;

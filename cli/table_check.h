@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "table/document.h"
@@ -36,7 +37,7 @@ bool IsNote(Problem problem);
 struct Finding {
     int line = -1;         // -1: the table as a whole
     bool unit = false;     // the line is a unit line; unitName is its field 0
-    std::string unitName;  // code page 932
+    std::string_view unitName;  // code page 932, a view into the table checked
     int field = -1;        // -1: the line as a whole
     Problem problem = Problem::FieldCount;
     std::string message;   // UTF-8: what is wrong, and what the editor does with it
@@ -48,7 +49,8 @@ struct CheckOptions {
     std::string picturesName;  // how messages name that folder
 };
 
-// Every finding, ordered by line and field.
+// Every finding, ordered by line and field. The findings name units by
+// views into text: they are good for as long as text is.
 std::vector<Finding> CheckTable(const table::DocumentText& text, const CheckOptions& options);
 
 }  // namespace kelvor::cli
