@@ -44,9 +44,8 @@ struct UnitFields {
     std::array<std::string_view, table::kFieldCount> field{};
     int count = 0;           // how many fields the line has (also beyond 194)
     bool strayCr = false;    // a CR inside the line ends its fields early
-    // The editor reads the whole record: 194 fields or more, and field 193
-    // is not the empty field after a final comma.
-    bool Whole() const { return count > table::kFieldCount || (count == table::kFieldCount && !EmptyLast()); }
+    // 194 fields, field 193 being the empty one after a final comma (which
+    // the editor's field reading never reads).
     bool EmptyLast() const { return count == table::kFieldCount && field[table::kFieldCount - 1].empty(); }
     // Fields 0 to count-1 that the record holds (at most 194).
     int Held() const { return count < table::kFieldCount ? count : table::kFieldCount; }
