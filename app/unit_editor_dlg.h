@@ -3,13 +3,13 @@
 // list of the form for the whole run.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <string>
-#include <vector>
 
 #include "app/framework/dialog.h"
 #include "app/framework/paths.h"
+#include "form/form_exchange.h"
+#include "form/form_members.h"
 #include "table/document.h"
 #include "table/text_format.h"
 
@@ -37,9 +37,15 @@ public:
     int ReplaceLine(int lineNumber, const std::string& text);
     int SaveTableAs();
 
-    // Showing a unit and the picture panel; filled in by their subsystems.
+    // Showing a unit (the one way to show one) and taking the form back.
     int SelectUnit(int listIndex);
+    void ShowRecord(const table::UnitRecord& rec);
+    int CaptureRecord();
+
+    // The picture panel; filled in by its subsystem.
     int LoadFlagSheet();
+    int LoadUnitPicture(int pictureNumber);
+    int DrawPicturePanel();
 
     // Read access for tests and the other subsystems.
     const fw::Path& LastDir() const { return m_pathLastDir; }
@@ -49,6 +55,10 @@ public:
     int IsTableLoaded() const { return m_bTableLoaded; }
     const table::DocumentText& Document() const { return m_document; }
     int CurrentListIndex() const { return m_nCurrentIndex; }
+    // 1 while the form shows a unit: commands that act on the shown unit do
+    // nothing before one is shown, or once the form has been emptied.
+    int IsUnitShown() const { return m_bUnitShown; }
+    const table::UnitRecord& Record() const { return m_record; }
 
 protected:
     int OnInitDialog() override;
@@ -60,6 +70,7 @@ protected:
 private:
     void MapMessages();
     void FillMovementClassLists();
+    void EmptyForm();
     void StoreFolderSetting(const char* entry, fw::Path& member, const fw::Path& value);
 
     // Members, in the order the window declares them.
@@ -74,20 +85,17 @@ private:
     std::size_t m_nLinePosition = 0;  // current line position in the document text
     int m_nCurrentIndex = 0;          // unit-list index of the unit on display
     table::UnitRecord m_record{};
+    int m_bUnitShown = 0;             // the form shows the unit at the current list index
     int m_bTableLoaded = 0;           // the loaded flag
     table::DocumentText m_document;
 
-    // The seventeen drop-down lists and the unit list, bound when the window
-    // initialises (in the exchange's order of control objects).
-    std::array<fw::ComboBox*, 17> m_lists{};
+    // The seventeen drop-down lists (by the field each shows) and the unit
+    // list, bound by the exchange when the window initialises.
+    form::FormLists m_lists;
     fw::ListBox* m_unitList = nullptr;
 
-    // One member per exchanged value control, parallel to the exchange table.
-    struct ExchangeMember {
-        std::string text;
-        int value = 0;
-    };
-    std::vector<ExchangeMember> m_members;
+    // The form's members, by field number, and the unit number.
+    form::FormMembers m_form;
 };
 
 }  // namespace kelvor

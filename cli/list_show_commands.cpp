@@ -1,5 +1,6 @@
 // list: every unit with its unit number and line number. show: every field
 // of one unit, as the form shows it.
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "cli/command_support.h"
 #include "cli/table_input.h"
 #include "cli/table_lines.h"
+#include "form/record_display.h"
 #include "form/record_layout.h"
 #include "table/text_format.h"
 
@@ -16,19 +18,26 @@ namespace {
 
 using form::FieldKind;
 
-// The field's value as the form shows it: integers as the number the box
-// holds, flags as "○" or "×", movement classes by name; other fields as
-// stored. Code page 932.
-std::string ShownValue(const form::FieldLayout& f, std::string_view stored) {
-    switch (f.kind) {
-    case FieldKind::Integer: return std::to_string(table::ParseDecimal(stored));
-    case FieldKind::Flag: return stored == table::kMarkSet ? table::kMarkSet : table::kMarkClear;
-    case FieldKind::MovementClass: return table::MovementClassName(stored);
-    case FieldKind::Text:
-    case FieldKind::TableValue:
-    case FieldKind::Marker: break;
+// Every field's value as the form shows it, by the form's own display code:
+// integers as the number the box holds, flags as "○" or "×" by the check
+// box, movement classes by name; other fields as the record holds them.
+// Code page 932.
+std::array<std::string, table::kFieldCount> ShownValues(const table::DocumentText& text, int lineNumber) {
+    table::UnitRecord record;
+    form::ReadUnitRecord(text, lineNumber, record);
+    form::FormMembers members;
+    form::MembersFromRecord(record, members);
+    std::array<std::string, table::kFieldCount> shown;
+    for (const form::FieldLayout& f : form::RecordLayout()) {
+        const auto i = static_cast<std::size_t>(f.field);
+        if (f.kind == FieldKind::Integer)
+            shown[i] = std::to_string(members.number[i]);
+        else if (f.kind == FieldKind::Flag)
+            shown[i] = members.number[i] ? table::kMarkSet : table::kMarkClear;
+        else
+            shown[i] = record[i];
     }
-    return std::string(stored);
+    return shown;
 }
 
 }  // namespace
@@ -80,12 +89,13 @@ int RunShow(const table::Path& path, int unitNumber, Output& output) {
 
     UnitFields fields;
     SplitFields(line.text, fields);
+    const std::array<std::string, table::kFieldCount> values = ShownValues(text, line.number);
     Json shown = Json::array();
     std::string report = LineLabel(line.number, true, fields.field[0]) + "\n";
     for (const form::FieldLayout& f : form::RecordLayout()) {
         const bool held = f.field < fields.Held();
         const std::string_view stored = held ? fields.field[static_cast<std::size_t>(f.field)] : std::string_view();
-        const std::string value = ShownValue(f, stored);
+        const std::string& value = values[static_cast<std::size_t>(f.field)];
         if (output.json) {
             Json entry;
             AddFieldJson(entry, f.field);

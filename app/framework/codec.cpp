@@ -1,7 +1,8 @@
 #include "app/framework/codec.h"
 
-#include <array>
-#include <cerrno>
+#include <QList>
+
+#include <algorithm>
 
 #include "table/cp932_codec.h"
 
@@ -13,9 +14,8 @@ namespace {
 
 std::u16string Utf16(const QString& text) { return text.toStdU16String(); }
 
-// Characters with a second Unicode form, in the form code page 932 holds:
-// what a text is once it has been to the code page and back.
-[[maybe_unused]] QString CanonicalForms(const QString& text) {
+// Characters with a second Unicode form, in the form code page 932 holds.
+QString CanonicalForms(const QString& text) {
     return QString::fromStdU16String(table::CanonicalCp932Forms(Utf16(text)));
 }
 
@@ -24,6 +24,19 @@ std::u16string Utf16(const QString& text) { return text.toStdU16String(); }
 QString FromCp932(std::string_view bytes) { return QString::fromStdU16String(table::Utf16FromCp932(bytes)); }
 
 std::string ToCp932(const QString& text) { return table::Cp932FromUtf16(Utf16(text)); }
+
+std::vector<char32_t> CharactersOutsideCp932(const QString& text) {
+    std::vector<char32_t> outside;
+    // A character is held when it comes back from the code page as itself.
+    if (FromCp932(ToCp932(text)) == CanonicalForms(text)) return outside;
+    for (const uint u : text.toUcs4()) {
+        const char32_t c = u;
+        const QString one = QString::fromUcs4(&c, 1);
+        if (FromCp932(ToCp932(one)) == CanonicalForms(one)) continue;
+        if (std::find(outside.begin(), outside.end(), c) == outside.end()) outside.push_back(c);
+    }
+    return outside;
+}
 
 std::string Cp932FromUtf8(std::string_view utf8) {
     return ToCp932(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
