@@ -114,10 +114,12 @@ private:
                 "holds a CR after field " + std::to_string(f.count - 1) + ": what follows it is no field to the editor");
         if (f.EmptyLast()) {
             Add(n, name, true, table::kFieldCount - 1, Problem::EmptyLastField,
-                "is empty, the line ending in a comma: the editor reads 193 fields and cannot show this unit");
+                "is empty, the line ending in a comma: the editor reads only 193 fields, says so, and Apply writes "
+                "\"0\" here");
         } else if (f.count < table::kFieldCount) {
             Add(n, name, true, -1, Problem::FieldCount,
-                "has " + std::to_string(f.count) + " fields, not 194: the editor cannot show this unit");
+                "has " + std::to_string(f.count) +
+                    " fields, not 194: the editor says so and shows the missing ones empty, and Apply writes all 194");
         } else if (f.count > table::kFieldCount) {
             Add(n, name, true, -1, Problem::FieldCount,
                 "has " + std::to_string(f.count) + " fields, not 194: Apply drops fields 194 to " +
