@@ -74,18 +74,8 @@ int RunShow(const table::Path& path, int unitNumber, Output& output) {
     std::string reason;
     if (!LoadTable(path, text, reason)) return Unusable(output, path, reason);
 
-    const long long lineNumber = static_cast<long long>(unitNumber) + 2;
-    std::size_t from = 0;
     TableLine line;
-    bool found = false;
-    for (int n = 0; !found && from < text.size() && n <= lineNumber; ++n) {
-        line = NextLine(text.view(), from, n);
-        found = n == lineNumber;
-    }
-    if (!found || !IsUnitLine(line.text))
-        return Unusable(output, path,
-                        "has no unit " + std::to_string(unitNumber) + ": line " + std::to_string(lineNumber) +
-                            (found ? " is no unit line" : " is past its last line"));
+    if (!FindUnitLine(text.view(), unitNumber, line, reason)) return Unusable(output, path, reason);
 
     UnitFields fields;
     SplitFields(line.text, fields);

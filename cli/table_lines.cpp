@@ -30,6 +30,20 @@ bool IsUnitLine(std::string_view line) {
     return table::IsUnitLine(table::Cursor{line.data(), line.data() + line.size()}) != 0;
 }
 
+bool FindUnitLine(std::string_view text, int unitNumber, TableLine& line, std::string& reason) {
+    const long long lineNumber = static_cast<long long>(unitNumber) + 2;
+    std::size_t from = 0;
+    bool found = false;
+    for (int n = 0; !found && from < text.size() && n <= lineNumber; ++n) {
+        line = NextLine(text, from, n);
+        found = n == lineNumber;
+    }
+    if (found && IsUnitLine(line.text)) return true;
+    reason = "has no unit " + std::to_string(unitNumber) + ": line " + std::to_string(lineNumber) +
+             (found ? " is no unit line" : " is past its last line");
+    return false;
+}
+
 void SplitFields(std::string_view line, UnitFields& out) {
     out.count = 0;
     out.strayCr = false;

@@ -7,6 +7,7 @@
 #include <array>
 #include <climits>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 #include "table/text_format.h"
@@ -38,6 +39,11 @@ void ForEachLine(std::string_view text, Visitor&& visit) {
 
 // The editor's unit-line test: first field not empty, second exactly "○".
 bool IsUnitLine(std::string_view line);
+
+// The line of unit `unitNumber` (line number unitNumber + 2, as box 1240
+// counts). Gives false, with the reason in words, when the table has no
+// such line or that line is no unit line.
+bool FindUnitLine(std::string_view text, int unitNumber, TableLine& line, std::string& reason);
 
 // The fields of a unit line, by comma, up to the first CR (or the line's end).
 struct UnitFields {
