@@ -12,6 +12,25 @@ int Unusable(Output& output, const table::Path& file, const std::string& reason)
     return kExitUnusable;
 }
 
+int SaveFailed(Output& output, const table::SaveError& failure) {
+    using Kind = table::SaveError::Kind;
+    std::string reason;
+    switch (failure.kind) {
+    case Kind::Backup:
+        reason = "the replaced table could not be set aside here: " + failure.systemError + "; nothing was written";
+        break;
+    case Kind::Open:
+        reason = "cannot be written: " + failure.systemError;
+        break;
+    case Kind::Write:
+    case Kind::Replace:
+    case Kind::None:
+        reason = "could not be saved: " + failure.systemError + "; the file is as it was";
+        break;
+    }
+    return Unusable(output, failure.path, reason);
+}
+
 std::string Utf8(std::string_view cp932) { return table::Utf8FromCp932(cp932); }
 
 std::string Quoted(std::string_view cp932) {

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "cli/commands.h"
+#include "table/safe_save.h"
 
 namespace kelvor::cli {
 
@@ -17,6 +18,9 @@ using Json = nlohmann::ordered_json;
 
 // Writes "kelvor-cli: FILE: reason" to err; gives kExitUnusable.
 int Unusable(Output& output, const table::Path& file, const std::string& reason);
+
+// A failed safe save reported as Unusable, naming the file it concerns.
+int SaveFailed(Output& output, const table::SaveError& failure);
 
 // Table text (code page 932) in double quotes, for the terminal.
 std::string Quoted(std::string_view cp932);

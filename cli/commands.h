@@ -26,5 +26,11 @@ int RunShow(const table::Path& table, int unitNumber, Output& output);
 // pictures: the folder of unit pictures; none: "unit/" beside the table.
 int RunCheck(const table::Path& table, const std::optional<table::Path>& pictures, Output& output);
 int RunDiff(const table::Path& before, const table::Path& after, Output& output);
+// target: the single-unit file to write; none: "unit%04d.kmv" of the unit
+// number in the current folder.
+int RunExport(const table::Path& table, int unitNumber, const std::optional<table::Path>& target, Output& output);
+// out: where the table with the files put in is saved; none: the table itself.
+int RunImport(const table::Path& table, const std::vector<table::Path>& files, const std::optional<table::Path>& out,
+              Output& output);
 
 }  // namespace kelvor::cli

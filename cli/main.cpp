@@ -49,6 +49,21 @@ int main(int argc, char** argv) {
 
     for (CLI::App* command : {list, show, check, diff}) command->add_flag("--json", json, "write the report as JSON");
 
+    CLI::App* exportUnit = app.add_subcommand(
+        "export", "One unit to a single-unit file, byte for byte as the editor's File menu writes it.");
+    exportUnit->add_option("TABLE", table, "the unit table")->required();
+    exportUnit->add_option("UNIT", unit, "the unit number (line number minus 2)")->required();
+    exportUnit->add_option("-o,--output", out, "the file to write (default: unit%04d.kmv of the unit number, here)");
+
+    CLI::App* importUnits = app.add_subcommand(
+        "import",
+        "Single-unit files into their lines of the table, all or none: when any file fails its checks, each failure "
+        "is reported and nothing is written. The table is saved as the editor saves it: the file it replaces is set "
+        "aside once as weapon.org in its folder.");
+    importUnits->add_option("TABLE", table, "the unit table")->required();
+    importUnits->add_option("FILES", files, "the single-unit files (.kmv)")->required();
+    importUnits->add_option("-o,--output", out, "save the result here, leaving TABLE as it is (default: TABLE itself)");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -63,6 +78,10 @@ int main(int argc, char** argv) {
     if (check->parsed())
         code = kelvor::cli::RunCheck(Path(table), pictures.empty() ? std::nullopt : std::optional<Path>(pictures), output);
     if (diff->parsed()) code = kelvor::cli::RunDiff(Path(table), Path(other), output);
+    const std::optional<Path> outPath = out.empty() ? std::nullopt : std::optional<Path>(out);
+    if (exportUnit->parsed()) code = kelvor::cli::RunExport(Path(table), unit, outPath, output);
+    if (importUnits->parsed())
+        code = kelvor::cli::RunImport(Path(table), std::vector<Path>(files.begin(), files.end()), outPath, output);
     std::cout.flush();
     if (!std::cout) {
         std::cerr << "kelvor-cli: the report could not be written\n";

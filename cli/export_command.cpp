@@ -1,0 +1,82 @@
+// export: one unit to a single-unit file, byte for byte as the editor's
+// export writes it once the unit is shown.
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "cli/command_support.h"
+#include "cli/import_problems.h"
+#include "cli/table_input.h"
+#include "cli/table_lines.h"
+#include "form/record_display.h"
+#include "table/safe_save.h"
+#include "unitfile/unit_file_format.h"
+
+namespace kelvor::cli {
+
+namespace {
+
+// Where the file says other than the table's line: movement codes that no
+// class has are written as "00000000", and fields after field 193 are left
+// out, as the editor's own export does.
+std::vector<std::string> Rewritten(std::string_view line, const table::UnitRecord& record) {
+    UnitFields stored;
+    SplitFields(line, stored);
+    std::vector<std::string> notes;
+    for (int f = table::kFirstMovementField; f <= table::kLastMovementField; ++f) {
+        const auto i = static_cast<std::size_t>(f);
+        const std::string code = table::MovementClassCode(record[i]);
+        if (stored.field[i] != code)
+            notes.push_back("field " + FieldLabel(f) + ": " + Quoted(stored.field[i]) + " is no movement class: written as " +
+                            Quoted(code));
+    }
+    if (stored.count > table::kFieldCount)
+        notes.push_back("the " + std::to_string(stored.count - table::kFieldCount) + " fields after field 193 are left out");
+    return notes;
+}
+
+bool SameFile(const table::Path& a, const table::Path& b) {
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec);
+}
+
+}  // namespace
+
+int RunExport(const table::Path& path, int unitNumber, const std::optional<table::Path>& target, Output& output) {
+    table::DocumentText text;
+    std::string reason;
+    if (!LoadTable(path, text, reason)) return Unusable(output, path, reason);
+    TableLine line;
+    if (!FindUnitLine(text.view(), unitNumber, line, reason)) return Unusable(output, path, reason);
+
+    // The record as the editor holds it once the unit is shown: the line
+    // read, its movement codes turned into names (which composing turns
+    // back into codes).
+    table::UnitRecord record;
+    const int fields = form::ReadUnitRecord(text, line.number, record);
+    const std::string unit = LineLabel(line.number, true, record[0]);
+    if (fields < table::kFieldCount)
+        return Unusable(output, path,
+                        unit + " holds only " + std::to_string(fields) +
+                            " of the 194 fields of a unit: its single-unit file would end in empty fields, which "
+                            "import refuses");
+    std::string bytes;
+    if (!unitfile::ComposeUnitFile(line.number, record, bytes))
+        return Unusable(output, path, unit + " cannot be written as one line: a field holds a comma, CR or LF");
+    // A file the import would refuse is not written.
+    const unitfile::ImportCheck check = unitfile::CheckUnitFile(unitfile::UnitFileLine(bytes), text);
+    if (!check.ok())
+        return Unusable(output, path, unit + " cannot be exported: " + ImportProblemReason(check));
+
+    const table::Path file = target ? *target : table::Path(unitfile::UnitFileName(unitNumber));
+    if (SameFile(file, path)) return Unusable(output, file, "is the table itself; name another file");
+    table::SaveError failure;
+    if (!table::ReplaceFileSafely(file, bytes, table::Path(), &failure)) return SaveFailed(output, failure);
+
+    output.out << "wrote " << PathText(file) << ": " << unit << "\n";
+    for (const std::string& note : Rewritten(line.text, record)) output.out << "note: " << note << "\n";
+    return kExitClean;
+}
+
+}  // namespace kelvor::cli

@@ -1,0 +1,105 @@
+// import: single-unit files put into their lines of a table, all of them or
+// none, and the table saved as the editor's Save As saves it.
+#include <map>
+#include <string>
+#include <vector>
+
+#include "cli/command_support.h"
+#include "cli/import_problems.h"
+#include "cli/table_input.h"
+#include "cli/table_lines.h"
+#include "table/safe_save.h"
+#include "unitfile/unit_file_format.h"
+
+namespace kelvor::cli {
+
+namespace {
+
+struct Imported {
+    std::size_t file;  // index into the files given
+    int line;
+    std::string name;  // code page 932
+};
+
+struct Refused {
+    std::size_t file;
+    std::string reason;
+};
+
+struct Batch {
+    std::vector<Imported> imported;
+    std::vector<Refused> refused;
+};
+
+// Puts the files into the text one after another, each checked as the
+// editor's import checks it against the table as the files before it left
+// it. A replacement puts a unit line in place of a unit line and keeps every
+// line where it was, so each file meets the same lines, unit lines and line
+// numbers as in the table read: the order of the files changes nothing.
+// Two files for one line would leave the result to that order, so the
+// second is refused.
+Batch PutFiles(table::DocumentText& text, const std::vector<table::Path>& files) {
+    Batch batch;
+    std::map<int, std::size_t> lineTakenBy;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        std::string firstLine, error;
+        if (!table::ReadFirstLine(files[i], firstLine, &error)) {
+            batch.refused.push_back({i, "cannot be read: " + error});
+            continue;
+        }
+        const unitfile::ImportCheck check = unitfile::CheckUnitFile(unitfile::UnitFileLine(firstLine), text);
+        if (!check.ok()) {
+            batch.refused.push_back({i, "cannot be imported: " + ImportProblemReason(check)});
+            continue;
+        }
+        if (const auto taken = lineTakenBy.find(check.lineNumber); taken != lineTakenBy.end()) {
+            batch.refused.push_back({i, "cannot be imported: it names line " + std::to_string(check.lineNumber) +
+                                            ", as " + PathText(files[taken->second]) +
+                                            " does; a batch takes one file for each line"});
+            continue;
+        }
+        if (!text.ReplaceLine(check.lineNumber, check.unitLine)) {
+            batch.refused.push_back({i, "cannot be imported: there is no memory for the longer table"});
+            continue;
+        }
+        lineTakenBy.emplace(check.lineNumber, i);
+        batch.imported.push_back({i, check.lineNumber, std::string(check.unitLine.substr(0, check.unitLine.find(',')))});
+    }
+    return batch;
+}
+
+}  // namespace
+
+int RunImport(const table::Path& path, const std::vector<table::Path>& files, const std::optional<table::Path>& out,
+              Output& output) {
+    table::DocumentText text;
+    std::string reason;
+    if (!LoadTable(path, text, reason)) return Unusable(output, path, reason);
+
+    const Batch batch = PutFiles(text, files);
+    if (!batch.refused.empty()) {
+        for (const Refused& r : batch.refused) Unusable(output, files[r.file], r.reason);
+        return Unusable(output, path,
+                        "nothing imported, nothing written: " + std::to_string(batch.refused.size()) + " of " +
+                            std::to_string(files.size()) + (files.size() == 1 ? " file" : " files") +
+                            " cannot be used");
+    }
+
+    // Saved as the editor's Save As saves: the file replaced is set aside as
+    // "weapon.org" in the folder saved into, once.
+    const table::Path target = out ? *out : path;
+    const table::Path backup = table::TableBackupPath(target);
+    const bool backupThere = table::CanOpenForReading(backup);
+    table::SaveError failure;
+    if (!table::SaveTableFile(target, text.view(), &failure)) return SaveFailed(output, failure);
+
+    for (const Imported& u : batch.imported)
+        output.out << "imported " << PathText(files[u.file]) << ": " << LineLabel(u.line, true, u.name) << "\n";
+    output.out << "saved " << PathText(target);
+    if (!backupThere && table::CanOpenForReading(backup))
+        output.out << "; the table it replaced is kept as " << PathText(backup);
+    output.out << "\n";
+    return kExitClean;
+}
+
+}  // namespace kelvor::cli

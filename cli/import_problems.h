@@ -1,0 +1,14 @@
+// Why a single-unit file cannot go into a table, in the tool's words.
+#pragma once
+
+#include <string>
+
+#include "unitfile/unit_file_format.h"
+
+namespace kelvor::cli {
+
+// What is wrong, filled in with the check's details; empty for a check that
+// passed. Follows "cannot be imported: ".
+std::string ImportProblemReason(const unitfile::ImportCheck& check);
+
+}  // namespace kelvor::cli
