@@ -90,6 +90,8 @@ TEST_F(CliCommands, InputThatCannotBeUsedExitsTwoNamingTheFileAndWritesNothing) 
     const std::string empty = (dir_.Path() / "odd" / "empty.dat").string();
     const std::string garbage = (dir_.Path() / "odd" / "garbage.dat").string();
     const std::string folder = (dir_.Path() / "odd").string();
+    const std::string shortUnit = (dir_.Path() / "odd" / "unit_20_fields.dat").string();
+    const std::string nowhere = (dir_.Path() / "missing" / "unit.kmv").string();
     struct Case {
         std::vector<std::string> args;
         std::string named;
@@ -100,6 +102,10 @@ TEST_F(CliCommands, InputThatCannotBeUsedExitsTwoNamingTheFileAndWritesNothing) 
         {{"diff", table_, garbage}, garbage},
         {{"show", table_, "0"}, table_},    // line 2 is a blank line
         {{"show", table_, "151"}, table_},  // past the last line
+        {{"export", table_, "151"}, table_},
+        {{"export", shortUnit, "2"}, "holds only 20 of the 194 fields"},  // its file would not import
+        {{"export", table_, "3", "-o", nowhere}, nowhere},
+        {{"import", table_, missing}, missing},
         {{"frobnicate", table_}, "subcommand"},
     };
     for (const Case& c : cases) {

@@ -24,10 +24,13 @@ inline std::string ShellQuoted(const std::string& arg) {
     return quoted + "'";
 }
 
-// kelvor-cli with the arguments; standard error goes to a file in `scratch`.
-inline ToolRun RunTool(const std::filesystem::path& scratch, const std::vector<std::string>& args) {
+// kelvor-cli with the arguments, in the folder `cwd` when one is given;
+// standard error goes to a file in `scratch`.
+inline ToolRun RunTool(const std::filesystem::path& scratch, const std::vector<std::string>& args,
+                       const std::filesystem::path& cwd = {}) {
     const std::filesystem::path errFile = scratch / "stderr.txt";
-    std::string command = ShellQuoted(KELVOR_CLI);
+    std::string command = cwd.empty() ? std::string() : "cd " + ShellQuoted(cwd.string()) + " && ";
+    command += ShellQuoted(KELVOR_CLI);
     for (const std::string& a : args) command += " " + ShellQuoted(a);
     command += " 2>" + ShellQuoted(errFile.string());
     ToolRun run;

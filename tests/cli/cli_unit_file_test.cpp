@@ -1,0 +1,147 @@
+// kelvor-cli export and import: single-unit files out of the demo table and
+// back, all or none, saved as the editor saves.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/cli/run_tool.h"
+#include "tools/demo_table.h"
+#include "tools/file_output.h"
+
+namespace kelvor::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using demo::testing::ReadBytes;
+using demo::testing::TempFolder;
+using testing::RunTool;
+
+// The byte where field `field` of line `line` starts.
+std::size_t FieldAt(const std::string& text, int line, int field) {
+    std::size_t at = 0;
+    for (int i = 0; i < line; ++i) at = text.find('\n', at) + 1;
+    for (int i = 0; i < field; ++i) at = text.find(',', at) + 1;
+    return at;
+}
+
+std::vector<std::string> FilesIn(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class CliUnitFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directories(game_);
+        fs::create_directories(files_);
+        ASSERT_TRUE(demo::WriteFileBytes(table_, original_));
+    }
+    testing::ToolRun Run(const std::vector<std::string>& args, const fs::path& cwd = {}) {
+        return RunTool(dir_.Path(), args, cwd);
+    }
+    std::string Export(int unit) {
+        const std::string file = (files_ / ("u" + std::to_string(unit) + ".kmv")).string();
+        const auto run = Run({"export", table_.string(), std::to_string(unit), "-o", file});
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        return file;
+    }
+
+    TempFolder dir_;
+    fs::path game_ = dir_.Path() / "game";
+    fs::path files_ = dir_.Path() / "files";
+    fs::path table_ = game_ / "weapon.dat";
+    std::string original_ = demo::DemoGameTable();
+};
+
+TEST_F(CliUnitFiles, EveryUnitExportedAndImportedGivesTheTableBackSaveTheUnknownMovementCode) {
+    std::vector<std::string> args{"import", table_.string()};
+    for (int unit = 1; unit <= demo::kGameUnitCount; ++unit) {
+        const auto run = Run({"export", table_.string(), std::to_string(unit)}, files_);
+        ASSERT_EQ(run.exitCode, 0) << unit << ": " << run.err;
+        // Only the unit whose code no movement class has is written otherwise than its line.
+        EXPECT_EQ(run.out.find("note:") != std::string::npos, unit == demo::kUnitOddMovement) << run.out;
+        char name[16];
+        std::snprintf(name, sizeof name, "unit%04d.kmv", unit);
+        args.push_back((files_ / name).string());
+    }
+    const std::string odd = ReadBytes(files_ / "unit0060.kmv");
+    EXPECT_EQ(odd.rfind("62,", 0), 0u);
+    EXPECT_EQ(odd.find_first_of("\r\n"), std::string::npos);
+
+    const auto run = Run(args);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("imported " + args.back() + ": line 152, unit 150 "), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("kept as " + (game_ / "weapon.org").string()), std::string::npos) << run.out;
+
+    std::string expected = original_;
+    const std::size_t code = FieldAt(expected, demo::kUnitOddMovement + 2, 27);
+    ASSERT_EQ(expected.substr(code, 9), "00000011,");
+    expected.replace(code, 8, "00000000");
+    EXPECT_EQ(ReadBytes(table_), expected);
+    EXPECT_EQ(ReadBytes(game_ / "weapon.org"), original_);
+}
+
+TEST_F(CliUnitFiles, ABatchWithFailingFilesWritesNothingAndNamesEveryOne) {
+    const std::string unit3 = Export(3), unit4 = Export(4);
+    const std::string line3 = ReadBytes(unit3);
+    const std::string unitLine3 = line3.substr(line3.find(',') + 1);
+    struct Bad {
+        std::string name, bytes, says;
+    } bad[] = {
+        {"heading.kmv", "0," + unitLine3, "line 0, which is no unit line"},
+        {"short.kmv", line3.substr(0, line3.rfind(',')), "193 fields, not 194"},
+        {"again.kmv", line3, "as " + unit3 + " does"},  // a second file for line 5
+        {"missing.kmv", "", "cannot be read"},
+    };
+    std::vector<std::string> args{"import", table_.string(), unit3, unit4};
+    for (const Bad& b : bad) {
+        const fs::path file = files_ / b.name;
+        if (b.name != "missing.kmv") {
+            ASSERT_TRUE(demo::WriteFileBytes(file, b.bytes));
+        }
+        args.push_back(file.string());
+    }
+
+    const auto run = Run(args);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.out.empty()) << run.out;
+    for (const Bad& b : bad) {
+        const std::size_t at = run.err.find("kelvor-cli: " + (files_ / b.name).string() + ": ");
+        ASSERT_NE(at, std::string::npos) << b.name << "\n" << run.err;
+        EXPECT_NE(run.err.substr(at, run.err.find('\n', at) - at).find(b.says), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(run.err.find("kelvor-cli: " + unit4), std::string::npos) << run.err;
+    EXPECT_EQ(ReadBytes(table_), original_);
+    EXPECT_EQ(FilesIn(game_), std::vector<std::string>{"weapon.dat"});
+}
+
+TEST_F(CliUnitFiles, OutputOptionWritesTheResultThereAndLeavesTheTableAlone) {
+    // Unit 3's Durability (field 8, the file's field 9) changed in its file.
+    const std::string file = Export(3);
+    std::string edited = ReadBytes(file);
+    const std::size_t durability = FieldAt(edited, 0, 9);
+    edited.replace(durability, edited.find(',', durability) - durability, "254");
+    ASSERT_TRUE(demo::WriteFileBytes(file, edited));
+
+    const fs::path out = dir_.Path() / "mod" / "weapon.dat";
+    fs::create_directories(out.parent_path());
+    const auto run = Run({"import", table_.string(), file, "-o", out.string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+
+    std::string expected = original_;
+    const std::size_t at = FieldAt(expected, 5, 8);
+    expected.replace(at, expected.find(',', at) - at, "254");
+    EXPECT_EQ(ReadBytes(out), expected);
+    EXPECT_EQ(ReadBytes(table_), original_);
+    EXPECT_EQ(FilesIn(game_), std::vector<std::string>{"weapon.dat"});
+    EXPECT_EQ(FilesIn(out.parent_path()), std::vector<std::string>{"weapon.dat"});  // nothing was there to set aside
+}
+
+}  // namespace
+}  // namespace kelvor::cli
