@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the built program into a temporary prefix whose path holds a
 # space, as a user's home folder may, and checks what is installed: the
-# program and the command-line tool run, the desktop entry is valid and
+# program and the command-line tool run (the tool exports a unit and imports
+# it back), the desktop entry is valid and
 # starts that program with the installed icon, and the icon is there in
 # every theme size.
 # Usage: install_check.sh <cmake> <build folder> <app id> <version> <icon size>...
@@ -28,6 +29,19 @@ tool="$prefix/bin/kelvor-cli"
 [ -x "$tool" ] || fail "no executable bin/kelvor-cli"
 said=$("$tool" --version) || fail "the installed bin/kelvor-cli does not run"
 [ "$said" = "kelvor-cli $version" ] || fail "bin/kelvor-cli --version said '$said', not 'kelvor-cli $version'"
+
+# The installed tool exports a unit and imports it back into a table in the
+# folder with a space: the table comes back byte for byte, the replaced one
+# set aside as weapon.org.
+tables="$work/my tables"
+mkdir -p "$tables"
+# Every field 00000000: a number, and the code of movement class なし.
+{ printf 'heading\r\nheading\r\n\r\nunit,\x81\x9b'; for _ in $(seq 192); do printf ',00000000'; done; printf '\r\n'; } >"$tables/weapon.dat"
+cp "$tables/weapon.dat" "$work/table.before"
+(cd "$tables" && "$tool" export weapon.dat 1 >/dev/null) || fail "kelvor-cli export of unit 1"
+"$tool" import "$tables/weapon.dat" "$tables/unit0001.kmv" >/dev/null || fail "kelvor-cli import of unit0001.kmv"
+cmp -s "$tables/weapon.dat" "$work/table.before" && cmp -s "$tables/weapon.org" "$work/table.before" ||
+  fail "kelvor-cli export and import did not give the table back with weapon.org beside it"
 
 entry="$prefix/share/applications/$id.desktop"
 [ -f "$entry" ] || fail "no desktop entry share/applications/$id.desktop"
