@@ -40,7 +40,7 @@ bool FindUnitLine(std::string_view text, int unitNumber, TableLine& line, std::s
     }
     if (found && IsUnitLine(line.text)) return true;
     reason = "has no unit " + std::to_string(unitNumber) + ": line " + std::to_string(lineNumber) +
-             (found ? " is no unit line" : " is past its last line");
+             (found ? " is no unit line" : lineNumber < 0 ? " is no line (lines count from 0)" : " is past its last line");
     return false;
 }
 
