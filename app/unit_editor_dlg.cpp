@@ -128,6 +128,7 @@ void CUnitEditorDlg::OnPaint() {
     // While minimised the window shows the application icon; the picture
     // panel is drawn in every case.
     if (IsIconic()) DrawIconCentred(res::kIdAppIcon);
+    DrawPicturePanel();
 }
 
 int CUnitEditorDlg::OnQueryDragIcon() { return res::kIdAppIcon; }
@@ -154,7 +155,5 @@ int CUnitEditorDlg::SelectUnit(int /*listIndex*/) {
     if (!m_bTableLoaded) return 0;
     return 1;
 }
-
-int CUnitEditorDlg::LoadFlagSheet() { return 0; }
 
 }  // namespace kelvor

@@ -3,6 +3,8 @@
 // list of the form for the whole run.
 #pragma once
 
+#include <QImage>
+
 #include <array>
 #include <cstddef>
 #include <string>
@@ -36,9 +38,14 @@ public:
     int ReplaceLine(int lineNumber, const std::string& text);
     int SaveTableAs();
 
-    // Showing a unit and the picture panel; filled in by their subsystems.
+    // Showing a unit; filled in by its subsystem.
     int SelectUnit(int listIndex);
+
+    // The picture panel: the flag sheet is read at each Open, the unit
+    // picture each time a unit is shown or applied; drawing reads no file.
     int LoadFlagSheet();
+    int LoadUnitPicture(int pictureNumber);
+    int DrawPicturePanel();
 
     // Read access for tests and the other subsystems.
     const std::string& LastDir() const { return m_strLastDir; }
@@ -48,6 +55,9 @@ public:
     int IsTableLoaded() const { return m_bTableLoaded; }
     const table::DocumentText& Document() const { return m_document; }
     int CurrentListIndex() const { return m_nCurrentIndex; }
+
+    // For tests: the unit record on display, as a display would leave it.
+    void SetRecordForTests(const table::UnitRecord& record) { m_record = record; }
 
 protected:
     int OnInitDialog() override;
@@ -60,8 +70,11 @@ private:
     void MapMessages();
     void FillMovementClassLists();
     void StoreSetting(const char* entry, std::string& member, const std::string& value);
+    int LoadPanelBitmap(const std::string& path, QImage& bitmap, int& loaded);
 
     // Members, in the order the window declares them.
+    QImage m_bmpUnit;       // the last unit picture that loaded
+    QImage m_bmpFlagSheet;  // the last flag sheet that loaded
     int m_bSheetLoaded = 0;
     std::string m_strFileName;       // the file name the file dialogs offer
     std::string m_strLastSearch;
