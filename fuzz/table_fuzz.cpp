@@ -64,6 +64,8 @@ void CheckScanning(std::string_view text) {
         const Cursor at{text.data() + start, end};
         const std::vector<std::string> fields = ReadAll(at);
         const int n = static_cast<int>(fields.size());
+        // No field ever reaches past the end of its own line.
+        for (const std::string& f : fields) Check(!Has(f, "\r\n"));
         // Skipping succeeds exactly as far as reading does, and moves nothing when it fails.
         for (int count : {0, 1, n - 1, n, n + 1, -1}) {
             Cursor c = at;

@@ -8,9 +8,14 @@ namespace kelvor::table {
 
 namespace {
 
-// Where the field starting at p ends: the next comma or CR, or the end.
+// A field ends at a comma, at CR and at LF: a line that ends in LF alone
+// (as a conversion by another editor leaves it) ends its last field there
+// instead of running into the next line.
+bool EndsLineFields(char ch) { return ch == '\r' || ch == '\n'; }
+
+// Where the field starting at p ends: the next comma, CR or LF, or the end.
 const char* FieldEnd(const char* p, const char* end) {
-    while (p < end && *p != ',' && *p != '\r') ++p;
+    while (p < end && *p != ',' && !EndsLineFields(*p)) ++p;
     return p;
 }
 
@@ -31,7 +36,7 @@ bool IsMovementField(int field) { return field >= kFirstMovementField && field <
 }  // namespace
 
 int ReadField(Cursor& c, std::string& out) {
-    if (c.pos >= c.end || *c.pos == '\r') return 0;
+    if (c.pos >= c.end || EndsLineFields(*c.pos)) return 0;
     const char* stop = FieldEnd(c.pos, c.end);
     out.assign(c.pos, stop);
     c.pos = (stop < c.end && *stop == ',') ? stop + 1 : stop;
@@ -41,7 +46,7 @@ int ReadField(Cursor& c, std::string& out) {
 int SkipFields(Cursor& c, int count) {
     const char* p = c.pos;
     for (int i = 0; i < count; ++i) {
-        if (p >= c.end || *p == '\r') return 0;
+        if (p >= c.end || EndsLineFields(*p)) return 0;
         p = FieldEnd(p, c.end);
         if (p < c.end && *p == ',') ++p;
     }

@@ -3,9 +3,10 @@
 //
 // Text is code page 932 bytes, scanned and never decoded: the second byte of
 // a double-byte character is always 0x40 or higher, so LF, CR and comma only
-// ever stand for themselves. A line ends at LF; a field ends at a comma or
-// CR. The end of the text ends the field and the line: nothing here ever
-// reads past it.
+// ever stand for themselves. A line ends at LF; a field ends at a comma, CR
+// or LF, so tables whose lines end in CR LF and tables whose lines end in LF
+// alone read the same. The end of the text ends the field and the line:
+// nothing here ever reads past it.
 #pragma once
 
 #include <array>
@@ -28,8 +29,8 @@ inline constexpr char kMarkSet[] = "\x81\x9b";    // ○ (a set flag, and the un
 inline constexpr char kMarkClear[] = "\x81\x7e";  // × (a clear flag)
 
 // Reads the field at the cursor into out and moves past its comma (or onto
-// the CR that ends it). Gives 0, changing nothing, when the cursor stands on
-// a CR or at the end of the text.
+// the CR or LF that ends it). Gives 0, changing nothing, when the cursor
+// stands on a CR, an LF or at the end of the text.
 int ReadField(Cursor& c, std::string& out);
 
 // Passes count fields. Gives 0 and leaves the cursor where it was when the

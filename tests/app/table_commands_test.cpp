@@ -353,5 +353,22 @@ TEST_F(TableCommandsTest, ReplaceLineRefusesALineThatIsNotThere) {
     EXPECT_EQ(std::string(Window().Document().data(), Window().Document().size()), original);
 }
 
+// A table whose lines end in LF alone lists exactly its unit lines, each by
+// its own name, and saves back unchanged.
+TEST_F(TableCommandsTest, LfOnlyTableListsItsUnitsByTheirOwnNames) {
+    std::string table = kHeading + UnitLine("Tank") + "note\r\n" + UnitLine("Jeep", {{3, "air"}});
+    std::erase(table, '\r');
+    OpenTable(table);
+    fw::ListBox& units = Window().GetListBox(res::kIdUnitList);
+    ASSERT_EQ(units.GetCount(), 2);
+    EXPECT_EQ(units.GetText(0), "Tank");
+    EXPECT_EQ(units.GetItemData(0), 3);
+    EXPECT_EQ(units.GetText(1), "Jeep");
+    EXPECT_EQ(units.GetItemData(1), 5);
+    EXPECT_EQ(ListTexts(1018), (std::vector<std::string>{"1", "air"}));
+    SaveAs(TempPath("lf-copy.dat"));
+    EXPECT_TRUE(ReadBytes(TempPath("lf-copy.dat")) == table);
+}
+
 }  // namespace
 }  // namespace kelvor::test

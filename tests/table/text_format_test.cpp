@@ -27,7 +27,7 @@ std::vector<std::string> ReadAll(Cursor& c) {
     return out;
 }
 
-TEST(ReadField, FieldsEndAtCommaOrCrAndTheCrStopsReading) {
+TEST(ReadField, FieldsEndAtCommaCrOrLfAndTheLineEndStopsReading) {
     const std::string text = "a,,b\r\nnext";
     Cursor c = On(text);
     EXPECT_EQ(ReadAll(c), (std::vector<std::string>{"a", "", "b"}));
@@ -47,10 +47,17 @@ TEST(ReadField, FieldsEndAtCommaOrCrAndTheCrStopsReading) {
     EXPECT_EQ(ReadAll(c), (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(*c.pos, '\r');
 
-    // LF does not end a field: a line without CR runs into the next one.
+    // A line ending in LF alone ends its last field there too: nothing of
+    // the next line is read, and skipping stops at the same place.
     const std::string bareLf = "a,b\nc\r\n";
     c = On(bareLf);
-    EXPECT_EQ(ReadAll(c), (std::vector<std::string>{"a", "b\nc"}));
+    EXPECT_EQ(ReadAll(c), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(*c.pos, '\n');
+    c = On(bareLf);
+    EXPECT_EQ(SkipFields(c, 3), 0);
+    EXPECT_EQ(c.pos, bareLf.data());
+    EXPECT_EQ(SkipFields(c, 2), 1);
+    EXPECT_EQ(*c.pos, '\n');
 }
 
 TEST(ReadField, LongFieldsDoubleByteCharactersAndNulAreReadWhole) {
@@ -143,7 +150,8 @@ TEST(IsUnitLine, NeedsANameAndExactlyTheMarkerSecond) {
         {"tank,\x81\r\n", 0},
         {"tank,,\x81\x9b\r\n", 0},
         {"tank\r," + kSet + "\r\n", 0},
-        {"tank\n," + kSet + "\r\n", 1},  // LF ends no field: the name is "tank\n"
+        {"tank\n," + kSet + "\r\n", 0},  // the line "tank" has one field
+        {"tank," + kSet + "\n", 1},
     };
     for (const Case& t : cases) {
         const Cursor c = On(t.text);

@@ -46,6 +46,30 @@ TEST(UnitWalk, VisitsEveryUnitLineInFileOrderWithItsLineNumber) {
     for (const auto& v : seen) EXPECT_EQ(Values(v), expected);
 }
 
+TEST(UnitWalk, LfOnlyTableListsTheSameUnitsAsItsCrLfForm) {
+    // Lines ended by LF alone, as another editor's conversion leaves them:
+    // no heading joins the first name, and no unit's last field swallows
+    // the next line, so every unit parses.
+    const std::string crlf = "; heading\r\n\r\n" + UnitLine("tank") + "note\r\n" + UnitLine("jeep") + UnitLine("ship");
+    std::string lf = crlf;
+    std::erase(lf, '\r');
+    const auto a = Walk(crlf);
+    const auto b = Walk(lf);
+    ASSERT_EQ(b.size(), 3u);
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        EXPECT_EQ(b[i].name, a[i].name);
+        EXPECT_EQ(b[i].lineNumber, a[i].lineNumber);
+        EXPECT_EQ(Values(b[i]), Values(a[i]));
+    }
+    Cursor c{lf.data(), lf.data() + lf.size()};
+    for (int line = 0; line < 6; ++line) {
+        UnitRecord rec;
+        EXPECT_EQ(ParseUnitLine(c, rec), line == 2 || line >= 4 ? 1 : 0) << line;
+        if (line == 5) EXPECT_EQ(rec[193], "v193");
+        SkipLine(c);
+    }
+}
+
 TEST(UnitWalk, AShortLineOffersOnlyWhatItHolds) {
     // Cut after each field the walk reads, and one before it.
     struct Case { int fields; std::size_t tableValues; std::size_t weaponTypes; };
