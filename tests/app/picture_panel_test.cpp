@@ -112,6 +112,7 @@ TEST_F(PicturePanelTest, PicturesAreCentredOrCroppedAxisByAxisPixelForPixel) {
         {W - 11, H - 11, {0, 0}, {5, 5}},
         {W + 21, H + 21, {10, 10}, {0, 0}},
         {W + 69, H - 85, {34, 0}, {0, 42}},  // wider but shorter
+        {1, H + 3, {0, 1}, {(W - 1) / 2, 0}},  // narrower but taller
     };
     int number = 201;
     for (const Case& c : cases) {
@@ -183,7 +184,10 @@ TEST_F(PicturePanelTest, BadPictureFilesAreSilentFailedLoads) {
     WriteFileBytes(pics / "104.bmp", "");
     WriteFileBytes(pics / "105.bmp", zeroWide);
     WriteFileBytes(pics / "106.bmp", huge);
-    WriteFileBytes(pics / "107.bmp", std::string(panel::kMaxBitmapFileBytes + 1, '\0'));
+    // A good picture followed by (sparse) zeros up to one byte past the
+    // limit: refused before it is read.
+    WriteFileBytes(pics / "107.bmp", whole);
+    ASSERT_TRUE(QFile::resize(QString::fromStdString((pics / "107.bmp").string()), panel::kMaxBitmapFileBytes + 1));
 
     for (int bad : {101, 102, 103, 104, 105, 106, 107}) {
         SCOPED_TRACE(bad);

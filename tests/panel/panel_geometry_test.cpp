@@ -1,27 +1,11 @@
-// Where the panel's pixels come from: the unit picture centred or cropped
-// axis by axis, the flag sheet's cell for a flag field, the file names.
+// Which flag sheet cell a flag field shows, and the unit pictures' file
+// names. (Pictures in the panel are checked by its pixels in a window.)
 #include <gtest/gtest.h>
 
 #include "panel/panel_geometry.h"
 
 namespace kelvor::panel {
 namespace {
-
-TEST(PanelGeometry, EachAxisIsCentredOrCroppedOnItsOwnWithTheRemainderDropped) {
-    constexpr int W = 331, H = 234;
-    struct Case {
-        int w, h;
-        Copy copy;
-    } cases[] = {
-        {W, H, {0, 0, 0, 0, W, H}},                          // the panel's size
-        {W - 10, H - 10, {0, 0, 5, 5, W - 10, H - 10}},      // smaller: centred
-        {W - 11, H - 11, {0, 0, 5, 5, W - 11, H - 11}},      // 5.5 drops to 5
-        {W + 21, H + 21, {10, 10, 0, 0, W, H}},              // larger: the central part
-        {W + 69, H - 85, {34, 0, 0, 42, W, H - 85}},         // wider but shorter
-        {1, H + 1, {0, 0, (W - 1) / 2, 0, 1, H}},
-    };
-    for (const Case& c : cases) EXPECT_EQ(PlaceUnitPicture(c.w, c.h, W, H), c.copy) << c.w << " x " << c.h;
-}
 
 TEST(PanelGeometry, FlagFieldChoosesTheSheetCell) {
     struct Case {
