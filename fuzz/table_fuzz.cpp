@@ -49,10 +49,10 @@ std::vector<std::string> ReadAll(Cursor c) {
     for (;;) {
         const char* before = c.pos;
         if (!ReadField(c, f)) {
-            Check(c.pos == before && (c.pos == c.end || *c.pos == '\r'));
+            Check(c.pos == before && (c.pos == c.end || *c.pos == '\r' || *c.pos == '\n'));
             return fields;
         }
-        Check(c.pos > before || c.pos == c.end || *c.pos == '\r');
+        Check(c.pos > before || c.pos == c.end || *c.pos == '\r' || *c.pos == '\n');
         Check(c.pos <= c.end && !Has(f, ",\r"));
         fields.push_back(f);
     }

@@ -1,16 +1,41 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Kelvor needs to build, run and test.
+# Installs the Debian packages Kelvor needs, for one of two uses:
+#   scripts/setup.sh run    building and running the editor (what ./run needs)
+#   scripts/setup.sh test   that and the test tools (what ./test needs)
+# With --dry-run first, prints the commands instead of running them.
 # Idempotent: prints nothing and installs nothing when all are present.
 set -euo pipefail
 
-packages=(
+# Building and running the editor.
+run_packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
-  xvfb xdotool x11-utils imagemagick
   fonts-ipafont-gothic
 )
+# Showing the editor on a virtual display and taking a screenshot of it:
+# ./run needs these only where there is no display; the real-window tests
+# always need them.
+headless_packages=(xvfb xdotool x11-utils imagemagick)
+# Unit tests, benchmarks, the sanitizer and fuzzing build, the install check.
+test_packages=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  desktop-file-utils
+)
+
+dry_run=false
+if [ "${1:-}" = --dry-run ]; then dry_run=true; shift; fi
+case "${1:-}" in
+  run)
+    packages=("${run_packages[@]}")
+    if [ -z "${DISPLAY:-}" ]; then packages+=("${headless_packages[@]}"); fi
+    ;;
+  test) packages=("${run_packages[@]}" "${headless_packages[@]}" "${test_packages[@]}") ;;
+  *)
+    echo "usage: $0 [--dry-run] run|test" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
@@ -20,9 +45,23 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-sudo_cmd=()
-if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+# sudo drops exported variables, so the non-interactive setting is given to
+# apt-get through env on its own command line.
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null; then
+    echo "Missing packages: ${missing[*]}. Run this as root, or install sudo." >&2
+    exit 1
+  fi
+  as_root=(sudo)
+fi
+apt=("${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get)
+
 echo "Installing: ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if $dry_run; then
+  echo "${apt[*]} update -qq"
+  echo "${apt[*]} install -y -qq --no-install-recommends ${missing[*]}"
+  exit 0
+fi
+"${apt[@]}" update -qq
+"${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
