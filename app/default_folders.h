@@ -2,22 +2,18 @@
 // three folder settings fall back to. Each ends in the path separator.
 #pragma once
 
-#include <string>
+#include "app/framework/paths.h"
 
 namespace kelvor {
 
 struct DefaultFolders {
-    std::string game;           // the game's own folder (LastDir)
-    std::string systemBitmaps;  // its bmp folder (SystemBitmapDir)
-    std::string unitBitmaps;    // its unit folder (UnitBitmapDir)
+    fw::Path game;           // the game's own folder (LastDir)
+    fw::Path systemBitmaps;  // its bmp folder (SystemBitmapDir)
+    fw::Path unitBitmaps;    // its unit folder (UnitBitmapDir)
 };
 
-// Code page 932 strings. On Windows the game's installation folder under
-// Program Files; elsewhere the same folder inside the default Wine prefix of
-// the user's home folder, with the native separator.
+// On Windows the game's installation folder under Program Files; elsewhere
+// the same folder inside the default Wine prefix of the user's home folder.
 DefaultFolders GetDefaultFolders();
-
-// The native path separator as a string ("\\" on Windows, "/" elsewhere).
-const std::string& PathSeparator();
 
 }  // namespace kelvor

@@ -11,19 +11,30 @@
 
 namespace kelvor {
 
-// Paths are the folder setting followed directly by the file name: the
-// settings end in a separator.
+namespace {
+
+// The folder setting followed directly by the file name, as the game names
+// its bitmaps: the settings end in a separator, and none is added.
+fw::Path InFolder(const fw::Path& folder, const std::string& fileName) {
+    fw::Path path = folder;
+    path += fileName;
+    return path;
+}
+
+}  // namespace
+
 int CUnitEditorDlg::LoadFlagSheet() {
-    return LoadPanelBitmap(m_strSystemBitmapDir + panel::kFlagSheetFileName, m_bmpFlagSheet, m_bSheetLoaded);
+    return LoadPanelBitmap(InFolder(m_pathSystemBitmapDir, panel::kFlagSheetFileName), m_bmpFlagSheet, m_bSheetLoaded);
 }
 
 int CUnitEditorDlg::LoadUnitPicture(int pictureNumber) {
-    return LoadPanelBitmap(m_strUnitBitmapDir + panel::UnitPictureFileName(pictureNumber), m_bmpUnit, m_bUnitLoaded);
+    return LoadPanelBitmap(InFolder(m_pathUnitBitmapDir, panel::UnitPictureFileName(pictureNumber)), m_bmpUnit,
+                           m_bUnitLoaded);
 }
 
 // A file that cannot be read or is no usable bitmap leaves the bitmap held
 // before in place, undrawn; nothing is shown.
-int CUnitEditorDlg::LoadPanelBitmap(const std::string& path, QImage& bitmap, int& loaded) {
+int CUnitEditorDlg::LoadPanelBitmap(const fw::Path& path, QImage& bitmap, int& loaded) {
     std::string file;
     const bool read = GetPlatform().files.ReadWholeFile(
         path,

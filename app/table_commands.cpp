@@ -4,7 +4,6 @@
 #include <array>
 #include <iterator>
 
-#include "app/default_folders.h"
 #include "app/framework/codec.h"
 #include "app/unit_editor_dlg.h"
 #include "res/control_ids.h"
@@ -25,7 +24,7 @@ constexpr int kTableValueLists[] = {1018, 1019, 1020, 1021, 1030, 1059};
 // The five weapon-type lists always hold the same items; 1071 is searched.
 constexpr int kWeaponTypeLists[] = {1071, 1128, 1129, 1130, 1131};
 
-fw::FileDialogRequest TableDialog(bool open, const std::string& folder, const std::string& fileName) {
+fw::FileDialogRequest TableDialog(bool open, const fw::Path& folder, const fw::Path& fileName) {
     fw::FileDialogRequest request;
     request.open = open;
     request.title = fw::Cp932FromUtf8(kTableDialogTitle);
@@ -34,11 +33,6 @@ fw::FileDialogRequest TableDialog(bool open, const std::string& folder, const st
     request.filter = fw::Cp932FromUtf8(kTableFilter);
     request.flags = kFileDialogFlags;
     return request;
-}
-
-// The folder part of a chosen path, with its trailing separator.
-std::string FolderOf(const fw::FileDialogResult& chosen) {
-    return chosen.path.substr(0, chosen.path.size() - chosen.fileName.size());
 }
 
 void Offer(fw::ComboBox& list, const std::string& value) {
@@ -57,11 +51,11 @@ void CUnitEditorDlg::OnFileOpen() {
 int CUnitEditorDlg::OpenTable() {
     fw::Platform& platform = GetPlatform();
     const fw::FileDialogResult chosen =
-        platform.modal.RunFileDialog(TableDialog(true, m_strLastDir, m_strFileName), this);
+        platform.modal.RunFileDialog(TableDialog(true, m_pathLastDir, m_pathFileName), this);
     if (!chosen.ok) return 0;
 
-    m_strFileName = chosen.fileName;
-    StoreSetting("LastDir", m_strLastDir, FolderOf(chosen));
+    m_pathFileName = chosen.fileName;
+    StoreFolderSetting("LastDir", m_pathLastDir, fw::FolderOf(chosen.path));
 
     // Read into a fresh text so that a failed read keeps the loaded table.
     table::DocumentText text;
@@ -82,13 +76,12 @@ int CUnitEditorDlg::OpenTable() {
     m_document = std::move(text);
     m_bTableLoaded = 1;
 
-    const std::string& sep = PathSeparator();
-    const std::string systemDir = m_strLastDir + "bmp" + sep;
-    if (platform.files.CanOpenForReading(systemDir + "panel_btn.bmp"))
-        StoreSetting("SystemBitmapDir", m_strSystemBitmapDir, systemDir);
-    const std::string unitDir = m_strLastDir + "unit" + sep;
-    if (platform.files.CanOpenForReading(unitDir + "101.bmp"))
-        StoreSetting("UnitBitmapDir", m_strUnitBitmapDir, unitDir);
+    const fw::Path systemDir = fw::Subfolder(m_pathLastDir, "bmp");
+    if (platform.files.CanOpenForReading(systemDir / "panel_btn.bmp"))
+        StoreFolderSetting("SystemBitmapDir", m_pathSystemBitmapDir, systemDir);
+    const fw::Path unitDir = fw::Subfolder(m_pathLastDir, "unit");
+    if (platform.files.CanOpenForReading(unitDir / "101.bmp"))
+        StoreFolderSetting("UnitBitmapDir", m_pathUnitBitmapDir, unitDir);
     return 1;
 }
 
@@ -128,20 +121,20 @@ int CUnitEditorDlg::SaveTableAs() {
     if (!m_bTableLoaded) return 0;
     fw::Platform& platform = GetPlatform();
     const fw::FileDialogResult chosen =
-        platform.modal.RunFileDialog(TableDialog(false, m_strLastDir, m_strFileName), this);
+        platform.modal.RunFileDialog(TableDialog(false, m_pathLastDir, m_pathFileName), this);
     if (!chosen.ok) return 0;
 
-    m_strFileName = chosen.fileName;
-    StoreSetting("LastDir", m_strLastDir, FolderOf(chosen));
+    m_pathFileName = chosen.fileName;
+    StoreFolderSetting("LastDir", m_pathLastDir, fw::FolderOf(chosen.path));
 
     // The file about to be replaced is set aside once per folder; an existing
     // backup is never replaced or refreshed. The save never leaves the chosen
     // file missing, empty or half written: on failure it stays as it was.
-    const std::string backupPath = m_strLastDir + kBackupName;
+    const fw::Path backupPath = m_pathLastDir / kBackupName;
     const bool keepExistingBackup = platform.files.CanOpenForReading(backupPath);
     fw::SaveError failure;
     if (!platform.files.ReplaceFileSafely(chosen.path, std::string_view(m_document.data(), m_document.size()),
-                                          keepExistingBackup ? std::string() : backupPath, &failure)) {
+                                          keepExistingBackup ? fw::Path() : backupPath, &failure)) {
         if (failure.kind == fw::SaveError::Kind::Open)
             platform.modal.MessageBox(fw::Cp932FromUtf8(kOpenFailed), fw::kIconStop, this);
         else

@@ -3,6 +3,7 @@
 #include "app/framework/files.h"
 #include "app/framework/modal.h"
 #include "app/framework/profile.h"
+#include "app/framework/qt_texts.h"
 #include "app/unit_editor_dlg.h"
 
 namespace kelvor {
@@ -11,6 +12,9 @@ CUnitEditorApp::CUnitEditorApp() = default;
 CUnitEditorApp::~CUnitEditorApp() = default;
 
 int CUnitEditorApp::InitInstance() {
+    // Qt's own dialogs speak the program's language.
+    fw::UseJapaneseQtTexts();
+
     // The per-user profile lives under the company key and the program's name.
     fw::SettingsProfile profile("orvan");
     fw::QtModalServices modal;

@@ -57,12 +57,12 @@ int CUnitEditorDlg::OnInitDialog() {
     // 4. The three folder settings.
     const DefaultFolders defaults = GetDefaultFolders();
     fw::Profile& profile = GetPlatform().profile;
-    m_strSystemBitmapDir = profile.GetProfileString(kSection, "SystemBitmapDir", defaults.systemBitmaps);
-    m_strUnitBitmapDir = profile.GetProfileString(kSection, "UnitBitmapDir", defaults.unitBitmaps);
-    m_strLastDir = profile.GetProfileString(kSection, "LastDir", defaults.game);
+    m_pathSystemBitmapDir = profile.GetProfilePath(kSection, "SystemBitmapDir", defaults.systemBitmaps);
+    m_pathUnitBitmapDir = profile.GetProfilePath(kSection, "UnitBitmapDir", defaults.unitBitmaps);
+    m_pathLastDir = profile.GetProfilePath(kSection, "LastDir", defaults.game);
 
     // 5. The file name the file dialogs offer first.
-    m_strFileName = "weapon.dat";
+    m_pathFileName = "weapon.dat";
 
     // 6. No table yet.
     m_nLinePosition = 0;
@@ -133,9 +133,9 @@ void CUnitEditorDlg::OnPaint() {
 
 int CUnitEditorDlg::OnQueryDragIcon() { return res::kIdAppIcon; }
 
-void CUnitEditorDlg::StoreSetting(const char* entry, std::string& member, const std::string& value) {
+void CUnitEditorDlg::StoreFolderSetting(const char* entry, fw::Path& member, const fw::Path& value) {
     member = value;
-    GetPlatform().profile.WriteProfileString(kSection, entry, value);
+    GetPlatform().profile.WriteProfilePath(kSection, entry, value);
 }
 
 // Commands whose behaviour comes with later subsystems: they need a table,

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/framework/dialog.h"
+#include "app/framework/paths.h"
 #include "table/document.h"
 #include "table/text_format.h"
 
@@ -48,10 +49,10 @@ public:
     int DrawPicturePanel();
 
     // Read access for tests and the other subsystems.
-    const std::string& LastDir() const { return m_strLastDir; }
-    const std::string& UnitBitmapDir() const { return m_strUnitBitmapDir; }
-    const std::string& SystemBitmapDir() const { return m_strSystemBitmapDir; }
-    const std::string& CurrentFileName() const { return m_strFileName; }
+    const fw::Path& LastDir() const { return m_pathLastDir; }
+    const fw::Path& UnitBitmapDir() const { return m_pathUnitBitmapDir; }
+    const fw::Path& SystemBitmapDir() const { return m_pathSystemBitmapDir; }
+    const fw::Path& CurrentFileName() const { return m_pathFileName; }
     int IsTableLoaded() const { return m_bTableLoaded; }
     const table::DocumentText& Document() const { return m_document; }
     int CurrentListIndex() const { return m_nCurrentIndex; }
@@ -69,19 +70,20 @@ protected:
 private:
     void MapMessages();
     void FillMovementClassLists();
-    void StoreSetting(const char* entry, std::string& member, const std::string& value);
-    int LoadPanelBitmap(const std::string& path, QImage& bitmap, int& loaded);
+    void StoreFolderSetting(const char* entry, fw::Path& member, const fw::Path& value);
+    int LoadPanelBitmap(const fw::Path& path, QImage& bitmap, int& loaded);
 
     // Members, in the order the window declares them.
     QImage m_bmpUnit;       // the last unit picture that loaded
     QImage m_bmpFlagSheet;  // the last flag sheet that loaded
     int m_bSheetLoaded = 0;
-    std::string m_strFileName;       // the file name the file dialogs offer
+    fw::Path m_pathFileName;         // the file name the file dialogs offer
     std::string m_strLastSearch;
     int m_bUnitLoaded = 0;
-    std::string m_strSystemBitmapDir;
-    std::string m_strUnitBitmapDir;
-    std::string m_strLastDir;
+    // The three folder settings, each ending in the path separator.
+    fw::Path m_pathSystemBitmapDir;
+    fw::Path m_pathUnitBitmapDir;
+    fw::Path m_pathLastDir;
     std::size_t m_nLinePosition = 0;  // current line position in the document text
     int m_nCurrentIndex = 0;          // unit-list index of the unit on display
     table::UnitRecord m_record{};

@@ -10,6 +10,7 @@ set -euo pipefail
 run_packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
+  qt6-translations-l10n
   fonts-ipafont-gothic
 )
 # Showing the editor on a virtual display and taking a screenshot of it:

@@ -9,9 +9,12 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include <algorithm>
+
 #include "app/framework/codec.h"
 #include "app/framework/dialog_impl.h"
 #include "app/framework/dialog_units.h"
+#include "app/framework/drawn_controls.h"
 
 namespace kelvor::fw {
 
@@ -33,7 +36,7 @@ Qt::Alignment TextAlignment(const ControlTemplate& ct) {
 }
 
 QWidget* MakeEdit(QWidget* parent, const ControlTemplate& ct) {
-    auto* edit = new QLineEdit(parent);
+    auto* edit = Has(ct, res::kAlignRight) ? new NumberEdit(parent) : new QLineEdit(parent);
     edit->setMaxLength(kEditMaxLength);
     edit->setFrame(Has(ct, res::kBorder));
     edit->setReadOnly(Has(ct, res::kReadOnly));
@@ -41,10 +44,12 @@ QWidget* MakeEdit(QWidget* parent, const ControlTemplate& ct) {
     return edit;
 }
 
-QWidget* MakeCheckBox(QWidget* parent, const ControlTemplate& ct) { return new QCheckBox(Utf8(ct.text), parent); }
+QWidget* MakeCheckBox(QWidget* parent, const ControlTemplate& ct) {
+    return new CheckBoxControl(Utf8(ct.text), parent);
+}
 
 QWidget* MakeComboBox(QWidget* parent, const ControlTemplate&) {
-    auto* box = new QComboBox(parent);
+    auto* box = new DropDownList(parent);
     box->setMaxVisibleItems(30);
     return box;
 }
@@ -75,7 +80,9 @@ QWidget* MakeLabel(QWidget* parent, const ControlTemplate& ct) {
     return label;
 }
 
-QWidget* MakeGroupBox(QWidget* parent, const ControlTemplate& ct) { return new QGroupBox(Utf8(ct.text), parent); }
+QWidget* MakeGroupBox(QWidget* parent, const ControlTemplate& ct) {
+    return new GroupBoxControl(Utf8(ct.text), parent);
+}
 
 QWidget* MakeIcon(QWidget* parent, const ControlTemplate& ct) {
     auto* label = new QLabel(parent);
@@ -183,6 +190,7 @@ void Dialog::Impl::Build() {
     client = new ClientArea(self, w);
     QWidget* previousFocusable = nullptr;
     std::vector<QLabel*> labelsWaitingForBuddy;
+    std::vector<QWidget*> passives;
     for (const ControlTemplate& ct : t.controls) {
         const KindInfo& info = InfoOf(ct.kind);
         QWidget* widget = info.make(client, ct);
@@ -205,6 +213,10 @@ void Dialog::Impl::Build() {
         } else {
             widget->setFocusPolicy(Qt::NoFocus);
             widget->setProperty(kPassiveProperty, true);
+            // Labels, group boxes, icons and frames never take a click: it
+            // goes to the control beneath, or to the window's background.
+            widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+            passives.push_back(widget);
             // A label's mnemonic moves the focus to the next control that takes it.
             if (ct.kind == ControlKind::Label && !Has(ct, res::kNoPrefix) && HasMnemonic(Utf8(ct.text)))
                 labelsWaitingForBuddy.push_back(static_cast<QLabel*>(widget));
@@ -229,6 +241,19 @@ void Dialog::Impl::Build() {
             });
         controls.emplace(id, std::move(control));
     }
+
+    // Templates list the labels and group boxes after the controls, which
+    // would stack them on top; they are drawn beneath every control, in
+    // template order among themselves.
+    QWidget* lowestControl = nullptr;
+    for (QObject* child : client->children()) {
+        if (child->isWidgetType() && std::find(passives.begin(), passives.end(), child) == passives.end()) {
+            lowestControl = static_cast<QWidget*>(child);
+            break;
+        }
+    }
+    if (lowestControl)
+        for (QWidget* passive : passives) passive->stackUnder(lowestControl);
 
     const QRect clientRect = DialogRectToPixels(base, 0, 0, t.cx, t.cy);
     const int menuHeight = bar ? bar->sizeHint().height() : 0;

@@ -21,8 +21,6 @@
 
 namespace kelvor::fw::filesystem {
 
-QString NativePath(const std::string& cp932Path) { return FromCp932(cp932Path); }
-
 std::string ErrorText(int error) { return Cp932FromUtf8(std::generic_category().message(error)); }
 
 #ifndef _WIN32

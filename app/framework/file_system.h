@@ -10,9 +10,6 @@
 
 namespace kelvor::fw::filesystem {
 
-// The program's cp932 path as a native path.
-QString NativePath(const std::string& cp932Path);
-
 // The system's text for an error number, as cp932.
 std::string ErrorText(int error);
 

@@ -7,6 +7,7 @@
 
 #include "app/framework/codec.h"
 #include "app/framework/file_system.h"
+#include "app/framework/paths.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -54,9 +55,9 @@ FileService::~FileService() = default;
 
 std::unique_ptr<ByteSink> FileService::OpenSink(QFile& file) { return std::make_unique<DescriptorSink>(file.handle()); }
 
-bool FileService::ReadWholeFile(const std::string& path, const std::function<char*(std::size_t size)>& prepare,
+bool FileService::ReadWholeFile(const Path& path, const std::function<char*(std::size_t size)>& prepare,
                                 std::string* error) {
-    QFile file(fs::NativePath(path));
+    QFile file(FromPath(path));
     if (!file.open(QIODevice::ReadOnly)) {
         SetError(error, QtErrorText(file));
         return false;
@@ -84,15 +85,15 @@ bool FileService::ReadWholeFile(const std::string& path, const std::function<cha
     return true;
 }
 
-bool FileService::CanOpenForReading(const std::string& path) {
-    QFile file(fs::NativePath(path));
+bool FileService::CanOpenForReading(const Path& path) {
+    QFile file(FromPath(path));
     if (!file.open(QIODevice::ReadOnly)) return false;
     file.close();
     return true;
 }
 
-bool FileService::ReadFirstLine(const std::string& path, std::string& line, std::string* error) {
-    QFile file(fs::NativePath(path));
+bool FileService::ReadFirstLine(const Path& path, std::string& line, std::string* error) {
+    QFile file(FromPath(path));
     if (!file.open(QIODevice::ReadOnly)) {
         SetError(error, QtErrorText(file));
         return false;
@@ -116,21 +117,21 @@ bool FileService::ReadFirstLine(const std::string& path, std::string& line, std:
     }
 }
 
-bool FileService::WriteWholeFile(const std::string& path, std::string_view bytes, std::string* error) {
+bool FileService::WriteWholeFile(const Path& path, std::string_view bytes, std::string* error) {
     SaveError failure;
-    if (ReplaceFileSafely(path, bytes, std::string(), &failure)) return true;
+    if (ReplaceFileSafely(path, bytes, Path(), &failure)) return true;
     SetError(error, failure.systemError);
     return false;
 }
 
-bool FileService::Rename(const std::string& from, const std::string& to, std::string* error) {
-    const int r = fs::RenameNoReplace(fs::NativePath(from), fs::NativePath(to));
+bool FileService::Rename(const Path& from, const Path& to, std::string* error) {
+    const int r = fs::RenameNoReplace(FromPath(from), FromPath(to));
     if (r != 0) SetError(error, fs::ErrorText(r));
     return r == 0;
 }
 
-void ReportFileError(ModalServices& modal, Dialog* owner, const std::string& path, const std::string& systemError) {
-    const std::string text = path + Cp932FromUtf8(" の処理中にエラーが発生しました。\n") + systemError;
+void ReportFileError(ModalServices& modal, Dialog* owner, const Path& path, const std::string& systemError) {
+    const std::string text = PathForDisplay(path) + Cp932FromUtf8(" の処理中にエラーが発生しました。\n") + systemError;
     modal.MessageBox(text, kIconStop, owner);
 }
 

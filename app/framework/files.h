@@ -1,5 +1,5 @@
 // Whole-file binary I/O without line-end translation, and the safe save.
-// Paths and error texts are code page 932, like every string of the program.
+// Paths are the platform's own (fw::Path); error texts are code page 932.
 #pragma once
 
 #include <cstddef>
@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "app/framework/modal.h"
+#include "app/framework/paths.h"
 
 class QFile;
 
@@ -35,7 +36,7 @@ struct SaveError {
         Replace,  // the new file could not be put in place
     };
     Kind kind = Kind::None;
-    std::string path;         // cp932, the file the failure concerns
+    Path path;                // the file the failure concerns
     std::string systemError;  // cp932, the system's error text
 };
 
@@ -48,13 +49,13 @@ public:
     // the file's size bytes, or nullptr to refuse (the read then fails with
     // the system's "file too large" text). Fails with the system's error
     // text for folders, unreadable files and vanished paths.
-    virtual bool ReadWholeFile(const std::string& path, const std::function<char*(std::size_t size)>& prepare,
+    virtual bool ReadWholeFile(const Path& path, const std::function<char*(std::size_t size)>& prepare,
                                std::string* error);
 
     // The same into any buffer with resize() and data() (std::string,
     // std::vector<char>, ...).
     template <class Buffer>
-    bool ReadWholeFile(const std::string& path, Buffer& buffer, std::string* error)
+    bool ReadWholeFile(const Path& path, Buffer& buffer, std::string* error)
         requires requires(Buffer& b, std::size_t n) {
             b.resize(n);
             { b.data() } -> std::convertible_to<char*>;
@@ -70,18 +71,18 @@ public:
     }
 
     // Opens the file for reading and closes it again.
-    virtual bool CanOpenForReading(const std::string& path);
+    virtual bool CanOpenForReading(const Path& path);
 
     // The bytes up to the first LF, without that LF (a CR before it stays);
     // the whole file when it has no LF.
-    virtual bool ReadFirstLine(const std::string& path, std::string& line, std::string* error);
+    virtual bool ReadFirstLine(const Path& path, std::string& line, std::string* error);
 
     // Writes a small file whole. Like ReplaceFileSafely without a backup:
     // an existing file is replaced only once the new contents are written.
-    virtual bool WriteWholeFile(const std::string& path, std::string_view bytes, std::string* error);
+    virtual bool WriteWholeFile(const Path& path, std::string_view bytes, std::string* error);
 
     // Renames a file; never replaces an existing file at `to`.
-    virtual bool Rename(const std::string& from, const std::string& to, std::string* error);
+    virtual bool Rename(const Path& from, const Path& to, std::string* error);
 
     // Replaces the file under `path` with `bytes` so that at no moment is
     // that file missing, empty or partly written: the bytes go to a
@@ -94,8 +95,25 @@ public:
     //
     // On failure the temporary file is removed, `path` and backupPath are as
     // they were, and error says what failed.
-    virtual bool ReplaceFileSafely(const std::string& path, std::string_view bytes, const std::string& backupPath,
+    virtual bool ReplaceFileSafely(const Path& path, std::string_view bytes, const Path& backupPath,
                                    SaveError* error);
+
+    // Code page 932 text is never a path: passing a std::string where a
+    // path is asked for does not compile.
+    template <Cp932String S, class... Args>
+    bool ReadWholeFile(S&&, Args&&...) = delete;
+    template <Cp932String S>
+    bool CanOpenForReading(S&&) = delete;
+    template <Cp932String S, class... Args>
+    bool ReadFirstLine(S&&, Args&&...) = delete;
+    template <Cp932String S, class... Args>
+    bool WriteWholeFile(S&&, Args&&...) = delete;
+    template <class A, class B, class... Args>
+        requires Cp932String<A> || Cp932String<B>
+    bool Rename(A&&, B&&, Args&&...) = delete;
+    template <class A, class B, class... Args>
+        requires Cp932String<A> || Cp932String<B>
+    bool ReplaceFileSafely(A&&, std::string_view, B&&, Args&&...) = delete;
 
 protected:
     // The sink for writing the contents of `file` (opened for writing).
@@ -103,6 +121,8 @@ protected:
 };
 
 // The file-error box: stop icon, names the file and the system's error text.
-void ReportFileError(ModalServices& modal, Dialog* owner, const std::string& path, const std::string& systemError);
+void ReportFileError(ModalServices& modal, Dialog* owner, const Path& path, const std::string& systemError);
+template <Cp932String S>
+void ReportFileError(ModalServices&, Dialog*, S&&, const std::string&) = delete;
 
 }  // namespace kelvor::fw

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "app/framework/paths.h"
+
 namespace kelvor::fw {
 
 class Dialog;
@@ -15,16 +17,16 @@ inline constexpr unsigned kOfnHideReadOnly = 0x4;     // no read-only check box
 struct FileDialogRequest {
     bool open = true;           // false: a save dialog
     std::string title;          // cp932
-    std::string initialFolder;  // cp932
-    std::string fileName;       // cp932, the name offered first
+    Path initialFolder;
+    Path fileName;              // the name offered first
     std::string filter;         // cp932, "label|pattern|label|pattern||"; patterns separated by ';'
     unsigned flags = 0;         // kOfn... flags; 6 = hide read-only box | ask before replacing
 };
 
 struct FileDialogResult {
-    bool ok = false;        // false: cancelled
-    std::string path;       // cp932, full path of the chosen file
-    std::string fileName;   // cp932, the file-name part of path
+    bool ok = false;  // false: cancelled
+    Path path;        // full path of the chosen file
+    Path fileName;    // the file-name part of path
 };
 
 // Message box icons.

@@ -8,8 +8,10 @@
 
 #include "app/framework/codec.h"
 #include "app/framework/dialog.h"
+#include "app/framework/file_dialog_view.h"
 #include "app/framework/modal.h"
 #include "app/framework/name_filters.h"
+#include "app/framework/paths.h"
 
 namespace kelvor::fw {
 
@@ -19,12 +21,16 @@ QStringList NameFilters(const QString& filter) {
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString label = parts[i].trimmed();
         if (label.isEmpty()) break;
-        const QString patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& pattern : patterns) {
+            pattern = pattern.trimmed();
+            if (pattern == QLatin1String("*.*")) pattern = QStringLiteral("*");
+        }
         if (label.endsWith(QLatin1Char(')'))) {
             const qsizetype open = label.lastIndexOf(QLatin1Char('('));
             if (open >= 0) label = label.left(open).trimmed();
         }
-        result << label + QLatin1String(" (") + patterns + QLatin1Char(')');
+        result << label + QLatin1String(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return result;
 }
@@ -56,22 +62,23 @@ int QtModalServices::RunModal(Dialog& dialog) {
 FileDialogResult QtModalServices::RunFileDialog(const FileDialogRequest& request, Dialog* owner) {
     QFileDialog dialog(WidgetOf(owner), FromCp932(request.title));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    ShapeFileDialog(dialog);
     dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(request.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, (request.flags & kOfnOverwritePrompt) == 0);
     const QStringList filters = NameFilters(FromCp932(request.filter));
     if (!filters.isEmpty()) dialog.setNameFilters(filters);
     // A folder that is not there: the dialog starts in the user's home.
-    const QString folder = FromCp932(request.initialFolder);
+    const QString folder = FromPath(request.initialFolder);
     dialog.setDirectory(!folder.isEmpty() && QDir(folder).exists() ? folder : QDir::homePath());
-    if (!request.fileName.empty()) dialog.selectFile(FromCp932(request.fileName));
+    if (!request.fileName.empty()) dialog.selectFile(FromPath(request.fileName));
 
     FileDialogResult result;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return result;
     const QString path = QDir::toNativeSeparators(dialog.selectedFiles().first());
     result.ok = true;
-    result.path = ToCp932(path);
-    result.fileName = ToCp932(QFileInfo(path).fileName());
+    result.path = ToPath(path);
+    result.fileName = ToPath(QFileInfo(path).fileName());
     return result;
 }
 

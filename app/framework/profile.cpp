@@ -27,7 +27,7 @@ SettingsProfile::SettingsProfile(std::string_view organisation) : d_(std::make_u
 }
 
 SettingsProfile::SettingsProfile(const IniFilePath& file) : d_(std::make_unique<Impl>()) {
-    d_->settings = std::make_unique<QSettings>(QString::fromStdString(file.path), QSettings::IniFormat);
+    d_->settings = std::make_unique<QSettings>(FromPath(file.path), QSettings::IniFormat);
 }
 
 SettingsProfile::~SettingsProfile() = default;
@@ -48,6 +48,18 @@ bool SettingsProfile::WriteProfileString(std::string_view section, std::string_v
         d_->settings->setValue(KeyOf(section, entry), text);
     else
         d_->settings->setValue(KeyOf(section, entry), QByteArray(value.data(), static_cast<qsizetype>(value.size())));
+    d_->settings->sync();
+    return d_->settings->status() == QSettings::NoError;
+}
+
+Path SettingsProfile::GetProfilePath(std::string_view section, std::string_view entry, const Path& defaultValue) {
+    const QVariant value = d_->settings->value(KeyOf(section, entry));
+    if (!value.isValid()) return defaultValue;
+    return ToPath(value.toString());
+}
+
+bool SettingsProfile::WriteProfilePath(std::string_view section, std::string_view entry, const Path& value) {
+    d_->settings->setValue(KeyOf(section, entry), FromPath(value));
     d_->settings->sync();
     return d_->settings->status() == QSettings::NoError;
 }

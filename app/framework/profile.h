@@ -1,10 +1,13 @@
-// The per-user profile: string values by section and entry. Values are
-// code page 932 bytes in the program and converted only here.
+// The per-user profile: string values by section and entry. Text values are
+// code page 932 bytes in the program and converted only here; folder and file
+// paths are kept as the platform's paths and stored as Unicode text.
 #pragma once
 
 #include <memory>
 #include <string>
 #include <string_view>
+
+#include "app/framework/paths.h"
 
 namespace kelvor::fw {
 
@@ -16,11 +19,16 @@ public:
                                          std::string_view defaultValue) = 0;
     // Stores the value at once; false when it could not be stored.
     virtual bool WriteProfileString(std::string_view section, std::string_view entry, std::string_view value) = 0;
+
+    // A stored path, or defaultValue when there is none.
+    virtual Path GetProfilePath(std::string_view section, std::string_view entry, const Path& defaultValue) = 0;
+    // Stores the path at once as Unicode text; false when it could not be stored.
+    virtual bool WriteProfilePath(std::string_view section, std::string_view entry, const Path& value) = 0;
 };
 
 // An explicit settings file, for tests (never the user's profile).
 struct IniFilePath {
-    std::string path;  // UTF-8
+    Path path;
 };
 
 // QSettings-backed profile. Each write is synced to storage before it
@@ -37,6 +45,8 @@ public:
     std::string GetProfileString(std::string_view section, std::string_view entry,
                                  std::string_view defaultValue) override;
     bool WriteProfileString(std::string_view section, std::string_view entry, std::string_view value) override;
+    Path GetProfilePath(std::string_view section, std::string_view entry, const Path& defaultValue) override;
+    bool WriteProfilePath(std::string_view section, std::string_view entry, const Path& value) override;
 
 private:
     struct Impl;

@@ -9,6 +9,7 @@
 #include "app/framework/codec.h"
 #include "app/framework/file_system.h"
 #include "app/framework/files.h"
+#include "app/framework/paths.h"
 
 namespace kelvor::fw {
 
@@ -135,11 +136,11 @@ Failure Replace(const QString& target, std::string_view bytes, const QString& ba
 
 }  // namespace
 
-bool FileService::ReplaceFileSafely(const std::string& path, std::string_view bytes, const std::string& backupPath,
+bool FileService::ReplaceFileSafely(const Path& path, std::string_view bytes, const Path& backupPath,
                                     SaveError* error) {
     const SinkFactory openSink = [this](QFile& file) { return OpenSink(file); };
-    const QString target = fs::ResolveLinks(fs::NativePath(path));
-    const QString backup = backupPath.empty() ? QString() : fs::NativePath(backupPath);
+    const QString target = fs::ResolveLinks(FromPath(path));
+    const QString backup = backupPath.empty() ? QString() : FromPath(backupPath);
     QString failedPath;
     const Failure f = Replace(target, bytes, backup, openSink, failedPath);
     if (f.kind == SaveError::Kind::None) {

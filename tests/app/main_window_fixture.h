@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/framework/codec.h"
+#include "app/framework/paths.h"
 #include "app/framework/files.h"
 #include "app/framework/profile.h"
 #include "app/unit_editor_dlg.h"
@@ -23,7 +24,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
-        profilePath_ = dir_.filePath(QStringLiteral("profile/Kelvor.conf")).toStdString();
+        profilePath_ = fw::ToPath(dir_.filePath(QStringLiteral("profile/Kelvor.conf")));
     }
 
     void TearDown() override {
@@ -52,28 +53,29 @@ protected:
         return dlg;
     }
 
-    // A profile value as another run of the program would read it.
-    std::string StoredSetting(const char* entry) {
+    // A folder setting as another run of the program would read it.
+    fw::Path StoredSetting(const char* entry) {
         fw::SettingsProfile fresh(fw::IniFilePath{profilePath_});
-        return fresh.GetProfileString("InitData", entry, "<unset>");
+        return fresh.GetProfilePath("InitData", entry, "<unset>");
     }
 
-    void StoreSettingBeforeStart(const char* entry, const std::string& value) {
+    void StoreSettingBeforeStart(const char* entry, const fw::Path& value) {
         fw::SettingsProfile fresh(fw::IniFilePath{profilePath_});
-        fresh.WriteProfileString("InitData", entry, value);
+        fresh.WriteProfilePath("InitData", entry, value);
     }
 
-    // A path inside the test's temporary folder, as code page 932.
-    std::string TempPath(const char* relative) const {
-        return fw::ToCp932(dir_.filePath(QString::fromUtf8(relative)));
+    // A path inside the test's temporary folder (`relative` is UTF-8).
+    fw::Path TempPath(const char* relative) const { return fw::ToPath(dir_.filePath(QString::fromUtf8(relative))); }
+    // A folder inside it, ending in the separator; the folder itself for "".
+    fw::Path TempFolder(const char* relative = "") const {
+        return fw::Subfolder(fw::ToPath(dir_.path()), fw::ToPath(QString::fromUtf8(relative)));
     }
-    std::string TempFolder() const { return fw::ToCp932(dir_.path()) + "/"; }
 
     // Replaces the file service (before Window() is first called).
     void UseFiles(std::unique_ptr<fw::FileService> files) { files_ = std::move(files); }
 
     QTemporaryDir dir_;
-    std::string profilePath_;
+    fw::Path profilePath_;
     ScriptedModalServices modal_;
     std::unique_ptr<fw::FileService> files_ = std::make_unique<fw::FileService>();
     std::unique_ptr<fw::SettingsProfile> profile_;

@@ -37,7 +37,7 @@ void WriteCodedPicture(const std::filesystem::path& file, int w, int h) {
 }
 
 void WriteFileBytes(const std::filesystem::path& file, const std::string& bytes) {
-    QFile out(QString::fromStdString(file.string()));
+    QFile out(fw::FromPath(file));
     ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
     out.write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
@@ -45,7 +45,7 @@ void WriteFileBytes(const std::filesystem::path& file, const std::string& bytes)
 // Counts the files read, to show that drawing reads none.
 class CountingFiles : public fw::FileService {
 public:
-    bool ReadWholeFile(const std::string& path, const std::function<char*(std::size_t)>& prepare,
+    bool ReadWholeFile(const fw::Path& path, const std::function<char*(std::size_t)>& prepare,
                        std::string* error) override {
         ++reads;
         return fw::FileService::ReadWholeFile(path, prepare, error);
@@ -57,11 +57,11 @@ class PicturePanelTest : public MainWindowTest {
 protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        root_ = std::filesystem::path(dir_.path().toStdString());
+        root_ = TempFolder();
         ASSERT_TRUE(demo::WriteDemoGame(root_ / "game"));
         std::filesystem::create_directories(root_ / "pics");
-        StoreSettingBeforeStart("SystemBitmapDir", TempFolder() + "game/bmp/");
-        StoreSettingBeforeStart("UnitBitmapDir", TempFolder() + "pics/");
+        StoreSettingBeforeStart("SystemBitmapDir", TempFolder("game/bmp"));
+        StoreSettingBeforeStart("UnitBitmapDir", TempFolder("pics"));
     }
 
     QFrame& Frame() { return *static_cast<QFrame*>(Window().GetDlgItem(res::kIdPicturePanel)); }
@@ -83,7 +83,7 @@ protected:
     }
 
     QImage SheetCell(int x, int y) {
-        const QImage sheet(QString::fromStdString((root_ / "game/bmp/panel_btn.bmp").string()));
+        const QImage sheet(fw::FromPath(root_ / "game/bmp/panel_btn.bmp"));
         return sheet.convertToFormat(QImage::Format_RGB32).copy(x, y, 24, 15);
     }
 
@@ -96,7 +96,7 @@ protected:
         return lit;
     }
 
-    std::filesystem::path root_;
+    fw::Path root_;
 };
 
 TEST_F(PicturePanelTest, PicturesAreCentredOrCroppedAxisByAxisPixelForPixel) {
@@ -169,7 +169,7 @@ TEST_F(PicturePanelTest, BadPictureFilesAreSilentFailedLoads) {
     WriteCodedPicture(pics / "200.bmp", 40, 30);
     std::string whole;
     {
-        QFile file(QString::fromStdString((pics / "200.bmp").string()));
+        QFile file(fw::FromPath(pics / "200.bmp"));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         whole = file.readAll().toStdString();
     }
@@ -187,7 +187,7 @@ TEST_F(PicturePanelTest, BadPictureFilesAreSilentFailedLoads) {
     // A good picture followed by (sparse) zeros up to one byte past the
     // limit: refused before it is read.
     WriteFileBytes(pics / "107.bmp", whole);
-    ASSERT_TRUE(QFile::resize(QString::fromStdString((pics / "107.bmp").string()), panel::kMaxBitmapFileBytes + 1));
+    ASSERT_TRUE(QFile::resize(fw::FromPath(pics / "107.bmp"), panel::kMaxBitmapFileBytes + 1));
 
     for (int bad : {101, 102, 103, 104, 105, 106, 107}) {
         SCOPED_TRACE(bad);
@@ -227,7 +227,7 @@ TEST_F(PicturePanelTest, EachOpenLoadsTheFlagSheetOnce) {
     ShownWindow();
     EXPECT_EQ(LitPixelsOutside(Panel(), QRect()), 0);  // black before any table
 
-    const std::string table = TempFolder() + "game/weapon.dat";
+    const fw::Path table = TempPath("game/weapon.dat");
     modal_.ChooseFile(table);
     Window().SendCommand(res::kCmdFileOpen);
     ASSERT_EQ(Window().IsTableLoaded(), 1);

@@ -34,37 +34,37 @@ std::string UnitLine(const std::string& name, const std::map<int, std::string>& 
 
 const std::string kHeading = "; Halvane unit table\r\n" + Sjis("名前,○か×,旗") + "\r\n\r\n";
 
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    QFile file(fw::FromCp932(path));
+void WriteBytes(const fw::Path& path, const std::string& bytes) {
+    QFile file(fw::FromPath(path));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     ASSERT_EQ(file.write(bytes.data(), static_cast<qint64>(bytes.size())), static_cast<qint64>(bytes.size()));
 }
 
-std::string ReadBytes(const std::string& path) {
-    QFile file(fw::FromCp932(path));
+std::string ReadBytes(const fw::Path& path) {
+    QFile file(fw::FromPath(path));
     if (!file.open(QIODevice::ReadOnly)) return "<missing>";
     const QByteArray all = file.readAll();
     return std::string(all.constData(), static_cast<std::size_t>(all.size()));
 }
 
-bool Exists(const std::string& path) { return QFileInfo::exists(fw::FromCp932(path)); }
+bool Exists(const fw::Path& path) { return QFileInfo::exists(fw::FromPath(path)); }
 
-QStringList Listing(const std::string& folder) {
-    return QDir(fw::FromCp932(folder)).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+QStringList Listing(const fw::Path& folder) {
+    return QDir(fw::FromPath(folder)).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 class TableCommandsTest : public MainWindowTest {
 protected:
     // Opens `bytes` as folder/name through File › Open.
     void OpenTable(const std::string& bytes, const char* name = "weapon.dat") {
-        const std::string path = TempPath(name);
+        const fw::Path path = TempPath(name);
         WriteBytes(path, bytes);
         modal_.ChooseFile(path);
         Window().SendCommand(res::kCmdFileOpen);
         ASSERT_EQ(Window().IsTableLoaded(), 1);
     }
 
-    void SaveAs(const std::string& path) {
+    void SaveAs(const fw::Path& path) {
         modal_.ChooseFile(path);
         Window().SendCommand(res::kCmdFileSaveAs);
     }
@@ -142,16 +142,16 @@ TEST_F(TableCommandsTest, CancelledDialogsChangeNothingNotEvenTheProfile) {
 TEST_F(TableCommandsTest, FailedOpenShowsTheMessageAndKeepsTheLoadedTable) {
     OpenTable(kHeading + UnitLine("Kept"));
     CUnitEditorDlg& dlg = Window();
-    QDir(fw::FromCp932(TempFolder())).mkpath(QStringLiteral("sub/folder.dat"));
-    for (const std::string& bad : {TempPath("sub/folder.dat"), TempPath("sub/vanished.dat")}) {
+    QDir(fw::FromPath(TempFolder())).mkpath(QStringLiteral("sub/folder.dat"));
+    for (const fw::Path& bad : {TempPath("sub/folder.dat"), TempPath("sub/vanished.dat")}) {
         modal_.ChooseFile(bad);
         modal_.AcceptMessage(Sjis("ファイルのオープンに失敗しました"), fw::kIconStop);
         dlg.SendCommand(res::kCmdFileOpen);
         EXPECT_EQ(dlg.GetListBox(res::kIdUnitList).GetCount(), 1);
         EXPECT_EQ(dlg.GetListBox(res::kIdUnitList).GetText(0), "Kept");
         // The folder was remembered before the file was touched.
-        EXPECT_EQ(dlg.LastDir(), TempPath("sub") + "/");
-        EXPECT_EQ(StoredSetting("LastDir"), TempPath("sub") + "/");
+        EXPECT_EQ(dlg.LastDir(), TempFolder("sub"));
+        EXPECT_EQ(StoredSetting("LastDir"), TempFolder("sub"));
     }
     EXPECT_EQ(dlg.CurrentFileName(), "vanished.dat");
     EXPECT_EQ(std::string(dlg.Document().data(), dlg.Document().size()), kHeading + UnitLine("Kept"));
@@ -160,9 +160,9 @@ TEST_F(TableCommandsTest, FailedOpenShowsTheMessageAndKeepsTheLoadedTable) {
 TEST_F(TableCommandsTest, UnreadableFileShowsTheMessage) {
     if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop root";
     OpenTable(kHeading + UnitLine("Kept"));
-    const std::string locked = TempPath("locked.dat");
+    const fw::Path locked = TempPath("locked.dat");
     WriteBytes(locked, kHeading + UnitLine("Locked"));
-    QFile::setPermissions(fw::FromCp932(locked), QFileDevice::WriteOwner);
+    QFile::setPermissions(fw::FromPath(locked), QFileDevice::WriteOwner);
     modal_.ChooseFile(locked);
     modal_.AcceptMessage(Sjis("ファイルのオープンに失敗しました"), fw::kIconStop);
     Window().SendCommand(res::kCmdFileOpen);
@@ -170,32 +170,32 @@ TEST_F(TableCommandsTest, UnreadableFileShowsTheMessage) {
 }
 
 TEST_F(TableCommandsTest, BitmapFoldersBesideTheTableAreFoundAndRemembered) {
-    QDir(fw::FromCp932(TempFolder())).mkpath(QStringLiteral("bmp"));
+    QDir(fw::FromPath(TempFolder())).mkpath(QStringLiteral("bmp"));
     WriteBytes(TempPath("bmp/panel_btn.bmp"), "BM");
     OpenTable(kHeading + UnitLine("A"));
-    EXPECT_EQ(Window().SystemBitmapDir(), TempPath("bmp") + "/");
-    EXPECT_EQ(StoredSetting("SystemBitmapDir"), TempPath("bmp") + "/");
+    EXPECT_EQ(Window().SystemBitmapDir(), TempFolder("bmp"));
+    EXPECT_EQ(StoredSetting("SystemBitmapDir"), TempFolder("bmp"));
     // No unit/101.bmp: the unit folder keeps its value.
-    EXPECT_NE(Window().UnitBitmapDir(), TempPath("unit") + "/");
+    EXPECT_NE(Window().UnitBitmapDir(), TempFolder("unit"));
     EXPECT_EQ(StoredSetting("UnitBitmapDir"), "<unset>");
 
-    QDir(fw::FromCp932(TempFolder())).mkpath(QStringLiteral("unit"));
+    QDir(fw::FromPath(TempFolder())).mkpath(QStringLiteral("unit"));
     WriteBytes(TempPath("unit/101.bmp"), "BM");
     OpenTable(kHeading + UnitLine("A"));
-    EXPECT_EQ(Window().UnitBitmapDir(), TempPath("unit") + "/");
-    EXPECT_EQ(StoredSetting("UnitBitmapDir"), TempPath("unit") + "/");
+    EXPECT_EQ(Window().UnitBitmapDir(), TempFolder("unit"));
+    EXPECT_EQ(StoredSetting("UnitBitmapDir"), TempFolder("unit"));
 }
 
 TEST_F(TableCommandsTest, SavingOverTheOpenedFileKeepsTheOriginalOnceAsBackup) {
     const std::string original = kHeading + UnitLine("A") + UnitLine("B");
     OpenTable(original);
     CUnitEditorDlg& dlg = Window();
-    const QDateTime originalTime = QFileInfo(fw::FromCp932(TempPath("weapon.dat"))).lastModified();
+    const QDateTime originalTime = QFileInfo(fw::FromPath(TempPath("weapon.dat"))).lastModified();
 
     ASSERT_EQ(dlg.ReplaceLine(3, UnitLine("Changed").substr(0, UnitLine("Changed").size() - 2)), 1);
     SaveAs(TempPath("weapon.dat"));
     EXPECT_EQ(ReadBytes(TempPath("weapon.org")), original);
-    EXPECT_EQ(QFileInfo(fw::FromCp932(TempPath("weapon.org"))).lastModified(), originalTime);
+    EXPECT_EQ(QFileInfo(fw::FromPath(TempPath("weapon.org"))).lastModified(), originalTime);
     const std::string changed = kHeading + UnitLine("Changed") + UnitLine("B");
     EXPECT_EQ(ReadBytes(TempPath("weapon.dat")), changed);
 
@@ -211,12 +211,12 @@ TEST_F(TableCommandsTest, SavingOverTheOpenedFileKeepsTheOriginalOnceAsBackup) {
 TEST_F(TableCommandsTest, SavingUnderANewNameWritesTheTableWithoutABackup) {
     const std::string original = kHeading + UnitLine("A");
     OpenTable(original);
-    QDir(fw::FromCp932(TempFolder())).mkpath(QStringLiteral("elsewhere"));
+    QDir(fw::FromPath(TempFolder())).mkpath(QStringLiteral("elsewhere"));
     SaveAs(TempPath("elsewhere/copy.dat"));
     EXPECT_EQ(ReadBytes(TempPath("elsewhere/copy.dat")), original);
     EXPECT_FALSE(Exists(TempPath("elsewhere/weapon.org")));
     EXPECT_TRUE(modal_.Messages().empty());
-    EXPECT_EQ(Window().LastDir(), TempPath("elsewhere") + "/");
+    EXPECT_EQ(Window().LastDir(), TempFolder("elsewhere"));
     EXPECT_EQ(Window().CurrentFileName(), "copy.dat");
 }
 
@@ -244,7 +244,7 @@ TEST_F(TableCommandsTest, OddTablesComeBackByteForByte) {
     int n = 0;
     for (const auto& [what, bytes] : cases) {
         OpenTable(bytes, "in.dat");
-        const std::string out = TempPath(("out" + std::to_string(n++) + ".dat").c_str());
+        const fw::Path out = TempPath(("out" + std::to_string(n++) + ".dat").c_str());
         SaveAs(out);
         EXPECT_TRUE(ReadBytes(out) == bytes) << what;
     }

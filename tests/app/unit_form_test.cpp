@@ -137,8 +137,8 @@ TEST_F(UnitFormTest, FreshProfileGivesTheDefaultFolders) {
     EXPECT_EQ(dlg.SystemBitmapDir(), defaults.systemBitmaps);
     EXPECT_EQ(dlg.UnitBitmapDir(), defaults.unitBitmaps);
     EXPECT_EQ(dlg.CurrentFileName(), "weapon.dat");
-    EXPECT_NE(defaults.game.find("Tellmark Game"), std::string::npos);
-    EXPECT_EQ(defaults.game.back(), PathSeparator().back());
+    EXPECT_NE(defaults.game.native().find(fw::Path("Tellmark Game").native()), fw::Path::string_type::npos);
+    EXPECT_EQ(defaults.game.native().back(), fw::Path::preferred_separator);
     // Reading is not writing: a fresh profile stays empty.
     EXPECT_EQ(StoredSetting("LastDir"), "<unset>");
 }

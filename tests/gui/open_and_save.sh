@@ -3,6 +3,8 @@
 # weapon.dat, then File › Save As over the same file, confirming the
 # replacement. The saved table must be byte-identical, the original kept once
 # as weapon.org, and the folder remembered in the profile for the next run.
+# The game folder's name holds characters code page 932 lacks and kanji with
+# a trail byte 0x5C there.
 # Usage: open_and_save.sh <Kelvor binary> <artifact folder>
 set -euo pipefail
 app=$1
@@ -13,7 +15,7 @@ mkdir -p "$artifacts"
 
 work=$(mktemp -d)
 trap '[ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null; xvfb_stop; rm -rf "$work"' EXIT
-game="$work/game"
+game="$work/café/表ソ能"
 mkdir -p "$game" "$work/config/orvan"
 # A small table: headings, a blank line and two unit lines of 194 fields.
 {
@@ -59,6 +61,7 @@ sleep 0.5
 
 cmp -s "$game/weapon.dat" "$work/original.dat" || { echo "FAIL: the saved table differs from the opened one"; exit 1; }
 cmp -s "$game/weapon.org" "$work/original.dat" || { echo "FAIL: weapon.org is not the original table"; exit 1; }
+if find "$work" -name '*\?*' | grep -q .; then echo "FAIL: a name with '?' appeared on disk"; exit 1; fi
 grep -q "^LastDir=$game/\$" "$work/config/orvan/Kelvor.conf" || { echo "FAIL: the folder was not remembered"; exit 1; }
 
 escape_ends_program "$main" "$app_pid" || { echo "FAIL: Escape did not end the program"; exit 1; }

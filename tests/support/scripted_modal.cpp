@@ -13,16 +13,11 @@ const char* KindName(std::size_t index) {
     return kNames[index];
 }
 
-std::string FileNamePart(const std::string& path) {
-    const std::size_t slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 }  // namespace
 
 ScriptedModalServices::~ScriptedModalServices() { VerifyAllUsed(); }
 
-ScriptedModalServices& ScriptedModalServices::ChooseFile(std::string path) {
+ScriptedModalServices& ScriptedModalServices::ChooseFile(fw::Path path) {
     answers_.emplace_back(FileAnswer{std::move(path)});
     return *this;
 }
@@ -94,7 +89,7 @@ fw::FileDialogResult ScriptedModalServices::RunFileDialog(const fw::FileDialogRe
     if (!answer || !answer->path) return result;
     result.ok = true;
     result.path = *answer->path;
-    result.fileName = FileNamePart(result.path);
+    result.fileName = result.path.filename();
     return result;
 }
 

@@ -25,8 +25,8 @@ public:
 
     // ---- Answers, in the order the dialogs will appear.
 
-    // A file dialog confirmed with this full path (cp932).
-    ScriptedModalServices& ChooseFile(std::string path);
+    // A file dialog confirmed with this full path.
+    ScriptedModalServices& ChooseFile(fw::Path path);
     ScriptedModalServices& CancelFileDialog();
     // A message box, any text and icon; or exactly this text (cp932) and icon.
     ScriptedModalServices& AcceptMessage();
@@ -69,7 +69,7 @@ public:
 
 private:
     struct FileAnswer {
-        std::optional<std::string> path;  // nullopt: cancel
+        std::optional<fw::Path> path;  // nullopt: cancel
     };
     struct MessageAnswer {
         std::optional<std::string> text;

@@ -1,5 +1,4 @@
-// Plain file helpers for the file service's tests (paths as UTF-8 = cp932
-// for the ASCII names used here).
+// Plain file helpers for the file service's tests.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,6 +8,8 @@
 #include <QTemporaryDir>
 
 #include <string>
+
+#include "app/framework/paths.h"
 
 namespace kelvor::fw::testing {
 
@@ -29,7 +30,7 @@ inline QStringList Entries(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-inline std::string Path(const QTemporaryDir& dir, const char* name) { return dir.filePath(QString::fromUtf8(name)).toStdString(); }
+inline fw::Path Path(const QTemporaryDir& dir, const char* name) { return ToPath(dir.filePath(QString::fromUtf8(name))); }
 inline QString QPath(const QTemporaryDir& dir, const char* name) { return dir.filePath(QString::fromUtf8(name)); }
 
 }  // namespace kelvor::fw::testing

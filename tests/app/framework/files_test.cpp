@@ -36,7 +36,7 @@ TEST(FileService, ReadFailuresCarryTheSystemsText) {
     EXPECT_FALSE(files.ReadWholeFile(Path(dir, "missing.dat"), text, &error));
     EXPECT_FALSE(error.empty());
     error.clear();
-    EXPECT_FALSE(files.ReadWholeFile(dir.path().toStdString(), text, &error));  // a folder
+    EXPECT_FALSE(files.ReadWholeFile(ToPath(dir.path()), text, &error));  // a folder
     EXPECT_FALSE(error.empty());
     error.clear();
     // The caller refuses a file larger than its block.
@@ -46,7 +46,7 @@ TEST(FileService, ReadFailuresCarryTheSystemsText) {
 
     EXPECT_TRUE(files.CanOpenForReading(Path(dir, "big.dat")));
     EXPECT_FALSE(files.CanOpenForReading(Path(dir, "missing.dat")));
-    EXPECT_FALSE(files.CanOpenForReading(dir.path().toStdString()));
+    EXPECT_FALSE(files.CanOpenForReading(ToPath(dir.path())));
 }
 
 TEST(FileService, FirstLineDropsOnlyTheLineFeed) {
@@ -93,7 +93,7 @@ TEST(FileService, WriteWholeFileCreatesAndReplaces) {
 TEST(FileService, TheFileErrorBoxNamesTheFileAndTheSystemsText) {
     test::ScriptedModalServices modal;
     modal.AcceptMessage(Cp932FromUtf8("weapon.dat の処理中にエラーが発生しました。\nNo space left on device"), kIconStop);
-    ReportFileError(modal, nullptr, "weapon.dat", "No space left on device");
+    ReportFileError(modal, nullptr, fw::Path("weapon.dat"), "No space left on device");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include "app/framework/codec.h"
@@ -11,7 +12,7 @@ namespace {
 
 TEST(SettingsProfile, ValuesSurviveIntoAFreshInstance) {
     QTemporaryDir dir;
-    const IniFilePath file{dir.filePath(QStringLiteral("profile.ini")).toStdString()};
+    const IniFilePath file{ToPath(dir.filePath(QStringLiteral("profile.ini")))};
     const std::string folder = Cp932FromUtf8("/ゲーム/Halvane/");
     const std::string odd("\x85\x40\xFD", 3);  // bytes that do not decode
     {
@@ -25,10 +26,27 @@ TEST(SettingsProfile, ValuesSurviveIntoAFreshInstance) {
     EXPECT_EQ(fresh.GetProfileString("InitData", "UnitBitmapDir", "default"), odd);
     EXPECT_EQ(fresh.GetProfileString("InitData", "SystemBitmapDir", "default"), "default");
 
-    QFile ini(QString::fromStdString(file.path));
+    QFile ini(FromPath(file.path));
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
     const QString stored = QString::fromUtf8(ini.readAll());
     EXPECT_TRUE(stored.contains(QStringLiteral("[InitData]")));
+}
+
+// A folder is stored as the text of its name, even where code page 932
+// cannot hold it, and comes back as the same path.
+TEST(SettingsProfile, PathsAreStoredAsUnicodeText) {
+    QTemporaryDir dir;
+    const IniFilePath file{ToPath(dir.filePath(QStringLiteral("profile.ini")))};
+    const QString folder = QString::fromUtf8("/home/ユーザー/café/한국/");
+    {
+        SettingsProfile profile(file);
+        EXPECT_EQ(profile.GetProfilePath("InitData", "LastDir", "/default/"), Path("/default/"));
+        EXPECT_TRUE(profile.WriteProfilePath("InitData", "LastDir", ToPath(folder)));
+    }
+    EXPECT_EQ(SettingsProfile(file).GetProfilePath("InitData", "LastDir", "/default/"), ToPath(folder));
+    const QSettings raw(FromPath(file.path), QSettings::IniFormat);
+    EXPECT_EQ(raw.value(QStringLiteral("InitData/LastDir")).typeId(), QMetaType::QString);
+    EXPECT_EQ(raw.value(QStringLiteral("InitData/LastDir")).toString(), folder);
 }
 
 TEST(SettingsProfile, AWriteThatCannotBeStoredReportsFailure) {
@@ -36,7 +54,7 @@ TEST(SettingsProfile, AWriteThatCannotBeStoredReportsFailure) {
     QFile blocker(dir.filePath(QStringLiteral("file")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    SettingsProfile profile(IniFilePath{dir.filePath(QStringLiteral("file/profile.ini")).toStdString()});
+    SettingsProfile profile(IniFilePath{ToPath(dir.filePath(QStringLiteral("file/profile.ini")))});
     EXPECT_FALSE(profile.WriteProfileString("InitData", "LastDir", "x"));
 }
 

@@ -1,10 +1,17 @@
 #include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QLocale>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 #include "app/framework/codec.h"
 #include "app/framework/name_filters.h"
+#include "app/framework/qt_texts.h"
 #include "tests/app/framework/file_helpers.h"
 #include "tests/app/framework/window_fixture.h"
 
@@ -12,22 +19,24 @@ namespace kelvor::fw::testing {
 namespace {
 
 TEST(FileDialog, FiltersBecomeQtNameFilters) {
+    // "*.*" is every file, those without a dot in their name too.
     EXPECT_EQ(NameFilters(QString::fromUtf8("ﾃﾞｰﾀﾌｧｲﾙ (*.dat)|*.dat|全てのﾌｧｲﾙ (*.*)|*.*||")),
-              (QStringList{QString::fromUtf8("ﾃﾞｰﾀﾌｧｲﾙ (*.dat)"), QString::fromUtf8("全てのﾌｧｲﾙ (*.*)")}));
+              (QStringList{QString::fromUtf8("ﾃﾞｰﾀﾌｧｲﾙ (*.dat)"), QString::fromUtf8("全てのﾌｧｲﾙ (*)")}));
     EXPECT_EQ(NameFilters(QStringLiteral("Units|*.kmv;*.txt||")), QStringList{QStringLiteral("Units (*.kmv *.txt)")});
     EXPECT_TRUE(NameFilters(QString()).isEmpty());
 }
 
-TEST(FileDialog, TheRequestShapesTheDialogAndTheChoiceComesBackAsCodePage932) {
+TEST(FileDialog, TheRequestShapesTheDialogAndTheChoiceComesBackAsThePlatformsPath) {
     QTemporaryDir dir;
-    const QString folder = dir.filePath(QString::fromUtf8("ゲーム"));
+    // A name code page 932 cannot hold.
+    const QString folder = dir.filePath(QString::fromUtf8("ゲーム/café"));
     ASSERT_TRUE(QDir().mkpath(folder));
     Put(folder + QStringLiteral("/weapon.dat"), "x");
 
     FileDialogRequest request;
     request.open = true;
     request.title = Cp932FromUtf8("兵器データファイルの選択");
-    request.initialFolder = ToCp932(folder);
+    request.initialFolder = ToPath(folder);
     request.fileName = "weapon.dat";
     request.filter = Cp932FromUtf8("ﾃﾞｰﾀﾌｧｲﾙ (*.dat)|*.dat|全てのﾌｧｲﾙ (*.*)|*.*||");
     request.flags = kOfnHideReadOnly | kOfnOverwritePrompt;
@@ -48,7 +57,7 @@ TEST(FileDialog, TheRequestShapesTheDialogAndTheChoiceComesBackAsCodePage932) {
     EXPECT_EQ(shownFolder, folder);
     EXPECT_EQ(filters.size(), 2);
     ASSERT_TRUE(result.ok);
-    EXPECT_EQ(result.path, ToCp932(folder + QStringLiteral("/weapon.dat")));
+    EXPECT_EQ(result.path, ToPath(folder + QStringLiteral("/weapon.dat")));
     EXPECT_EQ(result.fileName, "weapon.dat");
 }
 
@@ -71,6 +80,32 @@ TEST(MessageBox, IsTitledWithTheProgramsNameAndHasOneOkButton) {
     EXPECT_EQ(text, QString::fromUtf8("ファイルのオープンに失敗しました"));
     EXPECT_EQ(icon, QMessageBox::Critical);
     EXPECT_EQ(buttons, 1);
+}
+
+// Qt's own texts come in Japanese, whatever the system's language.
+TEST(QtTexts, FileDialogsTheReplaceQuestionAndEditMenusSpeakJapanese) {
+    ASSERT_TRUE(UseJapaneseQtTexts());
+    EXPECT_EQ(QLocale().language(), QLocale::Japanese);
+
+    QMessageBox question(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(question.button(QMessageBox::Yes)->text().toStdString(), "はい(&Y)");
+    EXPECT_EQ(question.button(QMessageBox::No)->text().toStdString(), "いいえ(&N)");
+
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    ASSERT_TRUE(buttons);
+    EXPECT_EQ(buttons->button(QDialogButtonBox::Open)->text().toStdString(), "開く(&O)");
+    EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text().toStdString(), "キャンセル");
+    auto* lookIn = dialog.findChild<QLabel*>(QStringLiteral("lookInLabel"));
+    ASSERT_TRUE(lookIn);
+    EXPECT_EQ(lookIn->text().toStdString(), "アドレス:");
+
+    QLineEdit edit;
+    const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+    ASSERT_FALSE(menu->actions().isEmpty());
+    EXPECT_EQ(menu->actions().first()->text().section(QLatin1Char('\t'), 0, 0).toStdString(), "元に戻す(&U)");
 }
 
 }  // namespace

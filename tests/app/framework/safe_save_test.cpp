@@ -119,13 +119,13 @@ TEST(SafeSave, TheBackupIsMadeOnceWithTheOldBytesAndTime) {
     Put(table, "first\r\n");
     SetModificationTime(table, 1000000000);
     FileService files;
-    ASSERT_TRUE(files.ReplaceFileSafely(table.toStdString(), "second\r\n", backup.toStdString(), nullptr));
+    ASSERT_TRUE(files.ReplaceFileSafely(ToPath(table), "second\r\n", ToPath(backup), nullptr));
     EXPECT_EQ(Slurp(backup), "first\r\n");
     EXPECT_EQ(ModificationTime(backup), 1000000000);
     EXPECT_EQ(Slurp(table), "second\r\n");
 
     // An existing backup is never replaced.
-    ASSERT_TRUE(files.ReplaceFileSafely(table.toStdString(), "third\r\n", backup.toStdString(), nullptr));
+    ASSERT_TRUE(files.ReplaceFileSafely(ToPath(table), "third\r\n", ToPath(backup), nullptr));
     EXPECT_EQ(Slurp(backup), "first\r\n");
     EXPECT_EQ(Slurp(table), "third\r\n");
     EXPECT_EQ(Entries(dir.path()), (QStringList{QStringLiteral("weapon.dat"), QStringLiteral("weapon.org")}));
@@ -171,7 +171,7 @@ TEST(SafeSave, NoPlaceToWriteIsAnOpenFailure) {
     EXPECT_FALSE(files.ReplaceFileSafely(Path(dir, "missing/weapon.dat"), "x", "", &error));
     EXPECT_EQ(error.kind, SaveError::Kind::Open);
     EXPECT_FALSE(error.systemError.empty());
-    EXPECT_FALSE(files.ReplaceFileSafely(dir.path().toStdString(), "x", "", &error));  // a folder
+    EXPECT_FALSE(files.ReplaceFileSafely(ToPath(dir.path()), "x", "", &error));  // a folder
     EXPECT_EQ(error.kind, SaveError::Kind::Open);
 }
 
@@ -187,7 +187,7 @@ int SaveTooLargeInChild(const QString& table, rlim_t fileSizeLimit) {
         }
         FileService files;
         SaveError error;
-        const bool ok = files.ReplaceFileSafely(table.toStdString(), std::string(1 << 20, 'z'), "", &error);
+        const bool ok = files.ReplaceFileSafely(ToPath(table), std::string(1 << 20, 'z'), "", &error);
         ::_exit(ok ? 1 : error.kind == SaveError::Kind::Write && !error.systemError.empty() ? 0 : 2);
     }
     int status = 0;

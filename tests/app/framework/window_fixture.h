@@ -24,7 +24,16 @@ public:
         values[std::string(section) + "/" + std::string(entry)] = std::string(value);
         return true;
     }
+    fw::Path GetProfilePath(std::string_view section, std::string_view entry, const fw::Path& def) override {
+        auto it = paths.find(std::string(section) + "/" + std::string(entry));
+        return it == paths.end() ? def : it->second;
+    }
+    bool WriteProfilePath(std::string_view section, std::string_view entry, const fw::Path& value) override {
+        paths[std::string(section) + "/" + std::string(entry)] = value;
+        return true;
+    }
     std::map<std::string, std::string> values;
+    std::map<std::string, fw::Path> paths;
 };
 
 class WindowTest : public ::testing::Test {

@@ -1,0 +1,151 @@
+#include "app/framework/drawn_controls.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+#include <qdrawutil.h>
+
+#include <algorithm>
+
+namespace kelvor::fw {
+
+namespace {
+
+// Below this a condensed text gets hard to read; it is cut off instead.
+constexpr int kStretchFloor = 55;
+
+}  // namespace
+
+int StretchToFit(const QFont& font, const QString& text, int width, int floor) {
+    QFont measured = font;
+    measured.setStretch(QFont::AnyStretch);
+    const int natural = QFontMetrics(measured).horizontalAdvance(text);
+    if (natural <= width) return 100;
+    if (width <= 0) return floor;
+    int stretch = std::clamp(width * 100 / natural, floor, 99);
+    for (; stretch > floor; --stretch) {
+        measured.setStretch(stretch);
+        if (QFontMetrics(measured).horizontalAdvance(text) <= width) break;
+    }
+    return stretch;
+}
+
+// ---- CheckBoxControl
+
+QRect CheckBoxControl::IndicatorRect() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const int wanted = std::max(style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, this),
+                                style()->pixelMetric(QStyle::PM_IndicatorHeight, &option, this));
+    const int side = std::max(0, std::min({wanted, width(), height()}));
+    return QRect(0, (height() - side) / 2, side, side);
+}
+
+void CheckBoxControl::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+
+    QStyleOptionButton box = option;
+    box.rect = IndicatorRect();
+    painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, box);
+
+    QRect focus = box.rect;
+    if (!option.text.isEmpty()) {
+        QStyleOptionButton label = option;
+        const int spacing = style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
+        label.rect = rect().adjusted(box.rect.right() + 1 + spacing, 0, 0, 0);
+        painter.drawControl(QStyle::CE_CheckBoxLabel, label);
+        focus = fontMetrics()
+                    .boundingRect(label.rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, option.text)
+                    .adjusted(-1, 0, 1, 0)
+                    .intersected(rect());
+    }
+    if (option.state & QStyle::State_HasFocus) {
+        QStyleOptionFocusRect frame;
+        frame.QStyleOption::operator=(option);
+        frame.rect = focus;
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
+    }
+}
+
+bool CheckBoxControl::hitButton(const QPoint& pos) const { return rect().contains(pos); }
+
+// ---- GroupBoxControl
+
+void GroupBoxControl::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    // The top line runs through the middle of the caption's line.
+    QRect frame = rect();
+    frame.setTop(std::max(0, metrics.height() / 2 - 1));
+    qDrawShadeRect(&painter, frame, palette(), true, 1, 0);  // an etched line
+
+    if (title().isEmpty()) return;
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic;
+    const int indent = metrics.averageCharWidth();
+    const QRect room(indent, 0, std::max(0, width() - 2 * indent), metrics.height());
+    const QRect text = metrics.boundingRect(room, flags, title()).intersected(room);
+    // The caption interrupts the line.
+    painter.fillRect(text.adjusted(-2, 0, 2, 0), palette().window());
+    style()->drawItemText(&painter, text, flags, palette(), isEnabled(), title(), QPalette::WindowText);
+}
+
+// ---- NumberEdit
+
+NumberEdit::NumberEdit(QWidget* parent) : QLineEdit(parent) {
+    // A pixel more on each side for the digits; the frame stays whole.
+    setTextMargins(-1, 0, -1, 0);
+    connect(this, &QLineEdit::textChanged, this, [this] { FitText(); });
+}
+
+void NumberEdit::resizeEvent(QResizeEvent* event) {
+    QLineEdit::resizeEvent(event);
+    FitText();
+}
+
+void NumberEdit::changeEvent(QEvent* event) {
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange) FitText();
+}
+
+void NumberEdit::FitText() {
+    if (fitting_) return;
+    fitting_ = true;
+    const int frame = hasFrame() ? style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this) : 0;
+    const QMargins margins = textMargins();
+    // What QLineEdit keeps free on each side of its text, and the caret.
+    constexpr int kLineEditMargin = 2;
+    constexpr int kCaret = 1;
+    const int room = width() - 2 * frame - margins.left() - margins.right() - 2 * kLineEditMargin - kCaret;
+    const int stretch = StretchToFit(font(), text(), room, kStretchFloor);
+    QFont fitted = font();
+    fitted.setStretch(stretch == 100 ? QFont::AnyStretch : stretch);
+    if (fitted.stretch() != font().stretch()) setFont(fitted);
+    fitting_ = false;
+}
+
+// ---- DropDownList
+
+void DropDownList::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    // The label is drawn a pixel in from each side of the field.
+    const int stretch = StretchToFit(font(), option.currentText, field.width() - 2, kStretchFloor);
+    if (stretch != 100) {
+        QFont condensed = font();
+        condensed.setStretch(stretch);
+        painter.setFont(condensed);
+    }
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+}
+
+}  // namespace kelvor::fw

@@ -1,0 +1,69 @@
+// Controls that draw themselves to fit the rectangles of the templates:
+// the templates were drawn for small dialog units, so a check box may be
+// only as tall as a line of text, a number box narrower than its widest
+// value, and a group box's caption sits on the frame's top line.
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+
+namespace kelvor::fw {
+
+// A check box drawn whole at any height: its box is as large as the style
+// wants but never larger than the control, centred vertically, with the
+// text beside it. A click anywhere in its rectangle toggles it.
+class CheckBoxControl : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool hitButton(const QPoint& pos) const override;
+
+private:
+    QRect IndicatorRect() const;
+};
+
+// A group box whose frame's top line runs through the middle of the
+// caption's line, inside the control's rectangle, with the caption on the
+// line near its left end. It draws nothing else and takes no input.
+class GroupBoxControl : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// An edit for numbers: a value wider than the box is drawn condensed
+// until it fits (down to a floor), never cut off.
+class NumberEdit : public QLineEdit {
+public:
+    explicit NumberEdit(QWidget* parent);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void FitText();
+    bool fitting_ = false;
+};
+
+// A drop-down list whose shown item is drawn condensed when it is wider
+// than the field, down to a floor.
+class DropDownList : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// The horizontal stretch (percent of the normal width, at least `floor`)
+// at which `text` in `font` fits `width` pixels; 100 when it fits as is.
+int StretchToFit(const QFont& font, const QString& text, int width, int floor);
+
+}  // namespace kelvor::fw

@@ -1,0 +1,137 @@
+#!/usr/bin/env bash
+# Drives the real editor with the mouse, as a person would: a click on a
+# unit selects it, a click into an edit lets one type there, a click ticks
+# a check box, a drop-down list opens and an item is chosen from it with
+# the mouse, a right-click on a label gives the window menu (its About
+# entry chosen with the mouse, the About box closed with its OK), a
+# right-click on an edit gives the edit's own menu, and ｷｬﾝｾﾙ ends the
+# program. Points are the centres of the controls' rectangles in the
+# templates' dialog units; what a click did is read off the screen.
+# Usage: mouse_reaches_controls.sh <Kelvor binary> <artifact folder>
+set -euo pipefail
+app=$1
+artifacts=$2
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../../scripts/lib/xvfb.sh"
+mkdir -p "$artifacts"
+
+work=$(mktemp -d)
+trap '[ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null; xvfb_stop; rm -rf "$work"' EXIT
+game="$work/game"
+mkdir -p "$game" "$work/config/orvan"
+{
+  printf '; test table\r\nname,kind\r\n\r\n'
+  for name in Alpha Beta Gamma; do
+    printf '%s,\x81\x9b' "$name"
+    for _ in $(seq 2 193); do printf ',1'; done
+    printf '\r\n'
+  done
+} > "$game/weapon.dat"
+printf '[InitData]\nLastDir=%s/\n' "$game" > "$work/config/orvan/Kelvor.conf"
+export XDG_CONFIG_HOME="$work/config"
+xvfb_start
+
+fail() {
+  echo "FAIL: $*"
+  screenshot "$artifacts/mouse-failure.png" || true
+  exit 1
+}
+
+"$app" &
+app_pid=$!
+main=$(wait_window 'Halvane' 30) || fail "the unit form did not appear"
+focus_window "$main"
+sleep 0.5
+# The table is opened with the keyboard; everything after with the mouse.
+xdotool key --clearmodifiers alt+f; sleep 0.3; xdotool key o
+wait_window '兵器データ' 15 >/dev/null || fail "the Open dialog did not appear"
+sleep 0.5
+xdotool key Return
+wait_window_gone '兵器データ' 15 || fail "the Open dialog did not close"
+focus_window "$main"
+measure_window "$main" 519 315 1 || fail "the unit form has not the template's size"
+
+# Rectangles of the unit form (dialog units).
+list=(5 10 110 280)
+second_unit=(5 20 110 8)     # the second line of the list
+name_edit=(125 25 110 12)    # 1011
+grid_check=(380 65 8 8)      # 1136, a check box of the weapon grid
+text_check=(360 150 33 8)    # 1025 "ｽﾃﾙｽ"
+drop_down=(125 40 45 12)     # 1029, the movement classes
+flag_label=(235 15 20 10)    # the label "旗"
+cancel=(465 295 50 14)
+
+# 1. A click on a unit selects it.
+grab_du "${list[@]}" "$work/list0.png"
+click_du "${second_unit[@]}"
+wait_region_changed "$work/list0.png" "$work/list1.png" 300 "${list[@]}" || fail "a click in the unit list selected nothing"
+
+# 2. A click into the name edit puts the caret there: what is typed next
+#    appears in it.
+grab_du "${name_edit[@]}" "$work/edit0.png"
+click_du "${name_edit[@]}"
+sleep 0.2
+xdotool type --delay 50 'MMMMMM'
+wait_region_changed "$work/edit0.png" "$work/edit1.png" 60 "${name_edit[@]}" || fail "typing after a click into the edit showed nothing"
+
+# 3. Clicks tick a check box of the weapon grid and one with text.
+for box in grid_check text_check; do
+  declare -n rect=$box
+  grab_du "${rect[@]}" "$work/$box-0.png"
+  click_du "${rect[@]}"
+  wait_region_changed "$work/$box-0.png" "$work/$box-1.png" 8 "${rect[@]}" || fail "a click did not tick $box"
+  unset -n rect
+done
+
+# 4. A click opens the drop-down list; a click on its third item chooses it.
+grab_du "${drop_down[@]}" "$work/drop0.png"
+before=$(visible_windows)
+click_du "${drop_down[@]}"
+popup=$(wait_new_window "$before" 10) || fail "a click did not open the drop-down list"
+eval "$(xdotool getwindowgeometry --shell "$popup")"
+sleep 0.5
+screenshot "$artifacts/mouse-drop-down.png"
+# Nine movement classes fill the list; the third is at 2.5 ninths.
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT * 5 / 18)) click 1
+wait_hidden "$popup" 10 || fail "choosing an item did not close the drop-down list"
+wait_region_changed "$work/drop0.png" "$work/drop1.png" 20 "${drop_down[@]}" || fail "the chosen item is not shown"
+
+# 5. A right-click on a label opens the window menu; its last entry, chosen
+#    with the mouse, opens the About box, whose OK closes it.
+before=$(visible_windows)
+click_du "${flag_label[@]}" 3
+menu=$(wait_new_window "$before" 10) || fail "a right-click on a label opened no menu"
+eval "$(xdotool getwindowgeometry --shell "$menu")"
+window_menu_height=$HEIGHT
+sleep 0.3
+screenshot "$artifacts/mouse-window-menu.png"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT * 5 / 6)) click 1
+about=$(wait_window 'Kelvorのﾊﾞｰｼﾞｮﾝ情報' 10) || fail "the window menu's About entry did not open the About box"
+measure_window "$about" 235 55 0 || fail "the About box has not the template's size"
+click_du 178 7 50 14
+wait_window_gone 'Kelvorのﾊﾞｰｼﾞｮﾝ情報' 10 || fail "a click on OK did not close the About box"
+measure_window "$main" 519 315 1
+
+# 6. A right-click on the edit opens the edit's own menu (undo, cut, copy,
+#    paste, delete, select all), taller than the window menu.
+before=$(visible_windows)
+click_du "${name_edit[@]}" 3
+menu=$(wait_new_window "$before" 10) || fail "a right-click on the edit opened no menu"
+eval "$(xdotool getwindowgeometry --shell "$menu")"
+sleep 0.3
+screenshot "$artifacts/mouse-edit-menu.png"
+[ "$HEIGHT" -gt $((window_menu_height * 3 / 2)) ] || fail "a right-click on the edit opened the window menu"
+xdotool key Escape
+wait_hidden "$menu" 10 || fail "Escape did not close the edit's menu"
+screenshot "$artifacts/mouse-form.png"
+
+# 7. A click on ｷｬﾝｾﾙ ends the program.
+click_du "${cancel[@]}"
+for _ in $(seq 1 50); do
+  kill -0 "$app_pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$app_pid" 2>/dev/null && fail "a click on ｷｬﾝｾﾙ did not end the program"
+wait "$app_pid" 2>/dev/null || true
+app_pid=
+echo "PASS: the mouse reaches the list, an edit, check boxes, a drop-down list, both menus, About and ｷｬﾝｾﾙ"
