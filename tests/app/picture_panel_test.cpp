@@ -59,10 +59,14 @@ protected:
         MainWindowTest::SetUp();
         root_ = TempFolder();
         ASSERT_TRUE(demo::WriteDemoGame(root_ / "game"));
-        std::filesystem::create_directories(root_ / "pics");
+        std::filesystem::create_directories(Pics());
         StoreSettingBeforeStart("SystemBitmapDir", TempFolder("game/bmp"));
-        StoreSettingBeforeStart("UnitBitmapDir", TempFolder("pics"));
+        StoreSettingBeforeStart("UnitBitmapDir", Pics());
     }
+
+    // The pictures' folder: its name holds characters code page 932 lacks
+    // and double-byte characters with trail byte 0x5C.
+    fw::Path Pics() const { return TempFolder("絵表ソ-café"); }
 
     QFrame& Frame() { return *static_cast<QFrame*>(Window().GetDlgItem(res::kIdPicturePanel)); }
     QSize PanelSize() { return Frame().contentsRect().size(); }
@@ -117,7 +121,7 @@ TEST_F(PicturePanelTest, PicturesAreCentredOrCroppedAxisByAxisPixelForPixel) {
     int number = 201;
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.w << " x " << c.h << " in " << W << " x " << H);
-        WriteCodedPicture(root_ / "pics" / (std::to_string(number) + ".bmp"), c.w, c.h);
+        WriteCodedPicture(Pics() / (std::to_string(number) + ".bmp"), c.w, c.h);
         ASSERT_EQ(Show(number++, "0"), 1);
         const QImage panel = Panel();
         ASSERT_EQ(panel.size(), QSize(W, H));
@@ -152,7 +156,7 @@ TEST_F(PicturePanelTest, TheFlagFieldChoosesTheSheetCellCopiedTo4And4) {
 
 TEST_F(PicturePanelTest, AMissingPictureAfterAnExistingOneShowsBlackAndTheNewFlag) {
     ShownWindow();
-    WriteCodedPicture(root_ / "pics/201.bmp", PanelSize().width(), PanelSize().height());
+    WriteCodedPicture(Pics() / "201.bmp", PanelSize().width(), PanelSize().height());
     ASSERT_EQ(Window().LoadFlagSheet(), 1);
     ASSERT_EQ(Show(201, "1"), 1);
     ASSERT_EQ(Panel().pixel(100, 100), Code(100, 100));
@@ -165,7 +169,7 @@ TEST_F(PicturePanelTest, AMissingPictureAfterAnExistingOneShowsBlackAndTheNewFla
 
 TEST_F(PicturePanelTest, BadPictureFilesAreSilentFailedLoads) {
     ShownWindow();
-    const std::filesystem::path pics = root_ / "pics";
+    const fw::Path pics = Pics();
     WriteCodedPicture(pics / "200.bmp", 40, 30);
     std::string whole;
     {
@@ -204,7 +208,7 @@ TEST_F(PicturePanelTest, RepaintsShowWhatIsHeldAndReadNoFile) {
     CountingFiles& files = *counting;
     UseFiles(std::move(counting));
     ShownWindow();
-    WriteCodedPicture(root_ / "pics/201.bmp", PanelSize().width() + 21, PanelSize().height() + 21);
+    WriteCodedPicture(Pics() / "201.bmp", PanelSize().width() + 21, PanelSize().height() + 21);
     ASSERT_EQ(Window().LoadFlagSheet(), 1);
     ASSERT_EQ(Show(201, "5"), 1);
     const QImage before = Panel();
