@@ -3,7 +3,7 @@
 #include "app/about_dlg.h"
 #include "app/default_folders.h"
 #include "app/framework/codec.h"
-#include "form/exchange_table.h"
+#include "form/form_lists.h"
 #include "res/control_ids.h"
 #include "res/resources.h"
 
@@ -13,14 +13,10 @@ namespace {
 
 constexpr const char* kSection = "InitData";
 
-// The six movement-class lists, filled once when the window opens.
-constexpr int kMovementClassLists[] = {1029, 1054, 1055, 1056, 1057, 1058};
-
 }  // namespace
 
 CUnitEditorDlg::CUnitEditorDlg(fw::Platform& platform, fw::Dialog* parent)
-    : fw::Dialog(res::kIdUnitForm, parent, platform),
-      m_members(form::ExchangeValues().size()) {
+    : fw::Dialog(res::kIdUnitForm, parent, platform) {
     MapMessages();
 }
 
@@ -79,41 +75,9 @@ int CUnitEditorDlg::OnInitDialog() {
     return 1;
 }
 
-void CUnitEditorDlg::FillMovementClassLists() {
-    for (int id : kMovementClassLists) {
-        fw::ComboBox& list = GetComboBox(id);
-        list.ResetContent();
-        for (const table::MovementClass& mc : table::MovementClasses()) list.AddString(mc.name);
-    }
-}
+void CUnitEditorDlg::FillMovementClassLists() { form::FillMovementClassLists(m_lists); }
 
-void CUnitEditorDlg::DoDataExchange(fw::DataExchange& dx) {
-    const auto objects = form::ExchangeControlObjects();
-    for (std::size_t i = 0; i < objects.size(); ++i) {
-        if (objects[i] == res::kIdUnitList)
-            dx.Control(objects[i], m_unitList);
-        else if (i < m_lists.size())
-            dx.Control(objects[i], m_lists[i]);
-    }
-
-    const auto values = form::ExchangeValues();
-    for (std::size_t i = 0; i < values.size() && !dx.Failed(); ++i) {
-        const form::ExchangeEntry& entry = values[i];
-        ExchangeMember& member = m_members[i];
-        switch (entry.kind) {
-        case form::ExchangeKind::Text:
-            dx.Text(entry.controlId, member.text);
-            break;
-        case form::ExchangeKind::Integer:
-            dx.Int(entry.controlId, member.value);
-            if (entry.hasRange) dx.MinMaxInt(entry.controlId, member.value, entry.min, entry.max);
-            break;
-        case form::ExchangeKind::Check:
-            dx.Check(entry.controlId, member.value);
-            break;
-        }
-    }
-}
+void CUnitEditorDlg::DoDataExchange(fw::DataExchange& dx) { form::ExchangeUnitForm(dx, m_form, m_lists, m_unitList); }
 
 void CUnitEditorDlg::OnSysCommand(unsigned id, long param) {
     if ((id & 0xFFF0u) == res::kSysCmdAbout) {
@@ -140,20 +104,11 @@ void CUnitEditorDlg::StoreFolderSetting(const char* entry, fw::Path& member, con
 
 // Commands whose behaviour comes with later subsystems: they need a table,
 // and until one is loaded they do nothing.
-void CUnitEditorDlg::OnApply() {}
 void CUnitEditorDlg::OnJumpTransform() {}
 void CUnitEditorDlg::OnJumpMi() {}
 void CUnitEditorDlg::OnSearch() {}
 void CUnitEditorDlg::OnExportUnit() {}
 void CUnitEditorDlg::OnImportUnit() {}
 
-void CUnitEditorDlg::OnSelchangeUnitList() {
-    if (m_bTableLoaded) SelectUnit(m_unitList->GetCurSel());
-}
-
-int CUnitEditorDlg::SelectUnit(int /*listIndex*/) {
-    if (!m_bTableLoaded) return 0;
-    return 1;
-}
 
 }  // namespace kelvor

@@ -8,10 +8,11 @@
 #include <array>
 #include <cstddef>
 #include <string>
-#include <vector>
 
 #include "app/framework/dialog.h"
 #include "app/framework/paths.h"
+#include "form/form_exchange.h"
+#include "form/form_members.h"
 #include "table/document.h"
 #include "table/text_format.h"
 
@@ -39,8 +40,10 @@ public:
     int ReplaceLine(int lineNumber, const std::string& text);
     int SaveTableAs();
 
-    // Showing a unit; filled in by its subsystem.
+    // Showing a unit (the one way to show one) and taking the form back.
     int SelectUnit(int listIndex);
+    void ShowRecord(const table::UnitRecord& rec);
+    int CaptureRecord();
 
     // The picture panel: the flag sheet is read at each Open, the unit
     // picture each time a unit is shown or applied; drawing reads no file.
@@ -56,6 +59,10 @@ public:
     int IsTableLoaded() const { return m_bTableLoaded; }
     const table::DocumentText& Document() const { return m_document; }
     int CurrentListIndex() const { return m_nCurrentIndex; }
+    // 1 while the form shows a unit: commands that act on the shown unit do
+    // nothing before one is shown, or once the form has been emptied.
+    int IsUnitShown() const { return m_bUnitShown; }
+    const table::UnitRecord& Record() const { return m_record; }
 
     // For tests: the unit record on display, as a display would leave it.
     void SetRecordForTests(const table::UnitRecord& record) { m_record = record; }
@@ -70,6 +77,7 @@ protected:
 private:
     void MapMessages();
     void FillMovementClassLists();
+    void EmptyForm();
     void StoreFolderSetting(const char* entry, fw::Path& member, const fw::Path& value);
     int LoadPanelBitmap(const fw::Path& path, QImage& bitmap, int& loaded);
 
@@ -87,20 +95,17 @@ private:
     std::size_t m_nLinePosition = 0;  // current line position in the document text
     int m_nCurrentIndex = 0;          // unit-list index of the unit on display
     table::UnitRecord m_record{};
+    int m_bUnitShown = 0;             // the form shows the unit at the current list index
     int m_bTableLoaded = 0;           // the loaded flag
     table::DocumentText m_document;
 
-    // The seventeen drop-down lists and the unit list, bound when the window
-    // initialises (in the exchange's order of control objects).
-    std::array<fw::ComboBox*, 17> m_lists{};
+    // The seventeen drop-down lists (by the field each shows) and the unit
+    // list, bound by the exchange when the window initialises.
+    form::FormLists m_lists;
     fw::ListBox* m_unitList = nullptr;
 
-    // One member per exchanged value control, parallel to the exchange table.
-    struct ExchangeMember {
-        std::string text;
-        int value = 0;
-    };
-    std::vector<ExchangeMember> m_members;
+    // The form's members, by field number, and the unit number.
+    form::FormMembers m_form;
 };
 
 }  // namespace kelvor

@@ -11,29 +11,15 @@
 #include <string>
 
 #include "app/framework/files.h"
-#include "app/framework/modal.h"
 #include "app/framework/paths.h"
 #include "app/framework/profile.h"
 #include "app/unit_editor_dlg.h"
+#include "bench/choose_file_modal.h"
 #include "res/control_ids.h"
 
 namespace {
 
 using namespace kelvor;
-
-// Chooses the same file in every file dialog; no other dialog is expected.
-class ChooseFile : public fw::ModalServices {
-public:
-    explicit ChooseFile(fw::Path path) : path_(std::move(path)) {}
-    int RunModal(fw::Dialog&) override { return fw::kIdCancel; }
-    fw::FileDialogResult RunFileDialog(const fw::FileDialogRequest&, fw::Dialog*) override {
-        return {true, path_, "weapon.dat"};
-    }
-    int MessageBox(const std::string&, int, fw::Dialog*) override { return fw::kIdOk; }
-
-private:
-    fw::Path path_;
-};
 
 // A table of about `bytes` bytes: headings, then unit lines of 194 fields
 // with a few dozen distinct table values.
@@ -63,7 +49,7 @@ void BM_OpenTable(benchmark::State& state) {
         out.open(QIODevice::WriteOnly);
         out.write(table.data(), static_cast<qint64>(table.size()));
     }
-    ChooseFile modal(fw::ToPath(file));
+    bench::ChooseFile modal(fw::ToPath(file));
     fw::SettingsProfile profile(fw::IniFilePath{fw::ToPath(dir.filePath(QStringLiteral("profile.ini")))});
     fw::FileService files;
     fw::Platform platform{modal, profile, files};

@@ -1,5 +1,8 @@
 #include "app/framework/codec.h"
 
+#include <QList>
+
+#include <algorithm>
 #include <array>
 #include <cerrno>
 
@@ -196,6 +199,19 @@ std::string ToCp932(const QString& text) {
 }
 
 #endif
+
+std::vector<char32_t> CharactersOutsideCp932(const QString& text) {
+    std::vector<char32_t> outside;
+    // A character is held when it comes back from the code page as itself.
+    if (FromCp932(ToCp932(text)) == CanonicalForms(text)) return outside;
+    for (const uint u : text.toUcs4()) {
+        const char32_t c = u;
+        const QString one = QString::fromUcs4(&c, 1);
+        if (FromCp932(ToCp932(one)) == CanonicalForms(one)) continue;
+        if (std::find(outside.begin(), outside.end(), c) == outside.end()) outside.push_back(c);
+    }
+    return outside;
+}
 
 std::string Cp932FromUtf8(std::string_view utf8) {
     return ToCp932(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));

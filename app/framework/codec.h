@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kelvor::fw {
 
@@ -17,6 +18,11 @@ QString FromCp932(std::string_view bytes);
 // '?'. Characters with a second Unicode form (wave dash, double vertical
 // line, minus sign, cent, pound, not sign, em dash) are taken in either form.
 std::string ToCp932(const QString& text);
+
+// The characters of text that code page 932 cannot hold, each once, in the
+// order they first appear: those ToCp932 would turn into '?' or into a
+// different character. The second forms above count as held.
+std::vector<char32_t> CharactersOutsideCp932(const QString& text);
 
 // For the program's own texts written as UTF-8 literals (messages, titles,
 // filters, file names).

@@ -70,6 +70,11 @@ std::string Edit::GetWindowText() const {
     return now == shown_ ? given_ : ToCp932(now);
 }
 
+std::vector<char32_t> Edit::UnstorableCharacters() const {
+    const QString now = static_cast<QLineEdit*>(Widget())->text();
+    return now == shown_ ? std::vector<char32_t>() : CharactersOutsideCp932(now);
+}
+
 void Edit::SetSel(int start, int end) {
     auto* edit = static_cast<QLineEdit*>(Widget());
     const int length = static_cast<int>(edit->text().size());

@@ -59,6 +59,9 @@ public:
     Edit(int id, QWidget* widget);
     void SetWindowText(const std::string& text) override;
     std::string GetWindowText() const override;
+    // The characters of the box's text that code page 932 cannot hold (and
+    // GetWindowText would give as '?'); none while the text is as given.
+    std::vector<char32_t> UnstorableCharacters() const;
     void SetSel(int start, int end);  // end -1: to the end
     void SetSelAll() { SetSel(0, -1); }
     void SetReadOnly(bool readOnly);

@@ -13,7 +13,12 @@ namespace {
 
 const std::string kSet = "\x81\x9b";  // ○
 
-std::string Table(const std::string& name) { return "; heading\r\n\r\n" + name + "," + kSet + ",1,2\r\n"; }
+// A table of one unit line of 194 fields.
+std::string Table(const std::string& name) {
+    std::string line = name + "," + kSet;
+    for (int field = 2; field < 194; ++field) line += ",1";
+    return "; heading\r\n\r\n" + line + "\r\n";
+}
 
 void Put(const fw::Path& path, const std::string& bytes) {
     QDir().mkpath(fw::FromPath(fw::FolderOf(path)));

@@ -212,6 +212,7 @@ TEST_F(UnitFormTest, CommandsThatNeedATableDoNothingBeforeOne) {
 
 TEST_F(UnitFormTest, RefusedIntegerShowsThePromptAndPutsTheFocusInTheBox) {
     CUnitEditorDlg& dlg = ShownWindow();
+    dlg.SetDlgItemText(res::kIdUnitName, "A");  // a unit name is needed
     dlg.SetDlgItemText(1022, "10");  // formation and durability must be 1 or more
     dlg.SetDlgItemText(1023, "abc");
     modal_.AcceptMessage(Sjis("整数を入力してください。"), fw::kIconExclamation);

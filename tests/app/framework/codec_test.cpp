@@ -33,5 +33,12 @@ TEST(Codec, CharactersWithTwoUnicodeFormsEncodeEitherWay) {
     EXPECT_EQ(ToCp932(QString(QChar(0x2016))), "\x81\x61");  // double vertical line
 }
 
+TEST(Codec, CharactersOutsideTheCodePageAreNamedOnceEachInOrder) {
+    EXPECT_TRUE(CharactersOutsideCp932(QString::fromUtf8("兵器ｱ\\~\u301C\u2014\u2212\u00AC?")).empty());
+    // Yen sign and overline would come back as a backslash and a tilde.
+    EXPECT_EQ(CharactersOutsideCp932(QString::fromUtf8("a\u00A5b한\u00A5\U0001F600\u203E")),
+              (std::vector<char32_t>{0xA5, 0xD55C, 0x1F600, 0x203E}));
+}
+
 }  // namespace
 }  // namespace kelvor::fw

@@ -1,0 +1,24 @@
+// What a text field of the form may hold before Apply writes it into the
+// unit's line. Plain code: the window shows the refusal and puts the focus
+// into the box.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace kelvor::form {
+
+enum class TextRefusal {
+    None,
+    EmptyName,  // the unit name is empty: the line would no longer be a unit line
+    Separator,  // a comma, CR or LF: the line would no longer have 194 fields
+};
+
+// The check of text field `field` holding `text` (code page 932).
+TextRefusal CheckTextField(int field, std::string_view text);
+
+// Characters named by their code points, as "U+301C U+1F600".
+std::string CodePointNames(std::span<const char32_t> characters);
+
+}  // namespace kelvor::form
