@@ -12,10 +12,12 @@
 #include <vector>
 
 #include "panel/bitmap_check.h"
+#include "panel/panel_geometry.h"
 #include "res/control_ids.h"
 #include "tests/app/main_window_fixture.h"
 #include "tools/bmp_writer.h"
 #include "tools/demo_game.h"
+#include "tools/demo_table.h"
 
 namespace kelvor::test {
 namespace {
@@ -154,19 +156,6 @@ TEST_F(PicturePanelTest, TheFlagFieldChoosesTheSheetCellCopiedTo4And4) {
     }
 }
 
-TEST_F(PicturePanelTest, AMissingPictureAfterAnExistingOneShowsBlackAndTheNewFlag) {
-    ShownWindow();
-    WriteCodedPicture(Pics() / "201.bmp", PanelSize().width(), PanelSize().height());
-    ASSERT_EQ(Window().LoadFlagSheet(), 1);
-    ASSERT_EQ(Show(201, "1"), 1);
-    ASSERT_EQ(Panel().pixel(100, 100), Code(100, 100));
-
-    EXPECT_EQ(Show(202, "18"), 0);
-    const QImage panel = Panel();
-    EXPECT_EQ(panel.copy(4, 4, 24, 15), SheetCell(24, 280));
-    EXPECT_EQ(LitPixelsOutside(panel, QRect(4, 4, 24, 15)), 0);
-}
-
 TEST_F(PicturePanelTest, BadPictureFilesAreSilentFailedLoads) {
     ShownWindow();
     const fw::Path pics = Pics();
@@ -247,6 +236,34 @@ TEST_F(PicturePanelTest, EachOpenLoadsTheFlagSheetOnce) {
     Window().SendCommand(res::kCmdFileOpen);
     Show(9999, "33");
     EXPECT_EQ(LitPixelsOutside(Panel(), QRect()), 0);
+}
+
+// Through the form: each unit shown draws its own picture and flag (a
+// missing picture after an existing one leaves black and the new flag), and
+// edits of the picture and flag boxes reach the panel only on Apply.
+TEST_F(PicturePanelTest, ShownAndAppliedUnitsDrawTheirOwnPictureAndFlag) {
+    ShownWindow();
+    modal_.ChooseFile(TempPath("game/weapon.dat"));
+    Window().SendCommand(res::kCmdFileOpen);
+    ASSERT_EQ(Window().IsUnitShown(), 1);
+    const QRect flag(4, 4, 24, 15);
+    EXPECT_NE(LitPixelsOutside(Panel(), flag), 0);
+
+    ASSERT_EQ(Window().SelectUnit(demo::kUnitMissingPicture - 1), 1);  // unit numbers start at 1
+    ASSERT_EQ(Window().Record()[189], std::to_string(demo::kMissingPictureNumber));
+    const QImage missing = Panel();
+    EXPECT_EQ(LitPixelsOutside(missing, flag), 0);
+    const panel::Copy cell = panel::PlaceFlag(Window().Record()[2]);
+    EXPECT_EQ(missing.copy(flag), SheetCell(cell.srcX, cell.srcY));
+
+    Window().SetDlgItemText(1173, "101");
+    Window().SetDlgItemText(1012, "18");
+    Window().Window()->repaint();
+    EXPECT_EQ(Panel(), missing);
+    Window().SendCommand(res::kIdApply);
+    const QImage applied = Panel();
+    EXPECT_EQ(applied.copy(flag), SheetCell(24, 280));
+    EXPECT_NE(applied.pixel(applied.width() / 2, applied.height() / 2), kBlack);
 }
 
 }  // namespace
