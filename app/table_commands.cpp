@@ -16,7 +16,6 @@ namespace {
 constexpr const char* kTableFilter = "ﾃﾞｰﾀﾌｧｲﾙ (*.dat)|*.dat|全てのﾌｧｲﾙ (*.*)|*.*||";
 constexpr const char* kTableDialogTitle = "兵器データファイルの選択";
 constexpr const char* kOpenFailed = "ファイルのオープンに失敗しました";
-constexpr const char* kBackupName = "weapon.org";
 constexpr unsigned kFileDialogFlags = 6;  // no read-only box; ask before replacing
 
 // Where each table value of a unit line is offered: fields 3, 4, 5, 6, 31, 32.
@@ -127,14 +126,12 @@ int CUnitEditorDlg::SaveTableAs() {
     m_pathFileName = chosen.fileName;
     StoreFolderSetting("LastDir", m_pathLastDir, fw::FolderOf(chosen.path));
 
-    // The file about to be replaced is set aside once per folder; an existing
-    // backup is never replaced or refreshed. The save never leaves the chosen
-    // file missing, empty or half written: on failure it stays as it was.
-    const fw::Path backupPath = m_pathLastDir / kBackupName;
-    const bool keepExistingBackup = platform.files.CanOpenForReading(backupPath);
+    // The file about to be replaced is set aside once per folder as
+    // "weapon.org"; an existing backup is never replaced or refreshed. The
+    // save never leaves the chosen file missing, empty or half written: on
+    // failure it stays as it was.
     fw::SaveError failure;
-    if (!platform.files.ReplaceFileSafely(chosen.path, std::string_view(m_document.data(), m_document.size()),
-                                          keepExistingBackup ? fw::Path() : backupPath, &failure)) {
+    if (!platform.files.SaveTable(chosen.path, std::string_view(m_document.data(), m_document.size()), &failure)) {
         if (failure.kind == fw::SaveError::Kind::Open)
             platform.modal.MessageBox(fw::Cp932FromUtf8(kOpenFailed), fw::kIconStop, this);
         else

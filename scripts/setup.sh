@@ -6,12 +6,13 @@
 # Idempotent: prints nothing and installs nothing when all are present.
 set -euo pipefail
 
-# Building and running the editor.
+# Building and running the editor and the command-line tool.
 run_packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
   qt6-translations-l10n
   fonts-ipafont-gothic
+  libcli11-dev nlohmann-json3-dev
 )
 # Showing the editor on a virtual display and taking a screenshot of it:
 # ./run needs these only where there is no display; the real-window tests

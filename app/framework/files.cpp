@@ -1,51 +1,36 @@
 #include "app/framework/files.h"
 
 #include <QFile>
-#include <QFileInfo>
-
-#include <cerrno>
 
 #include "app/framework/codec.h"
-#include "app/framework/file_system.h"
 #include "app/framework/paths.h"
-
-#ifdef _WIN32
-#include <io.h>
-#define KELVOR_WRITE _write
-#else
-#include <unistd.h>
-#define KELVOR_WRITE ::write
-#endif
+#include "table/file_io.h"
+#include "table/file_system.h"
 
 namespace kelvor::fw {
 
-namespace fs = filesystem;
-
 namespace {
 
-void SetError(std::string* error, std::string text) {
-    if (error) *error = std::move(text);
+// The plain code's texts are UTF-8; the window shows code page 932.
+void SetError(std::string* error, const std::string& utf8) {
+    if (error) *error = Cp932FromUtf8(utf8);
 }
 
-std::string QtErrorText(const QFile& file) { return ToCp932(file.errorString()); }
+SaveError FromPlain(const table::SaveError& plain) {
+    return SaveError{plain.kind, plain.path, Cp932FromUtf8(plain.systemError)};
+}
 
-// Writes straight to the file's descriptor, so that a full disk shows at the
-// write that hit it and not later in a buffer flush.
-class DescriptorSink : public ByteSink {
+// A sink made by OpenSink for a QFile on the plain save's descriptor; it
+// keeps that QFile for as long as it writes.
+class QFileSink : public ByteSink {
 public:
-    explicit DescriptorSink(int fd) : fd_(fd) {}
-    std::int64_t Write(std::string_view block, std::string* error) override {
-        for (;;) {
-            const auto n = KELVOR_WRITE(fd_, block.data(), static_cast<unsigned>(block.size()));
-            if (n >= 0) return n;
-            if (errno == EINTR) continue;
-            SetError(error, fs::ErrorText(errno));
-            return -1;
-        }
-    }
+    QFileSink(std::unique_ptr<QFile> file, std::unique_ptr<ByteSink> inner)
+        : file_(std::move(file)), inner_(std::move(inner)) {}
+    std::int64_t Write(std::string_view block, std::string* error) override { return inner_->Write(block, error); }
 
 private:
-    int fd_;
+    std::unique_ptr<QFile> file_;
+    std::unique_ptr<ByteSink> inner_;
 };
 
 }  // namespace
@@ -53,81 +38,60 @@ private:
 FileService::FileService() = default;
 FileService::~FileService() = default;
 
-std::unique_ptr<ByteSink> FileService::OpenSink(QFile& file) { return std::make_unique<DescriptorSink>(file.handle()); }
+std::unique_ptr<ByteSink> FileService::OpenSink(QFile& file) { return table::DescriptorSink(file.handle()); }
+
+table::SinkFactory FileService::SinkFactory() {
+    return [this](int fd) -> std::unique_ptr<ByteSink> {
+        auto file = std::make_unique<QFile>();
+        if (!file->open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) return table::DescriptorSink(fd);
+        std::unique_ptr<ByteSink> inner = OpenSink(*file);
+        return std::make_unique<QFileSink>(std::move(file), std::move(inner));
+    };
+}
 
 bool FileService::ReadWholeFile(const Path& path, const std::function<char*(std::size_t size)>& prepare,
                                 std::string* error) {
-    QFile file(FromPath(path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        SetError(error, QtErrorText(file));
-        return false;
-    }
-    const qint64 size = file.size();
-    char* buffer = size >= 0 ? prepare(static_cast<std::size_t>(size)) : nullptr;
-    if (!buffer) {
-        SetError(error, fs::ErrorText(EFBIG));
-        return false;
-    }
-    qint64 got = 0;
-    while (got < size) {
-        const qint64 n = file.read(buffer + got, size - got);
-        if (n < 0) {
-            SetError(error, QtErrorText(file));
-            return false;
-        }
-        if (n == 0) break;
-        got += n;
-    }
-    if (got != size) {  // the file shrank while it was read
-        SetError(error, fs::ErrorText(EIO));
-        return false;
-    }
-    return true;
+    std::string text;
+    const bool read = table::ReadWholeFile(path, prepare, &text);
+    if (!read) SetError(error, text);
+    return read;
 }
 
-bool FileService::CanOpenForReading(const Path& path) {
-    QFile file(FromPath(path));
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    file.close();
-    return true;
-}
+bool FileService::CanOpenForReading(const Path& path) { return table::CanOpenForReading(path); }
 
 bool FileService::ReadFirstLine(const Path& path, std::string& line, std::string* error) {
-    QFile file(FromPath(path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        SetError(error, QtErrorText(file));
-        return false;
-    }
-    line.clear();
-    char chunk[4096];
-    for (;;) {
-        const qint64 n = file.read(chunk, sizeof chunk);
-        if (n < 0) {
-            SetError(error, QtErrorText(file));
-            return false;
-        }
-        if (n == 0) return true;
-        const std::string_view got(chunk, static_cast<std::size_t>(n));
-        const std::size_t lf = got.find('\n');
-        if (lf != std::string_view::npos) {
-            line.append(got.substr(0, lf));
-            return true;
-        }
-        line.append(got);
-    }
+    std::string text;
+    const bool read = table::ReadFirstLine(path, line, &text);
+    if (!read) SetError(error, text);
+    return read;
 }
 
 bool FileService::WriteWholeFile(const Path& path, std::string_view bytes, std::string* error) {
     SaveError failure;
     if (ReplaceFileSafely(path, bytes, Path(), &failure)) return true;
-    SetError(error, failure.systemError);
+    if (error) *error = failure.systemError;
     return false;
 }
 
 bool FileService::Rename(const Path& from, const Path& to, std::string* error) {
-    const int r = fs::RenameNoReplace(FromPath(from), FromPath(to));
-    if (r != 0) SetError(error, fs::ErrorText(r));
+    const int r = table::filesystem::RenameNoReplace(from, to);
+    if (r != 0) SetError(error, table::ErrorText(r));
     return r == 0;
+}
+
+bool FileService::ReplaceFileSafely(const Path& path, std::string_view bytes, const Path& backupPath,
+                                    SaveError* error) {
+    table::SaveError plain;
+    const bool saved = table::ReplaceFileSafely(path, bytes, backupPath, &plain, SinkFactory());
+    if (error) *error = FromPlain(plain);
+    return saved;
+}
+
+bool FileService::SaveTable(const Path& path, std::string_view bytes, SaveError* error) {
+    table::SaveError plain;
+    const bool saved = table::SaveTableFile(path, bytes, &plain, SinkFactory());
+    if (error) *error = FromPlain(plain);
+    return saved;
 }
 
 void ReportFileError(ModalServices& modal, Dialog* owner, const Path& path, const std::string& systemError) {

@@ -1,5 +1,7 @@
-// Whole-file binary I/O without line-end translation, and the safe save.
-// Paths are the platform's own (fw::Path); error texts are code page 932.
+// Whole-file binary I/O without line-end translation, and the safe save:
+// the window layer's face of the plain file code in table/ (the same code
+// the command-line tool saves with). Paths are the platform's own
+// (fw::Path); error texts are code page 932.
 #pragma once
 
 #include <cstddef>
@@ -11,6 +13,7 @@
 
 #include "app/framework/modal.h"
 #include "app/framework/paths.h"
+#include "table/safe_save.h"
 
 class QFile;
 
@@ -18,23 +21,12 @@ namespace kelvor::fw {
 
 // Where the contents of a file being written go. Every write of file
 // contents passes through one; tests replace it to make a write fail.
-class ByteSink {
-public:
-    virtual ~ByteSink() = default;
-    // Writes the block; gives the number of bytes written (fewer than asked
-    // when the disk fills up) or -1 with the system's error text.
-    virtual std::int64_t Write(std::string_view block, std::string* error) = 0;
-};
+using ByteSink = table::ByteSink;
 
 // Why a save failed.
 struct SaveError {
-    enum class Kind {
-        None,
-        Open,     // the file could not be created or opened for writing
-        Write,    // writing, flushing or checking the new contents failed
-        Backup,   // the backup could not be made
-        Replace,  // the new file could not be put in place
-    };
+    // None, Open, Write, Backup, Replace: see table::SaveError.
+    using Kind = table::SaveError::Kind;
     Kind kind = Kind::None;
     Path path;                // the file the failure concerns
     std::string systemError;  // cp932, the system's error text
@@ -98,6 +90,11 @@ public:
     virtual bool ReplaceFileSafely(const Path& path, std::string_view bytes, const Path& backupPath,
                                    SaveError* error);
 
+    // Saves a unit table under `path` by ReplaceFileSafely, setting the file
+    // it replaces aside as "weapon.org" in that folder only when no
+    // "weapon.org" is there (table::SaveTableFile).
+    virtual bool SaveTable(const Path& path, std::string_view bytes, SaveError* error);
+
     // Code page 932 text is never a path: passing a std::string where a
     // path is asked for does not compile.
     template <Cp932String S, class... Args>
@@ -114,10 +111,16 @@ public:
     template <class A, class B, class... Args>
         requires Cp932String<A> || Cp932String<B>
     bool ReplaceFileSafely(A&&, std::string_view, B&&, Args&&...) = delete;
+    template <Cp932String S, class... Args>
+    bool SaveTable(S&&, Args&&...) = delete;
 
 protected:
     // The sink for writing the contents of `file` (opened for writing).
     virtual std::unique_ptr<ByteSink> OpenSink(QFile& file);
+
+private:
+    // The plain save's sinks, made by OpenSink.
+    table::SinkFactory SinkFactory();
 };
 
 // The file-error box: stop icon, names the file and the system's error text.

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the built program into a temporary prefix whose path holds a
-# space, as a user's home folder may, and checks what the desktop needs: the
-# installed program runs, the desktop entry is valid and starts that program
-# with the installed icon, and the icon is there in every theme size.
+# space, as a user's home folder may, and checks what is installed: the
+# program and the command-line tool run, the desktop entry is valid and
+# starts that program with the installed icon, and the icon is there in
+# every theme size.
 # Usage: install_check.sh <cmake> <build folder> <app id> <version> <icon size>...
 set -euo pipefail
 cmake=$1
@@ -22,6 +23,11 @@ program="$prefix/bin/Kelvor"
 [ -x "$program" ] || fail "no executable bin/Kelvor"
 said=$("$program" --version) || fail "the installed bin/Kelvor does not run"
 [ "$said" = "Kelvor $version" ] || fail "bin/Kelvor --version said '$said', not 'Kelvor $version'"
+
+tool="$prefix/bin/kelvor-cli"
+[ -x "$tool" ] || fail "no executable bin/kelvor-cli"
+said=$("$tool" --version) || fail "the installed bin/kelvor-cli does not run"
+[ "$said" = "kelvor-cli $version" ] || fail "bin/kelvor-cli --version said '$said', not 'kelvor-cli $version'"
 
 entry="$prefix/share/applications/$id.desktop"
 [ -f "$entry" ] || fail "no desktop entry share/applications/$id.desktop"
@@ -44,4 +50,4 @@ for size in "$@"; do
   [ "$width" -eq "$size" ] && [ "$height" -eq "$size" ] ||
     fail "${size}x${size}/apps/$icon.png is ${width}x${height}"
 done
-echo "PASS: installed program, desktop entry and icons in sizes $*"
+echo "PASS: installed program, command-line tool, desktop entry and icons in sizes $*"

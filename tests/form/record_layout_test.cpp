@@ -7,6 +7,7 @@
 
 #include <map>
 #include <set>
+#include <string_view>
 
 namespace kelvor::form {
 namespace {
@@ -125,6 +126,25 @@ TEST(RecordLayout, RangesTheFormEnforces) {
     EXPECT_EQ(layout[51].controlId, 1083);
     EXPECT_EQ(layout[189].controlId, 1173);
     EXPECT_EQ(layout[2].controlId, 1012);
+}
+
+TEST(RecordLayout, EveryFieldHasItsOwnNameAndTheCaptionBesideIt) {
+    const auto layout = RecordLayout();
+    std::set<std::string_view> names;
+    for (const FieldLayout& f : layout) {
+        EXPECT_FALSE(f.name.empty()) << f.field;
+        EXPECT_TRUE(names.insert(f.name).second) << "two fields named " << f.name;
+    }
+    struct Named { int field; std::string_view name, caption; };
+    for (const Named n : {Named{0, "Unit name", ""}, Named{8, "Durability", "耐久"}, Named{19, "Detection, High", "索敵 / 高"},
+                          Named{42, "Supply ability 4", "補給 / ？"}, Named{50, "Transform target", "変"},
+                          Named{53, "Weapon 1, Weapon name", ""}, Named{64, "Weapon 1, Weapon type", "武器タイプ"},
+                          Named{98, "Weapon 3, Hard", "硬"}, Named{152, "Weapon 5, Move", "移"},
+                          Named{153, "Rating P1, Weapon 1", "P1"}, Named{170, "Rating P2, Fuel", "P2 / 燃料"},
+                          Named{187, "Rating P4, ECCM", "P4 / ECCM"}, Named{189, "Picture number", ""}}) {
+        EXPECT_EQ(layout[n.field].name, n.name) << n.field;
+        EXPECT_EQ(layout[n.field].caption, n.caption) << n.field;
+    }
 }
 
 }  // namespace

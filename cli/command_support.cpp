@@ -1,0 +1,67 @@
+#include "cli/command_support.h"
+
+#include "cli/table_input.h"
+#include "cli/table_lines.h"
+#include "form/record_layout.h"
+#include "table/cp932_codec.h"
+
+namespace kelvor::cli {
+
+int Unusable(Output& output, const table::Path& file, const std::string& reason) {
+    output.err << "kelvor-cli: " << PathText(file) << ": " << reason << '\n';
+    return kExitUnusable;
+}
+
+std::string Utf8(std::string_view cp932) { return table::Utf8FromCp932(cp932); }
+
+std::string Quoted(std::string_view cp932) {
+    std::string quoted(1, '"');
+    quoted += Utf8(cp932);
+    quoted += '"';
+    return quoted;
+}
+
+std::string FieldLabel(int field) {
+    const form::FieldLayout& f = form::RecordLayout()[static_cast<std::size_t>(field)];
+    std::string label = std::to_string(field) + " " + std::string(f.name);
+    if (!f.caption.empty()) label += " [" + std::string(f.caption) + "]";
+    return label;
+}
+
+std::string LineLabel(int line, bool unit, std::string_view name) {
+    std::string label = "line " + std::to_string(line);
+    if (unit) label += ", unit " + std::to_string(UnitNumberOfLine(line)) + " " + Quoted(name);
+    return label;
+}
+
+void AddFieldJson(Json& object, int field) {
+    const form::FieldLayout& f = form::RecordLayout()[static_cast<std::size_t>(field)];
+    object["field"] = field;
+    object["fieldName"] = std::string(f.name);
+    object["caption"] = std::string(f.caption);
+}
+
+namespace {
+
+std::string Dump(const Json& value, int indent) {
+    return value.dump(indent, ' ', false, Json::error_handler_t::replace);
+}
+
+}  // namespace
+
+void WriteJson(std::ostream& out, const Json& document) { out << Dump(document, 2) << '\n'; }
+
+JsonListWriter::JsonListWriter(std::ostream& out, const Json& head, const char* listKey) : out_(out) {
+    out_ << "{\n";
+    for (const auto& [key, value] : head.items()) out_ << "  " << Dump(Json(key), -1) << ": " << Dump(value, -1) << ",\n";
+    out_ << "  " << Dump(Json(listKey), -1) << ": [";
+}
+
+void JsonListWriter::Add(const Json& item) {
+    out_ << (first_ ? "\n    " : ",\n    ") << Dump(item, -1);
+    first_ = false;
+}
+
+void JsonListWriter::Finish() { out_ << (first_ ? "]\n}\n" : "\n  ]\n}\n"); }
+
+}  // namespace kelvor::cli

@@ -1,0 +1,72 @@
+// kelvor-cli: the unit table from the command line, on the editor's own core.
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+
+namespace {
+
+using kelvor::table::Path;
+
+constexpr const char* kDescription =
+    "kelvor-cli: the unit table of Halvane (weapon.dat) from the command line.\n"
+    "Line numbers count every line from 0, as the editor counts them; a unit's\n"
+    "number is its line number minus 2, as the editor's unit-number box shows it.\n"
+    "Exit codes: 0 clean or equal, 1 findings or differences, 2 input not usable.";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{kDescription, "kelvor-cli"};
+    app.set_version_flag("--version", std::string("kelvor-cli ") + KELVOR_VERSION);
+    app.require_subcommand(1);
+
+    std::string table, other, pictures, out;
+    int unit = 0;
+    bool json = false;
+    std::vector<std::string> files;
+
+    CLI::App* list = app.add_subcommand("list", "One line per unit: unit number, line number, name.");
+    list->add_option("TABLE", table, "the unit table")->required();
+
+    CLI::App* show = app.add_subcommand("show", "Every field of one unit: number, name, caption and the value the form shows.");
+    show->add_option("TABLE", table, "the unit table")->required();
+    show->add_option("UNIT", unit, "the unit number (line number minus 2)")->required();
+
+    CLI::App* check = app.add_subcommand(
+        "check", "What in the table the editor would refuse, rewrite or cannot show. Exit code 1 when there is any.");
+    check->add_option("TABLE", table, "the unit table")->required();
+    check->add_option("--pictures", pictures, "the folder of unit pictures (default: unit/ beside the table)");
+
+    CLI::App* diff = app.add_subcommand(
+        "diff", "The fields that differ, per unit (units matched by line number), and every other changed line.");
+    diff->add_option("OLD", table, "the table before, such as weapon.org")->required();
+    diff->add_option("NEW", other, "the table after, such as weapon.dat")->required();
+
+    for (CLI::App* command : {list, show, check, diff}) command->add_flag("--json", json, "write the report as JSON");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const int code = app.exit(e);  // help and version print and give 0
+        return code == 0 ? 0 : kelvor::cli::kExitUnusable;
+    }
+
+    kelvor::cli::Output output{std::cout, std::cerr, json};
+    int code = kelvor::cli::kExitUnusable;
+    if (list->parsed()) code = kelvor::cli::RunList(Path(table), output);
+    if (show->parsed()) code = kelvor::cli::RunShow(Path(table), unit, output);
+    if (check->parsed())
+        code = kelvor::cli::RunCheck(Path(table), pictures.empty() ? std::nullopt : std::optional<Path>(pictures), output);
+    if (diff->parsed()) code = kelvor::cli::RunDiff(Path(table), Path(other), output);
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "kelvor-cli: the report could not be written\n";
+        return kelvor::cli::kExitUnusable;
+    }
+    return code;
+}

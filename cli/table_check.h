@@ -1,0 +1,56 @@
+// What in a unit table the editor would refuse, rewrite or cannot show, line
+// by line and field by field.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "table/document.h"
+#include "table/file_io.h"
+
+namespace kelvor::cli {
+
+enum class Problem {
+    FieldCount,           // a unit line of other than 194 fields
+    EmptyLastField,       // 194 fields, the last one empty (the line ends in a comma)
+    StrayCr,              // a CR inside a unit line ends its fields there
+    NotPlainDecimal,      // an integer field Apply would rewrite ("007", "", "-5", "5a")
+    OutOfRange,           // an integer the form shows outside its field's range: Apply refuses it
+    BadFlag,              // a flag field other than "○" or "×"
+    UnknownMovementCode,  // a movement code outside the movement-class table
+    CaseVariant,          // a table value differing from an earlier one only in letter case
+    MissingReference,     // fields 50, 51: a unit number no unit has
+    MissingPicture,       // field 189: no such picture in the picture folder
+    LineEnd,              // a line ending in CR CR LF or in a bare LF
+    InvalidCp932,         // bytes that are no character of code page 932
+    DuplicateName,        // a note: another unit has the same name
+    PicturesNotChecked,   // a note: there is no picture folder to look in
+};
+
+// The name scripts know a problem by ("field-count", "out-of-range", ...).
+const char* ProblemCode(Problem problem);
+// Notes tell; they are not errors of the table.
+bool IsNote(Problem problem);
+
+struct Finding {
+    int line = -1;         // -1: the table as a whole
+    bool unit = false;     // the line is a unit line; unitName is its field 0
+    std::string_view unitName;  // code page 932, a view into the table checked
+    int field = -1;        // -1: the line as a whole
+    Problem problem = Problem::FieldCount;
+    std::string message;   // UTF-8: what is wrong, and what the editor does with it
+};
+
+struct CheckOptions {
+    // The folder of the unit pictures; none: no picture is checked.
+    std::optional<table::Path> pictures;
+    std::string picturesName;  // how messages name that folder
+};
+
+// Every finding, ordered by line and field. The findings name units by
+// views into text: they are good for as long as text is.
+std::vector<Finding> CheckTable(const table::DocumentText& text, const CheckOptions& options);
+
+}  // namespace kelvor::cli

@@ -1,0 +1,44 @@
+#include "cli/table_input.h"
+
+#include "cli/table_lines.h"
+
+namespace kelvor::cli {
+
+bool LoadTable(const table::Path& path, table::DocumentText& text, std::string& reason) {
+    std::string error;
+    std::size_t length = 0;
+    const bool read = table::ReadWholeFile(
+        path,
+        [&](std::size_t size) -> char* {
+            length = size;
+            return text.PrepareForRead(size);
+        },
+        &error);
+    if (!read) {
+        reason = "cannot be read: " + error;
+        return false;
+    }
+    text.CommitRead(length);
+
+    bool anyUnit = false;
+    std::size_t from = 0;
+    const std::string_view bytes = text.view();
+    for (int number = 0; !anyUnit && from < bytes.size(); ++number) anyUnit = IsUnitLine(NextLine(bytes, from, number).text);
+    if (!anyUnit) {
+        reason = bytes.empty() ? "is no unit table: it is empty"
+                               : "is no unit table: none of its lines is a unit line (a name, then \"○\")";
+        return false;
+    }
+    return true;
+}
+
+std::string PathText(const table::Path& path) {
+#ifdef _WIN32
+    const std::u8string utf8 = path.u8string();
+    return std::string(utf8.begin(), utf8.end());
+#else
+    return path.native();
+#endif
+}
+
+}  // namespace kelvor::cli

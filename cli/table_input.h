@@ -1,0 +1,20 @@
+// Reading the tables and files the tool is given, with the reason in words
+// when one cannot be used.
+#pragma once
+
+#include <string>
+
+#include "table/document.h"
+#include "table/file_io.h"
+
+namespace kelvor::cli {
+
+// Reads a unit table whole. Gives false, with the reason (UTF-8), for a file
+// that cannot be read, a folder, a device, and a file none of whose lines is
+// a unit line (an empty file among them): such a file is no unit table.
+bool LoadTable(const table::Path& path, table::DocumentText& text, std::string& reason);
+
+// How a path is named in messages: the platform's own bytes (UTF-8 on Linux).
+std::string PathText(const table::Path& path);
+
+}  // namespace kelvor::cli

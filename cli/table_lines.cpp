@@ -1,0 +1,53 @@
+#include "cli/table_lines.h"
+
+namespace kelvor::cli {
+
+TableLine NextLine(std::string_view text, std::size_t& from, int number) {
+    TableLine line;
+    line.number = number;
+    const char* start = text.data() + from;
+    const std::size_t left = text.size() - from;
+    const void* lf = std::memchr(start, '\n', left);
+    std::size_t length = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - start) : left;
+    from += lf ? length + 1 : length;
+    if (!lf) {
+        line.end = LineEnd::None;
+        if (length >= 1 && start[length - 1] == '\r') length -= 1;  // its CR still ends its last field
+    } else if (length >= 2 && start[length - 1] == '\r' && start[length - 2] == '\r') {
+        line.end = LineEnd::CrCrLf;
+        length -= 2;
+    } else if (length >= 1 && start[length - 1] == '\r') {
+        line.end = LineEnd::CrLf;
+        length -= 1;
+    } else {
+        line.end = LineEnd::Lf;
+    }
+    line.text = std::string_view(start, length);
+    return line;
+}
+
+bool IsUnitLine(std::string_view line) {
+    return table::IsUnitLine(table::Cursor{line.data(), line.data() + line.size()}) != 0;
+}
+
+void SplitFields(std::string_view line, UnitFields& out) {
+    out.count = 0;
+    out.strayCr = false;
+    const char* p = line.data();
+    const char* end = p + line.size();
+    for (;;) {
+        const char* q = p;
+        while (q < end && *q != ',' && *q != '\r') ++q;
+        if (out.count < table::kFieldCount)
+            out.field[static_cast<std::size_t>(out.count)] = std::string_view(p, static_cast<std::size_t>(q - p));
+        ++out.count;
+        if (q < end && *q == ',') {
+            p = q + 1;
+            continue;
+        }
+        out.strayCr = q < end;  // a CR before the line's end
+        return;
+    }
+}
+
+}  // namespace kelvor::cli

@@ -1,0 +1,59 @@
+// A unit table seen line by line and field by field, without copying: every
+// text is a view into the table's bytes. Lines and fields are counted as the
+// editor counts them: line numbers from 0 over every line, fields ending at
+// a comma, a CR or the line's end.
+#pragma once
+
+#include <array>
+#include <climits>
+#include <cstring>
+#include <string_view>
+
+#include "table/text_format.h"
+
+namespace kelvor::cli {
+
+enum class LineEnd {
+    CrLf,    // as the editor writes every line
+    Lf,      // a bare LF
+    CrCrLf,  // CR CR LF: a single-unit file's CR kept in the table
+    None,    // the text's last line, without a line end
+};
+
+struct TableLine {
+    int number = 0;
+    std::string_view text;  // without its line end
+    LineEnd end = LineEnd::None;
+};
+
+// The line of text that starts at `from`; from moves past it and its line end.
+TableLine NextLine(std::string_view text, std::size_t& from, int number);
+
+// Calls visit(const TableLine&) for every line of the text, in order.
+template <class Visitor>
+void ForEachLine(std::string_view text, Visitor&& visit) {
+    std::size_t from = 0;
+    for (int number = 0; from < text.size() && number < INT_MAX; ++number) visit(NextLine(text, from, number));
+}
+
+// The editor's unit-line test: first field not empty, second exactly "○".
+bool IsUnitLine(std::string_view line);
+
+// The fields of a unit line, by comma, up to the first CR (or the line's end).
+struct UnitFields {
+    std::array<std::string_view, table::kFieldCount> field{};
+    int count = 0;           // how many fields the line has (also beyond 194)
+    bool strayCr = false;    // a CR inside the line ends its fields early
+    // 194 fields, field 193 being the empty one after a final comma (which
+    // the editor's field reading never reads).
+    bool EmptyLast() const { return count == table::kFieldCount && field[table::kFieldCount - 1].empty(); }
+    // Fields 0 to count-1 that the record holds (at most 194).
+    int Held() const { return count < table::kFieldCount ? count : table::kFieldCount; }
+};
+
+void SplitFields(std::string_view line, UnitFields& out);
+
+// The unit number of a line number, as box 1240 and single-unit files name it.
+inline int UnitNumberOfLine(int line) { return line - 2; }
+
+}  // namespace kelvor::cli

@@ -1,0 +1,50 @@
+// Reading files whole, without line-end translation, for the editor and the
+// command-line tool alike. Paths are the platform's own; error texts are the
+// system's, in UTF-8. Plain C++, no Qt.
+#pragma once
+
+#include <concepts>
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace kelvor::table {
+
+using Path = std::filesystem::path;
+
+// The system's text for an error number (UTF-8).
+std::string ErrorText(int error);
+
+// Reads the whole file in one read. prepare(size) gives the place for the
+// file's size bytes, or nullptr to refuse (the read then fails with the
+// system's "file too large" text). Fails with the system's error text for
+// folders, files that are no regular files (a device, a pipe), unreadable
+// files and files that change size while they are read.
+bool ReadWholeFile(const Path& path, const std::function<char*(std::size_t size)>& prepare, std::string* error);
+
+// The same into any buffer with resize() and data() (std::string, ...).
+template <class Buffer>
+bool ReadWholeFile(const Path& path, Buffer& buffer, std::string* error)
+    requires requires(Buffer& b, std::size_t n) {
+        b.resize(n);
+        { b.data() } -> std::convertible_to<char*>;
+    }
+{
+    return ReadWholeFile(
+        path,
+        [&buffer](std::size_t size) -> char* {
+            buffer.resize(size);
+            return buffer.data();
+        },
+        error);
+}
+
+// Opens the file for reading and closes it again; false for a folder.
+bool CanOpenForReading(const Path& path);
+
+// The bytes up to the first LF, without that LF (a CR before it stays); the
+// whole file when it has no LF. Reads no further than that line.
+bool ReadFirstLine(const Path& path, std::string& line, std::string* error);
+
+}  // namespace kelvor::table

@@ -1,0 +1,163 @@
+#include "table/safe_save.h"
+
+#include <algorithm>
+#include <cerrno>
+
+#include "table/file_system.h"
+
+#ifdef _WIN32
+#include <io.h>
+#define KELVOR_WRITE _write
+#else
+#include <unistd.h>
+#define KELVOR_WRITE ::write
+#endif
+
+namespace kelvor::table {
+
+namespace fs = filesystem;
+
+namespace {
+
+class FdSink : public ByteSink {
+public:
+    explicit FdSink(int fd) : fd_(fd) {}
+    std::int64_t Write(std::string_view block, std::string* error) override {
+        for (;;) {
+            const auto n = KELVOR_WRITE(fd_, block.data(), static_cast<unsigned>(std::min<std::size_t>(block.size(), 1u << 30)));
+            if (n >= 0) return n;
+            if (errno == EINTR) continue;
+            if (error) *error = ErrorText(errno);
+            return -1;
+        }
+    }
+
+private:
+    int fd_;
+};
+
+struct Failure {
+    SaveError::Kind kind = SaveError::Kind::None;
+    std::string text;
+    bool failed() const { return kind != SaveError::Kind::None; }
+};
+
+Failure Fail(SaveError::Kind kind, std::string text) { return {kind, std::move(text)}; }
+Failure Fail(SaveError::Kind kind, int error) { return {kind, ErrorText(error)}; }
+
+// Every block must go out whole; a write that stops short is retried with
+// the rest, and one that writes nothing ends the save.
+Failure WriteAll(ByteSink& sink, std::string_view bytes) {
+    while (!bytes.empty()) {
+        std::string text;
+        const std::int64_t n = sink.Write(bytes, &text);
+        if (n <= 0 || static_cast<std::uint64_t>(n) > bytes.size())
+            return Fail(SaveError::Kind::Write, text.empty() ? ErrorText(ENOSPC) : text);
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return {};
+}
+
+Failure CheckWritten(const Path& file, std::string_view bytes) {
+    std::string back, error;
+    if (!ReadWholeFile(file, back, &error)) return Fail(SaveError::Kind::Write, error);
+    if (back != bytes) return Fail(SaveError::Kind::Write, EIO);
+    return {};
+}
+
+// Writes bytes into the (new, open) temporary file, flushes it to disk,
+// closes it and reads it back. permissionsOf names the file whose permission
+// bits it gets (empty: the default); timeOf, when not empty, the file whose
+// modification time it takes.
+Failure WriteTemporary(fs::TemporaryFile& temp, std::string_view bytes, const SinkFactory& openSink,
+                       const Path& permissionsOf, const Path& timeOf) {
+    if (const int r = fs::CopyPermissions(permissionsOf, temp.fd())) return Fail(SaveError::Kind::Open, r);
+    {
+        const std::unique_ptr<ByteSink> sink = openSink ? openSink(temp.fd()) : DescriptorSink(temp.fd());
+        if (Failure f = WriteAll(*sink, bytes); f.failed()) return f;
+    }
+    if (!timeOf.empty()) {
+        if (const int r = fs::CopyModificationTime(timeOf, temp.fd())) return Fail(SaveError::Kind::Write, r);
+    }
+    if (const int r = fs::SyncFile(temp.fd())) return Fail(SaveError::Kind::Write, r);
+    temp.Close();
+    return CheckWritten(temp.path(), bytes);
+}
+
+enum class Backup { Made, AlreadyThere };
+
+// Keeps the file `original` as `backup` without ever replacing an existing
+// backup: a second name for the same file where the file system allows it,
+// otherwise a copy with the same bytes and modification time.
+Failure MakeBackup(const Path& original, const Path& backup, const SinkFactory& openSink, Backup& outcome) {
+    const int linked = fs::Link(original, backup);
+    if (linked == 0 || linked == EEXIST) {
+        outcome = linked == 0 ? Backup::Made : Backup::AlreadyThere;
+        return {};
+    }
+    std::string bytes, error;
+    if (!ReadWholeFile(original, bytes, &error)) return Fail(SaveError::Kind::Backup, error);
+
+    fs::TemporaryFile copy(backup);
+    if (copy.error()) return Fail(SaveError::Kind::Backup, copy.error());
+    if (Failure f = WriteTemporary(copy, bytes, openSink, original, original); f.failed())
+        return Fail(SaveError::Kind::Backup, f.text);
+    const int renamed = fs::RenameNoReplace(copy.path(), backup);
+    if (renamed != 0 && renamed != EEXIST) return Fail(SaveError::Kind::Backup, renamed);
+    if (renamed == 0) copy.Keep();
+    outcome = renamed == 0 ? Backup::Made : Backup::AlreadyThere;
+    return {};
+}
+
+Failure Replace(const Path& target, std::string_view bytes, const Path& backup, const SinkFactory& openSink,
+                bool& failedAtBackup) {
+    failedAtBackup = false;
+    bool exists = false;
+    if (const int r = fs::CheckWritable(target, exists)) return Fail(SaveError::Kind::Open, r);
+
+    // The temporary file removes itself on every way out but success.
+    fs::TemporaryFile temp(target);
+    if (temp.error()) return Fail(SaveError::Kind::Open, temp.error());
+    if (Failure f = WriteTemporary(temp, bytes, openSink, exists ? target : Path(), Path()); f.failed()) return f;
+
+    Backup outcome = Backup::AlreadyThere;
+    if (exists && !backup.empty()) {
+        if (Failure f = MakeBackup(target, backup, openSink, outcome); f.failed()) {
+            failedAtBackup = true;
+            return f;
+        }
+    }
+    if (const int r = fs::RenameReplacing(temp.path(), target)) {
+        if (outcome == Backup::Made) fs::Remove(backup);
+        return Fail(SaveError::Kind::Replace, r);
+    }
+    temp.Keep();
+    fs::SyncFolder(target.parent_path().empty() ? Path(".") : target.parent_path());
+    return {};
+}
+
+}  // namespace
+
+std::unique_ptr<ByteSink> DescriptorSink(int fd) { return std::make_unique<FdSink>(fd); }
+
+bool ReplaceFileSafely(const Path& path, std::string_view bytes, const Path& backupPath, SaveError* error,
+                       const SinkFactory& openSink) {
+    bool failedAtBackup = false;
+    const Failure f = Replace(fs::ResolveLinks(path), bytes, backupPath, openSink, failedAtBackup);
+    if (error) {
+        error->kind = f.kind;
+        error->path = f.failed() ? (failedAtBackup ? backupPath : path) : Path();
+        error->systemError = f.text;
+    }
+    return !f.failed();
+}
+
+Path TableBackupPath(const Path& table) { return Path(table).remove_filename() / kTableBackupName; }
+
+bool SaveTableFile(const Path& table, std::string_view bytes, SaveError* error, const SinkFactory& openSink) {
+    const Path backup = TableBackupPath(table);
+    const bool keepExistingBackup = CanOpenForReading(backup);
+    return ReplaceFileSafely(table, bytes, keepExistingBackup ? Path() : backup, error, openSink);
+}
+
+}  // namespace kelvor::table

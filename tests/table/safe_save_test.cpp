@@ -1,0 +1,235 @@
+// The safe save: the file under its name is always the old file or the whole
+// new one, through failing writers, full disks and links; the backup is kept
+// once. Plain code, run under the sanitizers too.
+#include "table/safe_save.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fstream>
+#include <set>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <utime.h>
+
+#include "tests/tools/test_files.h"
+
+namespace kelvor::table {
+namespace {
+
+using demo::testing::ReadBytes;
+using demo::testing::TempFolder;
+
+void Put(const Path& file, std::string_view bytes) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    ASSERT_TRUE(out.good());
+}
+
+std::string Slurp(const Path& file) { return std::filesystem::exists(file) ? ReadBytes(file) : "<missing>"; }
+
+// The names in a folder, hidden ones included.
+std::set<std::string> Entries(const Path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename().string());
+    return names;
+}
+
+// Sinks that fail at write number failAt (1-based): with an error, or, when
+// shortBy is set, by writing that many bytes fewer and then failing the next
+// write (or not, when recoverAfterShort).
+struct FailingWriter {
+    int failAt = 0;
+    std::size_t shortBy = 0;
+    bool recoverAfterShort = false;
+    int writes = 0;
+
+    SinkFactory Factory() {
+        return [this](int fd) -> std::unique_ptr<ByteSink> {
+            struct Sink : ByteSink {
+                FailingWriter& owner;
+                std::unique_ptr<ByteSink> real;
+                Sink(FailingWriter& o, std::unique_ptr<ByteSink> r) : owner(o), real(std::move(r)) {}
+                std::int64_t Write(std::string_view block, std::string* error) override {
+                    const int n = ++owner.writes;
+                    if (n == owner.failAt && owner.shortBy && block.size() > owner.shortBy)
+                        return real->Write(block.substr(0, block.size() - owner.shortBy), error);
+                    if (n == owner.failAt || (n == owner.failAt + 1 && owner.shortBy && !owner.recoverAfterShort)) {
+                        *error = "No space left on device";
+                        return -1;
+                    }
+                    return real->Write(block, error);
+                }
+            };
+            return std::make_unique<Sink>(*this, DescriptorSink(fd));
+        };
+    }
+};
+
+void SetModificationTime(const Path& path, time_t when) {
+    const struct utimbuf times{when, when};
+    ASSERT_EQ(::utime(path.c_str(), &times), 0);
+}
+
+time_t ModificationTime(const Path& path) {
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    return st.st_mtime;
+}
+
+TEST(SafeSave, ReplacesTheFileAndKeepsItsPermissions) {
+    TempFolder dir;
+    const Path table = dir.Path() / "weapon.dat";
+    Put(table, "old text\r\n");
+    ::chmod(table.c_str(), 0640);
+    SaveError error;
+    ASSERT_TRUE(ReplaceFileSafely(table, "new text\r\n", Path(), &error)) << error.systemError;
+    EXPECT_EQ(Slurp(table), "new text\r\n");
+    struct stat st {};
+    ::stat(table.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(Entries(dir.Path()), std::set<std::string>{"weapon.dat"});
+}
+
+TEST(SafeSave, AFailingWriterLeavesTheFileAsItWasAndNoTemporaryFile) {
+    struct Case {
+        const char* what;
+        int failAt;
+        std::size_t shortBy;
+    } cases[] = {{"write fails", 1, 0}, {"short write, then the disk is full", 1, 3}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder dir;
+        const Path table = dir.Path() / "weapon.dat";
+        Put(table, "the table\r\n");
+        FailingWriter writer{c.failAt, c.shortBy};
+        SaveError error;
+        EXPECT_FALSE(SaveTableFile(table, std::string(5000, 'x'), &error, writer.Factory()));
+        EXPECT_EQ(error.kind, SaveError::Kind::Write);
+        EXPECT_EQ(error.systemError, "No space left on device");
+        EXPECT_EQ(error.path, table);
+        EXPECT_EQ(Slurp(table), "the table\r\n");
+        EXPECT_EQ(Entries(dir.Path()), std::set<std::string>{"weapon.dat"});  // and no weapon.org
+    }
+}
+
+TEST(SafeSave, AShortWriteIsContinuedWithTheRest) {
+    TempFolder dir;
+    FailingWriter writer{1, 1000, true};
+    const std::string text(4000, 'y');
+    ASSERT_TRUE(ReplaceFileSafely(dir.Path() / "weapon.dat", text, Path(), nullptr, writer.Factory()));
+    EXPECT_EQ(Slurp(dir.Path() / "weapon.dat"), text);
+}
+
+TEST(SafeSave, TheTableBackupIsMadeOnceWithTheOldBytesAndTime) {
+    TempFolder dir;
+    const Path table = dir.Path() / "weapon.dat", backup = dir.Path() / "weapon.org";
+    EXPECT_EQ(TableBackupPath(table), backup);
+    Put(table, "first\r\n");
+    SetModificationTime(table, 1000000000);
+    ASSERT_TRUE(SaveTableFile(table, "second\r\n", nullptr));
+    EXPECT_EQ(Slurp(backup), "first\r\n");
+    EXPECT_EQ(ModificationTime(backup), 1000000000);
+    EXPECT_EQ(Slurp(table), "second\r\n");
+
+    // An existing backup is never replaced, whichever table of the folder is saved.
+    ASSERT_TRUE(SaveTableFile(table, "third\r\n", nullptr));
+    Put(dir.Path() / "other.dat", "other\r\n");
+    ASSERT_TRUE(SaveTableFile(dir.Path() / "other.dat", "changed\r\n", nullptr));
+    EXPECT_EQ(Slurp(backup), "first\r\n");
+    EXPECT_EQ(Slurp(table), "third\r\n");
+    EXPECT_EQ(Entries(dir.Path()), (std::set<std::string>{"other.dat", "weapon.dat", "weapon.org"}));
+
+    // No file to set aside means no backup.
+    TempFolder fresh;
+    ASSERT_TRUE(SaveTableFile(fresh.Path() / "new.dat", "text", nullptr));
+    EXPECT_EQ(Entries(fresh.Path()), std::set<std::string>{"new.dat"});
+}
+
+TEST(SafeSave, ABackupOnAnotherFileSystemIsACopyWithTheSameBytesAndTime) {
+    TempFolder dir;
+    char otherName[] = "/dev/shm/kelvor-XXXXXX";
+    struct stat a {}, b {};
+    if (!::mkdtemp(otherName)) GTEST_SKIP() << "needs /dev/shm";
+    const Path other = otherName;
+    struct Cleanup {
+        Path at;
+        ~Cleanup() { std::filesystem::remove_all(at); }
+    } cleanup{other};
+    if (::stat(dir.Path().c_str(), &a) != 0 || ::stat(other.c_str(), &b) != 0 || a.st_dev == b.st_dev)
+        GTEST_SKIP() << "needs a second file system";
+    Put(dir.Path() / "weapon.dat", "old\r\n");
+    SetModificationTime(dir.Path() / "weapon.dat", 1200000000);
+    ASSERT_TRUE(ReplaceFileSafely(dir.Path() / "weapon.dat", "new\r\n", other / "weapon.org", nullptr));
+    EXPECT_EQ(Slurp(other / "weapon.org"), "old\r\n");
+    EXPECT_EQ(ModificationTime(other / "weapon.org"), 1200000000);
+    EXPECT_EQ(Entries(other), std::set<std::string>{"weapon.org"});
+}
+
+TEST(SafeSave, SavingThroughALinkUpdatesTheFileItNames) {
+    TempFolder dir;
+    Put(dir.Path() / "real.dat", "old");
+    std::filesystem::create_symlink("real.dat", dir.Path() / "weapon.dat");
+    ASSERT_TRUE(ReplaceFileSafely(dir.Path() / "weapon.dat", "new", Path(), nullptr));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.Path() / "weapon.dat"));
+    EXPECT_EQ(Slurp(dir.Path() / "real.dat"), "new");
+}
+
+TEST(SafeSave, NoPlaceToWriteIsAnOpenFailure) {
+    TempFolder dir;
+    SaveError error;
+    EXPECT_FALSE(ReplaceFileSafely(dir.Path() / "missing" / "weapon.dat", "x", Path(), &error));
+    EXPECT_EQ(error.kind, SaveError::Kind::Open);
+    EXPECT_FALSE(error.systemError.empty());
+    EXPECT_FALSE(ReplaceFileSafely(dir.Path(), "x", Path(), &error));  // a folder
+    EXPECT_EQ(error.kind, SaveError::Kind::Open);
+}
+
+// Saves a text far larger than the room there is over `table`, in a child
+// process; gives the child's exit code (0: the save reported failure).
+int SaveTooLargeInChild(const Path& table, rlim_t fileSizeLimit) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (fileSizeLimit) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const struct rlimit limit{fileSizeLimit, fileSizeLimit};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        SaveError error;
+        const bool ok = ReplaceFileSafely(table, std::string(1 << 20, 'z'), Path(), &error);
+        ::_exit(ok ? 1 : error.kind == SaveError::Kind::Write && !error.systemError.empty() ? 0 : 2);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 100;
+}
+
+TEST(SafeSave, AFullDiskLeavesTheOriginalIntact) {
+    TempFolder dir;
+    const std::string original(10000, 'o');
+    Put(dir.Path() / "weapon.dat", original);
+    EXPECT_EQ(SaveTooLargeInChild(dir.Path() / "weapon.dat", 64 * 1024), 0);
+    EXPECT_EQ(Slurp(dir.Path() / "weapon.dat"), original);
+    EXPECT_EQ(Entries(dir.Path()), std::set<std::string>{"weapon.dat"});
+}
+
+TEST(SafeSave, AFullTmpfsLeavesTheOriginalIntact) {
+    TempFolder dir;
+    if (::geteuid() != 0 || ::mount("tmpfs", dir.Path().c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "mounting a small tmpfs needs root";
+    struct Unmount {
+        Path at;
+        ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); }
+    } unmount{dir.Path()};
+    const std::string original(10000, 'o');
+    Put(dir.Path() / "weapon.dat", original);
+    EXPECT_EQ(SaveTooLargeInChild(dir.Path() / "weapon.dat", 0), 0);
+    EXPECT_EQ(Slurp(dir.Path() / "weapon.dat"), original);
+    EXPECT_EQ(Entries(dir.Path()), std::set<std::string>{"weapon.dat"});
+}
+
+}  // namespace
+}  // namespace kelvor::table
