@@ -102,13 +102,5 @@ void CUnitEditorDlg::StoreFolderSetting(const char* entry, fw::Path& member, con
     GetPlatform().profile.WriteProfilePath(kSection, entry, value);
 }
 
-// Commands whose behaviour comes with later subsystems: they need a table,
-// and until one is loaded they do nothing.
-void CUnitEditorDlg::OnJumpTransform() {}
-void CUnitEditorDlg::OnJumpMi() {}
-void CUnitEditorDlg::OnSearch() {}
-void CUnitEditorDlg::OnExportUnit() {}
-void CUnitEditorDlg::OnImportUnit() {}
-
 
 }  // namespace kelvor

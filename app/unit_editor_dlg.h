@@ -18,6 +18,10 @@
 
 namespace kelvor {
 
+namespace unitfile {
+struct UnitForm;
+}
+
 class CUnitEditorDlg : public fw::Dialog {
 public:
     explicit CUnitEditorDlg(fw::Platform& platform, fw::Dialog* parent = nullptr);
@@ -44,6 +48,11 @@ public:
     int SelectUnit(int listIndex);
     void ShowRecord(const table::UnitRecord& rec);
     int CaptureRecord();
+
+    // The reference buttons and the single-unit files.
+    void JumpToUnitNumber(int unitNumber);
+    int ExportUnitFile();
+    int ImportUnitFile();
 
     // The picture panel: the flag sheet is read at each Open, the unit
     // picture each time a unit is shown or applied; drawing reads no file.
@@ -79,6 +88,8 @@ private:
     void FillMovementClassLists();
     void EmptyForm();
     void StoreFolderSetting(const char* entry, fw::Path& member, const fw::Path& value);
+    void JumpFromField(int field);
+    unitfile::UnitForm UnitFileForm();
     int LoadPanelBitmap(const fw::Path& path, QImage& bitmap, int& loaded);
 
     // Members, in the order the window declares them.

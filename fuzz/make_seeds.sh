@@ -1,9 +1,11 @@
 #!/bin/sh
-# Writes the seed corpus of the table fuzzer into fuzz/corpus: a tiny table
-# with headings and two unit lines of 194 fields, and a few odd texts.
+# Writes the seed corpus of the table fuzzer into fuzz/corpus (a tiny table
+# with headings and two unit lines of 194 fields, and a few odd texts) and
+# that of the single-unit file fuzzer into fuzz/unitfile_corpus.
 set -eu
 out="$(dirname "$0")/corpus"
-mkdir -p "$out"
+files="$(dirname "$0")/unitfile_corpus"
+mkdir -p "$out" "$files"
 
 mark=$(printf '\201\233')          # the unit-line marker
 cross=$(printf '\201\176')         # a clear flag
@@ -48,3 +50,13 @@ unit empty | sed 's/,193\r$/,\r/' > "$out/empty_last.txt"
 # Letters to fold and search: ASCII, full-width, Greek and Cyrillic, and
 # characters whose second byte is an ASCII letter.
 printf 'Tank\202\140\203\237\204\100\203\101tANK\202\201\203\277\204\160\203\141' > "$out/letters.txt"
+
+# Single-unit files. Alone they go into the fuzzer's built-in table (units on
+# lines 3, 4 and 7); after 0x1E comes a table of their own.
+unit tank | sed 's/^/3,/' > "$files/crlf.kmv"
+unit tank | head -c -2 | sed 's/^/0004,/' > "$files/no_line_end.kmv"
+{ unit boat | head -c -2 | sed 's/^/7,/'; printf '\r\n5,rest\r\n'; } > "$files/second_line.kmv"
+unit tank | head -c -2 | sed 's/^/1,/' > "$files/heading.kmv"
+unit tank | head -c -2 | sed 's/,193$/,/; s/^/3,/' > "$files/empty_last.kmv"
+{ unit jeep | head -c -2 | sed 's/^/2,/'; printf '\036'; printf 'h\r\n\n'; unit old; } > "$files/own_table.kmv"
+printf 'no comma here' > "$files/no_comma.kmv"

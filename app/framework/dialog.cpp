@@ -88,8 +88,10 @@ bool Dialog::Create() {
     d_->Build();
     if (OnInitDialog() && !d_->endResult) {
         for (const res::ControlTemplate& ct : d_->dialogTemplate->controls) {
+            // As a dialog gives the first focus: an edit gets its whole text
+            // selected, so that typing replaces what it offers.
             if (TakesFocusFirst(ct) && HasControl(ct.id)) {
-                GetControl(ct.id).SetFocus();
+                GotoDlgCtrl(ct.id);
                 break;
             }
         }

@@ -94,7 +94,7 @@ public:
 
 protected:
     // Base: loads the exchange (UpdateData(0)). Return 1 to give the focus
-    // to the first control that takes it.
+    // to the first control that takes it (an edit then has its text selected).
     virtual int OnInitDialog();
     virtual void DoDataExchange(DataExchange& dx);
     virtual void OnOK();      // UpdateData(1), and EndDialog(1) when that succeeded

@@ -1,0 +1,15 @@
+// What the user is told when a single-unit file cannot be imported: one
+// sentence per problem, filled in with the check's details. UTF-8 text.
+#pragma once
+
+#include <string>
+
+#include "unitfile/unit_file_format.h"
+
+namespace kelvor::unitfile {
+
+// The whole message for a failed check: a first line saying the file cannot
+// be read, then what is wrong. Empty for a check that passed.
+std::string ImportProblemText(const ImportCheck& check);
+
+}  // namespace kelvor::unitfile
