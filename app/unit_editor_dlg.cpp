@@ -92,6 +92,7 @@ void CUnitEditorDlg::OnPaint() {
     // While minimised the window shows the application icon; the picture
     // panel is drawn in every case.
     if (IsIconic()) DrawIconCentred(res::kIdAppIcon);
+    DrawPicturePanel();
 }
 
 int CUnitEditorDlg::OnQueryDragIcon() { return res::kIdAppIcon; }
@@ -101,10 +102,5 @@ void CUnitEditorDlg::StoreFolderSetting(const char* entry, fw::Path& member, con
     GetPlatform().profile.WriteProfilePath(kSection, entry, value);
 }
 
-// The picture panel's operations, called where a unit is shown or applied;
-// the panel fills them in.
-int CUnitEditorDlg::LoadFlagSheet() { return 0; }
-int CUnitEditorDlg::LoadUnitPicture(int /*pictureNumber*/) { return 0; }
-int CUnitEditorDlg::DrawPicturePanel() { return 1; }
 
 }  // namespace kelvor

@@ -3,6 +3,9 @@
 // list of the form for the whole run.
 #pragma once
 
+#include <QImage>
+
+#include <array>
 #include <cstddef>
 #include <string>
 
@@ -51,7 +54,8 @@ public:
     int ExportUnitFile();
     int ImportUnitFile();
 
-    // The picture panel; filled in by its subsystem.
+    // The picture panel: the flag sheet is read at each Open, the unit
+    // picture each time a unit is shown or applied; drawing reads no file.
     int LoadFlagSheet();
     int LoadUnitPicture(int pictureNumber);
     int DrawPicturePanel();
@@ -69,6 +73,9 @@ public:
     int IsUnitShown() const { return m_bUnitShown; }
     const table::UnitRecord& Record() const { return m_record; }
 
+    // For tests: the unit record on display, as a display would leave it.
+    void SetRecordForTests(const table::UnitRecord& record) { m_record = record; }
+
 protected:
     int OnInitDialog() override;
     void DoDataExchange(fw::DataExchange& dx) override;
@@ -83,8 +90,11 @@ private:
     void StoreFolderSetting(const char* entry, fw::Path& member, const fw::Path& value);
     void JumpFromField(int field);
     unitfile::UnitForm UnitFileForm();
+    int LoadPanelBitmap(const fw::Path& path, QImage& bitmap, int& loaded);
 
     // Members, in the order the window declares them.
+    QImage m_bmpUnit;       // the last unit picture that loaded
+    QImage m_bmpFlagSheet;  // the last flag sheet that loaded
     int m_bSheetLoaded = 0;
     fw::Path m_pathFileName;         // the file name the file dialogs offer
     std::string m_strLastSearch;

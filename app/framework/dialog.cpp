@@ -186,10 +186,15 @@ void Dialog::SetIcon(int iconId) {
     if (d_->window) d_->window->setWindowIcon(d_->icon);
 }
 
-void Dialog::PaintControl(int id, std::function<void(QPainter&)> painter) {
+QSize Dialog::FrameClientPixels(int id) const {
+    const auto* frame = dynamic_cast<const FrameControl*>(GetDlgItem(id));
+    return frame ? frame->ClientPixels() : QSize();
+}
+
+void Dialog::SetFrameImage(int id, const QImage& image) {
     auto* frame = dynamic_cast<FrameControl*>(GetDlgItem(id));
     if (!frame) return;
-    frame->SetPainter(std::move(painter));
+    frame->SetImage(image);
     // Inside a paint of the window the frame paints next anyway; asking for
     // another paint from there would paint the window without end.
     if (!d_->Painting()) frame->update();

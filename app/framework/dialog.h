@@ -16,7 +16,8 @@
 #include "app/framework/system_menu.h"
 #include "res/resources.h"
 
-class QPainter;
+class QImage;
+class QSize;
 class QWidget;
 
 namespace kelvor::fw {
@@ -84,10 +85,12 @@ public:
     void SetWindowText(const std::string& title);  // cp932
     // Icon `iconId` of the resources as the window's large and small icon.
     void SetIcon(int iconId);
-    // Installs how the content of control `id` (the picture frame) is
-    // drawn: the control calls it each time it paints, after its frame.
-    // An empty function removes it.
-    void PaintControl(int id, std::function<void(QPainter&)> painter);
+    // The picture frame `id`: the size in device pixels of the area inside
+    // its border (empty when there is no such frame), and the image it shows
+    // there from its top left, one image pixel to one device pixel, on every
+    // paint until another is set. A null image shows nothing.
+    QSize FrameClientPixels(int id) const;
+    void SetFrameImage(int id, const QImage& image);
 
 protected:
     // Base: loads the exchange (UpdateData(0)). Return 1 to give the focus

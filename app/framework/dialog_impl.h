@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QFrame>
 #include <QIcon>
+#include <QImage>
 #include <QListWidget>
 #include <QPointer>
 
@@ -88,17 +89,19 @@ private:
     Dialog& dialog_;
 };
 
-// The picture frame: draws its border, then what the program installed.
+// The picture frame: draws its border, then the image the program set,
+// inside the border, unscaled in device pixels.
 class FrameControl : public QFrame {
 public:
     using QFrame::QFrame;
-    void SetPainter(std::function<void(QPainter&)> painter) { painter_ = std::move(painter); }
+    QSize ClientPixels() const;
+    void SetImage(const QImage& image);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    std::function<void(QPainter&)> painter_;
+    QImage image_;
 };
 
 // A single-selection list whose user can never end up with no selection by

@@ -61,11 +61,23 @@ void ClientArea::contextMenuEvent(QContextMenuEvent* event) {
 
 // ---- FrameControl
 
+QSize FrameControl::ClientPixels() const {
+    const QSizeF pixels = QSizeF(contentsRect().size()) * devicePixelRatioF();
+    return {qRound(pixels.width()), qRound(pixels.height())};
+}
+
+void FrameControl::SetImage(const QImage& image) {
+    image_ = image;
+    // Its pixels are device pixels: painted at this ratio, none is scaled.
+    image_.setDevicePixelRatio(devicePixelRatioF());
+}
+
 void FrameControl::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
-    if (!painter_) return;
+    if (image_.isNull()) return;
     QPainter painter(this);
-    painter_(painter);
+    painter.setClipRect(contentsRect());
+    painter.drawImage(contentsRect().topLeft(), image_);
 }
 
 // ---- ListWidget

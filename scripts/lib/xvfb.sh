@@ -2,24 +2,26 @@
 # display: start Xvfb, wait for a window, take a screenshot, clean up.
 # Source this file; it defines functions and changes nothing by itself.
 
-# Starts Xvfb on the first free display number and exports DISPLAY.
-# Sets XVFB_PID. Screen size fits the fixed-size unit form comfortably.
+# Starts Xvfb on a free display and exports DISPLAY. Xvfb picks the number
+# itself and writes it once it accepts connections, so test runs starting
+# at the same moment never end up on one display. Sets XVFB_PID. Screen
+# size fits the fixed-size unit form comfortably.
 xvfb_start() {
-  local n
-  for n in $(seq 90 140); do
-    if [ ! -e "/tmp/.X${n}-lock" ] && [ ! -e "/tmp/.X11-unix/X${n}" ]; then
-      Xvfb ":${n}" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
-      XVFB_PID=$!
-      export DISPLAY=":${n}"
-      local i
-      for i in $(seq 1 100); do
-        if xdpyinfo >/dev/null 2>&1; then return 0; fi
-        if ! kill -0 "$XVFB_PID" 2>/dev/null; then break; fi
-        sleep 0.1
-      done
-      kill "$XVFB_PID" 2>/dev/null || true
+  local ready i
+  ready=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  for i in $(seq 1 100); do
+    if grep -qx '[0-9][0-9]*' "$ready"; then
+      export DISPLAY=":$(head -n 1 "$ready")"
+      rm -f "$ready"
+      return 0
     fi
+    kill -0 "$XVFB_PID" 2>/dev/null || break
+    sleep 0.1
   done
+  kill "$XVFB_PID" 2>/dev/null || true
+  rm -f "$ready"
   echo "could not start Xvfb" >&2
   return 1
 }

@@ -1,5 +1,6 @@
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
@@ -191,18 +192,32 @@ TEST_F(Windows, TheRealModalRunEndsWithTheButtonPressed) {
     EXPECT_EQ(box.text, "ship");
 }
 
-TEST_F(Windows, ThePictureFrameDrawsWhatTheProgramInstalls) {
+// Also run at a device pixel ratio of 2: the image's pixels are the
+// screen's, never scaled, whatever the ratio.
+TEST_F(Windows, ThePictureFrameShowsItsImagePixelForPixelInsideItsBorder) {
     RecordingWindow window(platform);
     ShowActive(window);
-    EXPECT_GT(window.paints, 0);
-    int calls = 0;
-    window.PaintControl(kPicture, [&calls](QPainter& p) {
-        ++calls;
-        p.fillRect(QRect(5, 5, 10, 10), Qt::red);
-    });
-    const QImage picture = window.GetDlgItem(kPicture)->grab().toImage();
-    EXPECT_GT(calls, 0);
-    EXPECT_EQ(picture.pixelColor(8, 8), QColor(Qt::red));
+    QWidget* frame = window.GetDlgItem(kPicture);
+    const qreal ratio = frame->devicePixelRatioF();
+    const QSize pixels = window.FrameClientPixels(kPicture);
+    const QRect inside = static_cast<QFrame*>(frame)->contentsRect();
+    ASSERT_EQ(pixels, (QSizeF(inside.size()) * ratio).toSize());
+
+    // A one-pixel checkerboard, with the corners marked.
+    QImage image(pixels, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, (x + y) % 2 ? 0xFF000000 : 0xFFFFFFFF);
+    image.setPixel(0, 0, 0xFFFF0000);
+    image.setPixel(pixels.width() - 1, pixels.height() - 1, 0xFF0000FF);
+    window.SetFrameImage(kPicture, image);
+
+    const QImage shown = frame->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QPoint origin = (QPointF(inside.topLeft()) * ratio).toPoint();
+    EXPECT_EQ(shown.copy(QRect(origin, pixels)), image);
+    EXPECT_NE(shown.pixel(0, 0), 0xFFFF0000u);  // the border stays
+
+    window.SetFrameImage(kPicture, QImage());
+    EXPECT_NE(frame->grab().toImage().pixel(origin), 0xFFFF0000u);
 }
 
 TEST_F(Windows, TheProgramsTemplatesBuild) {

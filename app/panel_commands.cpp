@@ -1,0 +1,61 @@
+// The unit form's picture panel: the flag sheet and the unit picture read
+// from the game's bitmap folders into bitmaps held for the run, and the
+// panel drawn from what is held into the picture frame.
+#include <QSize>
+
+#include "app/unit_editor_dlg.h"
+#include "panel/bitmap_check.h"
+#include "panel/panel_geometry.h"
+#include "panel/panel_images.h"
+#include "res/control_ids.h"
+
+namespace kelvor {
+
+namespace {
+
+// The folder setting followed directly by the file name, as the game names
+// its bitmaps: the settings end in a separator, and none is added.
+fw::Path InFolder(const fw::Path& folder, const std::string& fileName) {
+    fw::Path path = folder;
+    path += fileName;
+    return path;
+}
+
+}  // namespace
+
+int CUnitEditorDlg::LoadFlagSheet() {
+    return LoadPanelBitmap(InFolder(m_pathSystemBitmapDir, panel::kFlagSheetFileName), m_bmpFlagSheet, m_bSheetLoaded);
+}
+
+int CUnitEditorDlg::LoadUnitPicture(int pictureNumber) {
+    return LoadPanelBitmap(InFolder(m_pathUnitBitmapDir, panel::UnitPictureFileName(pictureNumber)), m_bmpUnit,
+                           m_bUnitLoaded);
+}
+
+// A file that cannot be read or is no usable bitmap leaves the bitmap held
+// before in place, undrawn; nothing is shown.
+int CUnitEditorDlg::LoadPanelBitmap(const fw::Path& path, QImage& bitmap, int& loaded) {
+    std::string file;
+    const bool read = GetPlatform().files.ReadWholeFile(
+        path,
+        [&file](std::size_t size) -> char* {
+            if (size > panel::kMaxBitmapFileBytes) return nullptr;
+            file.resize(size);
+            return file.data();
+        },
+        nullptr);
+    QImage decoded = read ? panel::DecodeBitmap(file) : QImage();
+    if (decoded.isNull()) return loaded = 0;
+    bitmap = std::move(decoded);
+    return loaded = 1;
+}
+
+int CUnitEditorDlg::DrawPicturePanel() {
+    const QSize size = FrameClientPixels(res::kIdPicturePanel);
+    SetFrameImage(res::kIdPicturePanel,
+                  panel::DrawPanel(size, m_bUnitLoaded ? &m_bmpUnit : nullptr,
+                                   m_bSheetLoaded ? &m_bmpFlagSheet : nullptr, m_record[panel::kFlagField]));
+    return 1;
+}
+
+}  // namespace kelvor

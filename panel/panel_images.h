@@ -1,0 +1,24 @@
+// The picture panel's bitmaps and drawing, on QImage (Qt Gui, no widgets):
+// bitmap files decoded into pictures held for the run, and the panel drawn
+// from what is held into an image of the panel's own size.
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+#include <string_view>
+
+namespace kelvor::panel {
+
+// The picture in the bytes of a Windows bitmap file, 32 bits a pixel with no
+// transparency; a null image when the file fails CheckBitmapFile or cannot
+// be decoded.
+QImage DecodeBitmap(std::string_view file);
+
+// The panel of `size` pixels: black, the unit picture (when given) centred
+// or cropped, and the flag sheet's cell for `flagField` (when a sheet is
+// given) at (4, 4). Pixels are copied as they are: no scaling, filtering or
+// blending. A cell reaching past a small sheet copies only what the sheet has.
+QImage DrawPanel(QSize size, const QImage* unitPicture, const QImage* flagSheet, std::string_view flagField);
+
+}  // namespace kelvor::panel

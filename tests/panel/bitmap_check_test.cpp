@@ -1,0 +1,109 @@
+// The checks a bitmap file passes before decoding: every kind the panel
+// reads passes whole, and no cut-off, corrupt, empty or oversized file does.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+#include <vector>
+
+#include "panel/bitmap_check.h"
+#include "tests/panel/bmp_bytes.h"
+
+namespace kelvor::panel {
+namespace {
+
+using testing::BmpSpec;
+using testing::BuildBmp;
+
+const std::string kGreyPalette2 = std::string("\0\0\0\0\xff\xff\xff\0", 8);
+const std::string kPalette16(16 * 4, '\x40');
+const std::string kPalette256(256 * 4, '\x40');
+
+// Named complete files of every kind, with the size each has.
+struct Good {
+    const char* name;
+    BmpSpec spec;
+    int width, height;
+};
+
+std::vector<Good> GoodFiles() {
+    return {
+        {"24 bits, rows padded", {3, 2, 24, 0, 40, "", "", std::string(2 * 12, '\x11')}, 3, 2},
+        {"24 bits, top-down", {3, -2, 24, 0, 40, "", "", std::string(2 * 12, '\x11')}, 3, 2},
+        {"1 bit", {33, 1, 1, 0, 40, kGreyPalette2, "", std::string(8, '\x55')}, 33, 1},
+        {"4 bits", {3, 1, 4, 0, 40, kPalette16, "", std::string(4, '\x12')}, 3, 1},
+        {"8 bits, core header", {5, 2, 8, 0, 12, std::string(256 * 3, '\x20'), "", std::string(16, '\x01')}, 5, 2},
+        {"16 bits, bit fields", {2, 2, 16, 3, 40, "", std::string("\0\xf8\0\0\xe0\x07\0\0\x1f\0\0\0", 12),
+                                 std::string(8, '\x33')}, 2, 2},
+        {"32 bits, alpha mask in a v4 header",
+         {1, 1, 32, 3, 108, "", std::string("\0\0\xff\0\0\xff\0\0\xff\0\0\0\0\0\0\xff", 16), "\x10\x20\x30\x80"}, 1, 1},
+        {"RLE8: runs, end of bitmap", {4, 2, 8, 1, 40, kPalette256, "", std::string("\4\1\0\0\4\2\0\1", 8)}, 4, 2},
+        {"RLE8: literal, delta", {4, 2, 8, 1, 40, kPalette256, "", std::string("\0\3\1\2\3\0\0\2\1\1\0\1", 12)}, 4, 2},
+        {"RLE8: last row ended without end of bitmap", {4, 2, 8, 1, 40, kPalette256, "",
+                                                        std::string("\4\1\0\0\4\2\0\0", 8)}, 4, 2},
+        {"RLE4: literal of 3, padded", {4, 1, 4, 2, 40, kPalette16, "", std::string("\0\3\x12\x30\0\1", 6)}, 4, 1},
+        {"the widest accepted", {kMaxBitmapSide, 1, 24, 0, 40, "", "", std::string(kMaxBitmapSide * 3, '\0')},
+         kMaxBitmapSide, 1},
+    };
+}
+
+TEST(BitmapCheck, CompleteFilesOfEveryKindPassWithTheirSize) {
+    for (const Good& g : GoodFiles()) {
+        BitmapSize size;
+        EXPECT_TRUE(CheckBitmapFile(BuildBmp(g.spec), &size)) << g.name;
+        EXPECT_EQ(size.width, g.width) << g.name;
+        EXPECT_EQ(size.height, g.height) << g.name;
+    }
+}
+
+TEST(BitmapCheck, EveryCutOffFileFails) {
+    for (const Good& g : GoodFiles()) {
+        const std::string file = BuildBmp(g.spec);
+        for (std::size_t cut = 0; cut < file.size(); cut += cut < 200 ? 1 : 97)
+            EXPECT_FALSE(CheckBitmapFile(file.substr(0, cut))) << g.name << " cut at " << cut;
+    }
+}
+
+TEST(BitmapCheck, CorruptEmptyAndOversizedFilesFail) {
+    const std::string row(12, '\0');
+    auto with = [&](auto change) {
+        BmpSpec s{3, 2, 24, 0, 40, "", "", row + row};
+        change(s);
+        return BuildBmp(s);
+    };
+    std::string wrongMagic = with([](BmpSpec&) {});
+    wrongMagic[1] = 'A';
+    std::string pixelsPastTheEnd = with([](BmpSpec&) {});
+    pixelsPastTheEnd[10] = '\x7f';
+    std::string pixelsInsideTheHeader = with([](BmpSpec&) {});
+    pixelsInsideTheHeader[10] = 20;
+    const std::vector<std::pair<const char*, std::string>> bad = {
+        {"wrong magic", wrongMagic},
+        {"pixels past the end", pixelsPastTheEnd},
+        {"pixels inside the header", pixelsInsideTheHeader},
+        {"header size 0", with([](BmpSpec& s) { s.headerBytes = 0; })},
+        {"header size 13", with([](BmpSpec& s) { s.headerBytes = 13; })},
+        {"header longer than the file", with([](BmpSpec& s) { s.headerBytes = 4000; })},
+        {"width 0", with([](BmpSpec& s) { s.width = 0; })},
+        {"height 0", with([](BmpSpec& s) { s.height = 0; })},
+        {"negative width", with([](BmpSpec& s) { s.width = -3; })},
+        {"smallest height", with([](BmpSpec& s) { s.height = INT_MIN; })},
+        {"20000 x 20000", with([](BmpSpec& s) { s.width = s.height = 20000; })},
+        {"20000 x 20000 RLE8, complete", with([](BmpSpec& s) {
+             s = {20000, 20000, 8, 1, 40, kPalette256, "", std::string("\0\1", 2)};
+         })},
+        {"one pixel too wide", with([](BmpSpec& s) { s.width = kMaxBitmapSide + 1; })},
+        {"7 bits", with([](BmpSpec& s) { s.bitCount = 7; })},
+        {"24 bits with bit fields", with([](BmpSpec& s) { s.compression = 3; })},
+        {"embedded JPEG", with([](BmpSpec& s) { s.compression = 4; })},
+        {"RLE8 at 4 bits", with([](BmpSpec& s) { s = {4, 1, 4, 1, 40, kPalette16, "", std::string("\4\1\0\1", 4)}; })},
+        {"RLE8 top-down", with([](BmpSpec& s) { s = {4, -1, 8, 1, 40, kPalette256, "", std::string("\4\1\0\1", 4)}; })},
+        {"RLE8 literal past the end", with([](BmpSpec& s) {
+             s = {4, 1, 8, 1, 40, kPalette256, "", std::string("\0\6\1\2\3\0\1", 7)};
+         })},
+    };
+    for (const auto& [name, file] : bad) EXPECT_FALSE(CheckBitmapFile(file)) << name;
+}
+
+}  // namespace
+}  // namespace kelvor::panel
