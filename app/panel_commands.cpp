@@ -50,11 +50,14 @@ int CUnitEditorDlg::LoadPanelBitmap(const fw::Path& path, QImage& bitmap, int& l
     return loaded = 1;
 }
 
+// Black with the shown unit's picture and flag; black alone while no unit
+// is shown (before a table is opened, or a table without units).
 int CUnitEditorDlg::DrawPicturePanel() {
     const QSize size = FrameClientPixels(res::kIdPicturePanel);
     SetFrameImage(res::kIdPicturePanel,
-                  panel::DrawPanel(size, m_bUnitLoaded ? &m_bmpUnit : nullptr,
-                                   m_bSheetLoaded ? &m_bmpFlagSheet : nullptr, m_record[panel::kFlagField]));
+                  panel::DrawPanel(size, m_bUnitShown && m_bUnitLoaded ? &m_bmpUnit : nullptr,
+                                   m_bUnitShown && m_bSheetLoaded ? &m_bmpFlagSheet : nullptr,
+                                   m_record[panel::kFlagField]));
     return 1;
 }
 

@@ -74,7 +74,10 @@ public:
     const table::UnitRecord& Record() const { return m_record; }
 
     // For tests: the unit record on display, as a display would leave it.
-    void SetRecordForTests(const table::UnitRecord& record) { m_record = record; }
+    void SetRecordForTests(const table::UnitRecord& record) {
+        m_record = record;
+        m_bUnitShown = 1;
+    }
 
 protected:
     int OnInitDialog() override;

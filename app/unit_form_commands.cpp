@@ -49,21 +49,20 @@ void CUnitEditorDlg::ShowRecord(const table::UnitRecord& rec) {
     m_form.unitNumber = static_cast<int>(m_unitList->GetItemData(m_nCurrentIndex) - 2);
     form::MembersFromRecord(rec, m_form);
     form::SelectListItems(m_lists, rec);
+    m_bUnitShown = 1;
     LoadUnitPicture(m_form.number[form::kPictureNumberField]);
     DrawPicturePanel();
     UpdateData(0);
-    m_bUnitShown = 1;
 }
 
 // No unit to show: empty boxes, integer boxes 0, clear check boxes, no list
-// selection and an empty unit-number box; nothing acts on a unit until one
-// is shown again.
+// selection, an empty unit-number box and a black picture panel; nothing
+// acts on a unit until one is shown again.
 void CUnitEditorDlg::EmptyForm() {
     m_bUnitShown = 0;
     for (std::string& entry : m_record) entry.clear();
     m_form = form::FormMembers{};
     form::ClearListSelections(m_lists);
-    LoadUnitPicture(m_form.number[form::kPictureNumberField]);
     DrawPicturePanel();
     UpdateData(0);
     SetDlgItemText(res::kIdUnitNumber, std::string());

@@ -7,6 +7,7 @@
 #include <QImage>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -235,6 +236,23 @@ TEST_F(PicturePanelTest, EachOpenLoadsTheFlagSheetOnce) {
     modal_.ChooseFile(table);
     Window().SendCommand(res::kCmdFileOpen);
     Show(9999, "33");
+    EXPECT_EQ(LitPixelsOutside(Panel(), QRect()), 0);
+}
+
+// No unit on display, no picture and no flag: a table without units leaves
+// the panel black although the flag sheet and a picture are held.
+TEST_F(PicturePanelTest, ATableWithoutUnitsLeavesThePanelBlack) {
+    ShownWindow();
+    modal_.ChooseFile(TempPath("game/weapon.dat"));
+    Window().SendCommand(res::kCmdFileOpen);
+    ASSERT_EQ(Window().IsUnitShown(), 1);
+    ASSERT_NE(LitPixelsOutside(Panel(), QRect()), 0);
+
+    const fw::Path noUnits = TempPath("game/headings.dat");
+    std::ofstream(noUnits, std::ios::binary) << "; headings only\r\nx,\x81\x7e,1\r\n";
+    modal_.ChooseFile(noUnits);
+    Window().SendCommand(res::kCmdFileOpen);
+    ASSERT_EQ(Window().IsUnitShown(), 0);
     EXPECT_EQ(LitPixelsOutside(Panel(), QRect()), 0);
 }
 
