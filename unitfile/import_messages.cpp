@@ -21,19 +21,19 @@ constexpr ProblemText kTexts[] = {
     {ImportProblem::NotAUnitLine, "開いている表の行番号 {line} の行はユニットの行ではありません。"},
 };
 
-constexpr const char* kHeadline = "単体データファイルを読み込めません。\n";
+constexpr const char* kImportHeadline = "単体データファイルを読み込めません。\n";
+constexpr const char* kExportHeadline =
+    "このユニットを書き出しても読み込めない単体データになるため、書き出しません。\n";
 
 void Fill(std::string& text, const std::string& key, const std::string& value) {
     for (std::size_t at = text.find(key); at != std::string::npos; at = text.find(key, at + value.size()))
         text.replace(at, key.size(), value);
 }
 
-}  // namespace
-
-std::string ImportProblemText(const ImportCheck& check) {
+std::string Describe(const ImportCheck& check, const char* headline) {
     for (const ProblemText& entry : kTexts) {
         if (entry.problem != check.problem) continue;
-        std::string text = std::string(kHeadline) + entry.text;
+        std::string text = std::string(headline) + entry.text;
         // A number too large for an int is no number the user would recognise.
         Fill(text, "{line}", check.lineNumber >= 0 ? std::to_string(check.lineNumber) : "(範囲外)");
         Fill(text, "{fields}", std::to_string(check.fieldCount));
@@ -42,5 +42,11 @@ std::string ImportProblemText(const ImportCheck& check) {
     }
     return {};
 }
+
+}  // namespace
+
+std::string ImportProblemText(const ImportCheck& check) { return Describe(check, kImportHeadline); }
+
+std::string ExportProblemText(const ImportCheck& check) { return Describe(check, kExportHeadline); }
 
 }  // namespace kelvor::unitfile

@@ -12,4 +12,8 @@ namespace kelvor::unitfile {
 // be read, then what is wrong. Empty for a check that passed.
 std::string ImportProblemText(const ImportCheck& check);
 
+// The same for a unit whose own single-unit file would fail the check (a
+// short line shown with its missing fields empty): it is not exported.
+std::string ExportProblemText(const ImportCheck& check);
+
 }  // namespace kelvor::unitfile

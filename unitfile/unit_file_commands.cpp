@@ -45,6 +45,13 @@ int ExportUnitFile(UnitForm& form) {
         Tell(form, kCannotCompose);
         return 0;
     }
+    // A file its own import would refuse is not written: a short line shows
+    // its missing fields empty until an Apply writes the line whole.
+    const ImportCheck check = CheckUnitFile(UnitFileLine(text), form.table);
+    if (!check.ok()) {
+        Tell(form, ExportProblemText(check));
+        return 0;
+    }
 
     fw::Platform& platform = form.owner.GetPlatform();
     // The offered name is plain ASCII: it reads the same as a path anywhere.

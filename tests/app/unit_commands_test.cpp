@@ -239,6 +239,34 @@ TEST_F(UnitCommandsTest, ExportWritesTheUnitAsLastShownUnderItsNumber) {
     EXPECT_EQ(dlg.LastDir(), TempFolder("missing"));
 }
 
+// A short line shows its missing fields empty; a file of that record would
+// be refused by the import, so it is not written until Apply makes the line
+// whole.
+TEST_F(UnitCommandsTest, AShortUnitIsExportedOnlyOnceAppliedWhole) {
+    const std::vector<std::string> fields = Split(LineOf(demo::DemoGameTable(), 3));
+    std::string shortLine = fields[0];
+    for (int f = 1; f < 100; ++f) shortLine += "," + fields[static_cast<std::size_t>(f)];
+    WriteBytes(TempPath("weapon.dat"), demo::DemoHeadingLines() + shortLine + "\r\n");
+    modal_.ChooseFile(TempPath("weapon.dat"));
+    modal_.AcceptMessage(Sjis("このユニットの行には194項目のうち100項目しかありません。足りない項目は空で表示します。"),
+                         fw::kIconInformation);
+    CUnitEditorDlg& dlg = Window();
+    dlg.SendCommand(res::kCmdFileOpen);
+    const fw::Path path = TempPath("short.kmv");
+    modal_.AcceptMessage(Sjis("このユニットを書き出しても読み込めない単体データになるため、書き出しません。\n"
+                              "ユニットの行の最後の項目が空です。"),
+                         fw::kIconStop);
+    EXPECT_EQ(dlg.ExportUnitFile(), 0);
+    EXPECT_EQ(modal_.FileDialogs().size(), 1u);  // no export dialog
+    EXPECT_EQ(ReadBytes(path), "<missing>");
+
+    dlg.SendCommand(res::kIdApply);
+    modal_.ChooseFile(path);
+    EXPECT_EQ(dlg.ExportUnitFile(), 1);
+    modal_.ChooseFile(path);
+    EXPECT_EQ(dlg.ImportUnitFile(), 1);
+}
+
 TEST_F(UnitCommandsTest, ExportThenImportIntoTheUnchangedTableIsByteIdentical) {
     OpenDemoTable();
     CUnitEditorDlg& dlg = Window();
