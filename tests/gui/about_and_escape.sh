@@ -8,18 +8,11 @@ app=$1
 artifacts=$2
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../scripts/lib/xvfb.sh"
+. "$here/session.sh"
 mkdir -p "$artifacts"
 
-work=$(mktemp -d)
-trap '[ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null; xvfb_stop; rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME="$work/config"
-xvfb_start
-
-"$app" &
-app_pid=$!
-main=$(wait_window 'Halvane' 30) || { echo "FAIL: the unit form did not appear"; exit 1; }
-focus_window "$main"
-sleep 0.5
+session_begin
+start_editor "$app"
 screenshot "$artifacts/unit-form.png"
 
 xdotool key --clearmodifiers alt+space

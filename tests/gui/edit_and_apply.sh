@@ -12,22 +12,14 @@ artifacts=$2
 demo_data=$3
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../scripts/lib/xvfb.sh"
+. "$here/session.sh"
 mkdir -p "$artifacts"
 
-work=$(mktemp -d)
-trap '[ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null; xvfb_stop; rm -rf "$work"' EXIT
+session_begin
 game="$work/game"
 "$demo_data" game "$game" >/dev/null
-mkdir -p "$work/config/orvan"
-printf '[InitData]\nLastDir=%s/\n' "$game" > "$work/config/orvan/Kelvor.conf"
-export XDG_CONFIG_HOME="$work/config"
-xvfb_start
-
-"$app" &
-app_pid=$!
-main=$(wait_window 'Halvane' 30) || { echo "FAIL: the unit form did not appear"; exit 1; }
-focus_window "$main"
-sleep 0.5
+remember_folder "$game"
+start_editor "$app"
 
 # Where a point of the form (in dialog units) lies in the window: the
 # template font gives 7 x 13 pixel base units (x * 7 / 4, y * 13 / 8), and

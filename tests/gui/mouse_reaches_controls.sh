@@ -13,23 +13,13 @@ app=$1
 artifacts=$2
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../scripts/lib/xvfb.sh"
+. "$here/session.sh"
 mkdir -p "$artifacts"
 
-work=$(mktemp -d)
-trap '[ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null; xvfb_stop; rm -rf "$work"' EXIT
+session_begin
 game="$work/game"
-mkdir -p "$game" "$work/config/orvan"
-{
-  printf '; test table\r\nname,kind\r\n\r\n'
-  for name in Alpha Beta Gamma; do
-    printf '%s,\x81\x9b' "$name"
-    for _ in $(seq 2 193); do printf ',1'; done
-    printf '\r\n'
-  done
-} > "$game/weapon.dat"
-printf '[InitData]\nLastDir=%s/\n' "$game" > "$work/config/orvan/Kelvor.conf"
-export XDG_CONFIG_HOME="$work/config"
-xvfb_start
+write_test_table "$game/weapon.dat" Alpha Beta Gamma
+remember_folder "$game"
 
 fail() {
   echo "FAIL: $*"
@@ -37,11 +27,7 @@ fail() {
   exit 1
 }
 
-"$app" &
-app_pid=$!
-main=$(wait_window 'Halvane' 30) || fail "the unit form did not appear"
-focus_window "$main"
-sleep 0.5
+start_editor "$app"
 # The table is opened with the keyboard; everything after with the mouse.
 xdotool key --clearmodifiers alt+f; sleep 0.3; xdotool key o
 wait_window '兵器データ' 15 >/dev/null || fail "the Open dialog did not appear"

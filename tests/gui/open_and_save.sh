@@ -11,31 +11,15 @@ app=$1
 artifacts=$2
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../scripts/lib/xvfb.sh"
+. "$here/session.sh"
 mkdir -p "$artifacts"
 
-work=$(mktemp -d)
-trap '[ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null; xvfb_stop; rm -rf "$work"' EXIT
+session_begin
 game="$work/café/表ソ能"
-mkdir -p "$game" "$work/config/orvan"
-# A small table: headings, a blank line and two unit lines of 194 fields.
-{
-  printf '; test table\r\nname,kind\r\n\r\n'
-  for name in Alpha Beta; do
-    printf '%s,\x81\x9b' "$name"
-    for _ in $(seq 2 193); do printf ',1'; done
-    printf '\r\n'
-  done
-} > "$game/weapon.dat"
+write_test_table "$game/weapon.dat" Alpha Beta
 cp "$game/weapon.dat" "$work/original.dat"
-printf '[InitData]\nLastDir=%s/\n' "$game" > "$work/config/orvan/Kelvor.conf"
-export XDG_CONFIG_HOME="$work/config"
-xvfb_start
-
-"$app" &
-app_pid=$!
-main=$(wait_window 'Halvane' 30) || { echo "FAIL: the unit form did not appear"; exit 1; }
-focus_window "$main"
-sleep 0.5
+remember_folder "$game"
+start_editor "$app"
 
 # File › Open, Enter on the offered weapon.dat.
 xdotool key --clearmodifiers alt+f; sleep 0.3; xdotool key o

@@ -10,15 +10,13 @@ artifacts=$2
 demo_data=$3
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../scripts/lib/xvfb.sh"
+. "$here/session.sh"
 mkdir -p "$artifacts"
 
-work=$(mktemp -d)
-trap '[ -n "${cover_pid:-}" ] && kill "$cover_pid" 2>/dev/null; [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null; xvfb_stop; rm -rf "$work"' EXIT
+session_begin
 game="$work/game"
 "$demo_data" game "$game" >/dev/null
-mkdir -p "$work/config/orvan"
-printf '[InitData]\nLastDir=%s/\n' "$game" > "$work/config/orvan/Kelvor.conf"
-export XDG_CONFIG_HOME="$work/config"
+remember_folder "$game"
 
 fail() { echo "FAIL: $*"; exit 1; }
 
@@ -48,12 +46,7 @@ mark=$(pixel "$picture" 3 3)                         # top-left corner mark
 far_mark=$(pixel "$picture" $((pw - 4)) $((ph - 4)))  # bottom-right corner mark
 flag_colour=$(pixel "$game/bmp/panel_btn.bmp" $((384 + 12)) $((156 + 7)))  # flag 0: the cell at (384, 156)
 
-xvfb_start
-"$app" &
-app_pid=$!
-main=$(wait_window 'Halvane' 30) || fail "the unit form did not appear"
-focus_window "$main"
-sleep 0.5
+start_editor "$app"
 xdotool key --clearmodifiers alt+f; sleep 0.3; xdotool key o
 wait_window '兵器データ' 15 >/dev/null || fail "the Open dialog did not appear"
 sleep 0.5
@@ -66,6 +59,7 @@ screenshot "$work/before.png"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 xmessage -geometry "${WIDTH}x${HEIGHT}+${X}+${Y}" -name kelvor-cover "passing over the form" &
 cover_pid=$!
+session_pids=$cover_pid
 wait_window 'kelvor-cover|xmessage' 10 >/dev/null || fail "the covering window did not appear"
 sleep 0.5
 screenshot "$work/covered.png"

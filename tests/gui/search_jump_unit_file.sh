@@ -13,16 +13,13 @@ artifacts=$2
 demo_data=$3
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../scripts/lib/xvfb.sh"
+. "$here/session.sh"
 mkdir -p "$artifacts"
 
-work=$(mktemp -d)
-trap '[ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null; xvfb_stop; rm -rf "$work"' EXIT
+session_begin
 game="$work/game"
 "$demo_data" game "$game" >/dev/null
-mkdir -p "$work/config/orvan"
-printf '[InitData]\nLastDir=%s/\n' "$game" > "$work/config/orvan/Kelvor.conf"
-export XDG_CONFIG_HOME="$work/config"
-xvfb_start
+remember_folder "$game"
 
 fail() {
   echo "FAIL: $*"
@@ -30,11 +27,7 @@ fail() {
   exit 1
 }
 
-"$app" &
-app_pid=$!
-main=$(wait_window 'Halvane' 30) || fail "the unit form did not appear"
-focus_window "$main"
-sleep 0.5
+start_editor "$app"
 measure_window "$main" 519 315 1 || fail "the unit form has not the template's size"
 
 # Opens menu title $1 of the menu bar (pixels from the window's left edge)
