@@ -9,6 +9,7 @@
 #include <map>
 
 #include "res/control_ids.h"
+#include "tests/app/framework/file_helpers.h"
 #include "tests/app/main_window_fixture.h"
 
 namespace kelvor::test {
@@ -34,18 +35,8 @@ std::string UnitLine(const std::string& name, const std::map<int, std::string>& 
 
 const std::string kHeading = "; Halvane unit table\r\n" + Sjis("名前,○か×,旗") + "\r\n\r\n";
 
-void WriteBytes(const fw::Path& path, const std::string& bytes) {
-    QFile file(fw::FromPath(path));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes.data(), static_cast<qint64>(bytes.size())), static_cast<qint64>(bytes.size()));
-}
-
-std::string ReadBytes(const fw::Path& path) {
-    QFile file(fw::FromPath(path));
-    if (!file.open(QIODevice::ReadOnly)) return "<missing>";
-    const QByteArray all = file.readAll();
-    return std::string(all.constData(), static_cast<std::size_t>(all.size()));
-}
+void WriteBytes(const fw::Path& path, const std::string& bytes) { fw::testing::Put(path, bytes); }
+std::string ReadBytes(const fw::Path& path) { return fw::testing::Slurp(path); }
 
 bool Exists(const fw::Path& path) { return QFileInfo::exists(fw::FromPath(path)); }
 

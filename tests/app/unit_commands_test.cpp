@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "res/control_ids.h"
+#include "tests/app/framework/file_helpers.h"
 #include "tests/app/main_window_fixture.h"
 #include "tools/demo_table.h"
 
@@ -19,18 +20,8 @@ constexpr int kEditTransform = 1082;
 constexpr int kEditMi = 1083;
 constexpr int kEditMiSecond = 1084;
 
-void WriteBytes(const fw::Path& path, const std::string& bytes) {
-    QFile file(fw::FromPath(path));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes.data(), static_cast<qint64>(bytes.size())), static_cast<qint64>(bytes.size()));
-}
-
-std::string ReadBytes(const fw::Path& path) {
-    QFile file(fw::FromPath(path));
-    if (!file.open(QIODevice::ReadOnly)) return "<missing>";
-    const QByteArray all = file.readAll();
-    return std::string(all.constData(), static_cast<std::size_t>(all.size()));
-}
+void WriteBytes(const fw::Path& path, const std::string& bytes) { fw::testing::Put(path, bytes); }
+std::string ReadBytes(const fw::Path& path) { return fw::testing::Slurp(path); }
 
 // Line n of a text without its line end.
 std::string LineOf(const std::string& text, int n) {

@@ -25,6 +25,9 @@ inline void Put(const QString& path, std::string_view bytes) {
     ASSERT_EQ(f.write(bytes.data(), static_cast<qint64>(bytes.size())), static_cast<qint64>(bytes.size()));
 }
 
+inline std::string Slurp(const fw::Path& path) { return Slurp(FromPath(path)); }
+inline void Put(const fw::Path& path, std::string_view bytes) { Put(FromPath(path), bytes); }
+
 // The names in a folder, hidden ones included.
 inline QStringList Entries(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
