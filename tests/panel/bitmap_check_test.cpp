@@ -12,7 +12,7 @@
 namespace kelvor::panel {
 namespace {
 
-using testing::BmpSpec;
+using testing::BmpLayout;
 using testing::BuildBmp;
 
 const std::string kGreyPalette2 = std::string("\0\0\0\0\xff\xff\xff\0", 8);
@@ -22,7 +22,7 @@ const std::string kPalette256(256 * 4, '\x40');
 // Named complete files of every kind, with the size each has.
 struct Good {
     const char* name;
-    BmpSpec spec;
+    BmpLayout layout;
     int width, height;
 };
 
@@ -50,7 +50,7 @@ std::vector<Good> GoodFiles() {
 TEST(BitmapCheck, CompleteFilesOfEveryKindPassWithTheirSize) {
     for (const Good& g : GoodFiles()) {
         BitmapSize size;
-        EXPECT_TRUE(CheckBitmapFile(BuildBmp(g.spec), &size)) << g.name;
+        EXPECT_TRUE(CheckBitmapFile(BuildBmp(g.layout), &size)) << g.name;
         EXPECT_EQ(size.width, g.width) << g.name;
         EXPECT_EQ(size.height, g.height) << g.name;
     }
@@ -58,7 +58,7 @@ TEST(BitmapCheck, CompleteFilesOfEveryKindPassWithTheirSize) {
 
 TEST(BitmapCheck, EveryCutOffFileFails) {
     for (const Good& g : GoodFiles()) {
-        const std::string file = BuildBmp(g.spec);
+        const std::string file = BuildBmp(g.layout);
         for (std::size_t cut = 0; cut < file.size(); cut += cut < 200 ? 1 : 97)
             EXPECT_FALSE(CheckBitmapFile(file.substr(0, cut))) << g.name << " cut at " << cut;
     }
@@ -67,38 +67,38 @@ TEST(BitmapCheck, EveryCutOffFileFails) {
 TEST(BitmapCheck, CorruptEmptyAndOversizedFilesFail) {
     const std::string row(12, '\0');
     auto with = [&](auto change) {
-        BmpSpec s{3, 2, 24, 0, 40, "", "", row + row};
+        BmpLayout s{3, 2, 24, 0, 40, "", "", row + row};
         change(s);
         return BuildBmp(s);
     };
-    std::string wrongMagic = with([](BmpSpec&) {});
+    std::string wrongMagic = with([](BmpLayout&) {});
     wrongMagic[1] = 'A';
-    std::string pixelsPastTheEnd = with([](BmpSpec&) {});
+    std::string pixelsPastTheEnd = with([](BmpLayout&) {});
     pixelsPastTheEnd[10] = '\x7f';
-    std::string pixelsInsideTheHeader = with([](BmpSpec&) {});
+    std::string pixelsInsideTheHeader = with([](BmpLayout&) {});
     pixelsInsideTheHeader[10] = 20;
     const std::vector<std::pair<const char*, std::string>> bad = {
         {"wrong magic", wrongMagic},
         {"pixels past the end", pixelsPastTheEnd},
         {"pixels inside the header", pixelsInsideTheHeader},
-        {"header size 0", with([](BmpSpec& s) { s.headerBytes = 0; })},
-        {"header size 13", with([](BmpSpec& s) { s.headerBytes = 13; })},
-        {"header longer than the file", with([](BmpSpec& s) { s.headerBytes = 4000; })},
-        {"width 0", with([](BmpSpec& s) { s.width = 0; })},
-        {"height 0", with([](BmpSpec& s) { s.height = 0; })},
-        {"negative width", with([](BmpSpec& s) { s.width = -3; })},
-        {"smallest height", with([](BmpSpec& s) { s.height = INT_MIN; })},
-        {"20000 x 20000", with([](BmpSpec& s) { s.width = s.height = 20000; })},
-        {"20000 x 20000 RLE8, complete", with([](BmpSpec& s) {
+        {"header size 0", with([](BmpLayout& s) { s.headerBytes = 0; })},
+        {"header size 13", with([](BmpLayout& s) { s.headerBytes = 13; })},
+        {"header longer than the file", with([](BmpLayout& s) { s.headerBytes = 4000; })},
+        {"width 0", with([](BmpLayout& s) { s.width = 0; })},
+        {"height 0", with([](BmpLayout& s) { s.height = 0; })},
+        {"negative width", with([](BmpLayout& s) { s.width = -3; })},
+        {"smallest height", with([](BmpLayout& s) { s.height = INT_MIN; })},
+        {"20000 x 20000", with([](BmpLayout& s) { s.width = s.height = 20000; })},
+        {"20000 x 20000 RLE8, complete", with([](BmpLayout& s) {
              s = {20000, 20000, 8, 1, 40, kPalette256, "", std::string("\0\1", 2)};
          })},
-        {"one pixel too wide", with([](BmpSpec& s) { s.width = kMaxBitmapSide + 1; })},
-        {"7 bits", with([](BmpSpec& s) { s.bitCount = 7; })},
-        {"24 bits with bit fields", with([](BmpSpec& s) { s.compression = 3; })},
-        {"embedded JPEG", with([](BmpSpec& s) { s.compression = 4; })},
-        {"RLE8 at 4 bits", with([](BmpSpec& s) { s = {4, 1, 4, 1, 40, kPalette16, "", std::string("\4\1\0\1", 4)}; })},
-        {"RLE8 top-down", with([](BmpSpec& s) { s = {4, -1, 8, 1, 40, kPalette256, "", std::string("\4\1\0\1", 4)}; })},
-        {"RLE8 literal past the end", with([](BmpSpec& s) {
+        {"one pixel too wide", with([](BmpLayout& s) { s.width = kMaxBitmapSide + 1; })},
+        {"7 bits", with([](BmpLayout& s) { s.bitCount = 7; })},
+        {"24 bits with bit fields", with([](BmpLayout& s) { s.compression = 3; })},
+        {"embedded JPEG", with([](BmpLayout& s) { s.compression = 4; })},
+        {"RLE8 at 4 bits", with([](BmpLayout& s) { s = {4, 1, 4, 1, 40, kPalette16, "", std::string("\4\1\0\1", 4)}; })},
+        {"RLE8 top-down", with([](BmpLayout& s) { s = {4, -1, 8, 1, 40, kPalette256, "", std::string("\4\1\0\1", 4)}; })},
+        {"RLE8 literal past the end", with([](BmpLayout& s) {
              s = {4, 1, 8, 1, 40, kPalette256, "", std::string("\0\6\1\2\3\0\1", 7)};
          })},
     };

@@ -11,7 +11,7 @@ inline void PutLE(std::string& b, std::uint32_t v, int bytes) {
     for (int i = 0; i < bytes; ++i) b += static_cast<char>((v >> (8 * i)) & 0xFF);
 }
 
-struct BmpSpec {
+struct BmpLayout {
     std::int32_t width = 1;
     std::int32_t height = 1;
     int bitCount = 24;
@@ -23,7 +23,7 @@ struct BmpSpec {
 };
 
 // File header, info header, masks, palette, pixels.
-inline std::string BuildBmp(const BmpSpec& s) {
+inline std::string BuildBmp(const BmpLayout& s) {
     std::string info;
     PutLE(info, s.headerBytes, 4);
     if (s.headerBytes == 12) {

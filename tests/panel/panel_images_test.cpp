@@ -12,7 +12,7 @@
 namespace kelvor::panel {
 namespace {
 
-using testing::BmpSpec;
+using testing::BmpLayout;
 using testing::BuildBmp;
 
 // Palette entry i is red 255 - i, green 0x80, blue i (stored blue first).
@@ -26,7 +26,7 @@ constexpr QRgb Entry(int i) { return qRgb(255 - i, 0x80, i); }
 TEST(PanelImages, PicturesOfEveryKindDecodeToTheirOwnOpaqueColours) {
     struct Case {
         const char* name;
-        BmpSpec spec;
+        BmpLayout layout;
         QPoint at;
         QRgb colour;
     } cases[] = {
@@ -40,7 +40,7 @@ TEST(PanelImages, PicturesOfEveryKindDecodeToTheirOwnOpaqueColours) {
          {0, 0}, qRgb(0x30, 0x20, 0x10)},
     };
     for (const Case& c : cases) {
-        const QImage picture = DecodeBitmap(BuildBmp(c.spec));
+        const QImage picture = DecodeBitmap(BuildBmp(c.layout));
         ASSERT_FALSE(picture.isNull()) << c.name;
         EXPECT_EQ(picture.format(), QImage::Format_RGB32) << c.name;
         EXPECT_EQ(picture.pixel(c.at), c.colour) << c.name;
