@@ -23,21 +23,26 @@ std::string ErrorText(int error);
 // files and files that change size while they are read.
 bool ReadWholeFile(const Path& path, const std::function<char*(std::size_t size)>& prepare, std::string* error);
 
-// The same into any buffer with resize() and data() (std::string, ...).
+// Any buffer with resize() and data() (std::string, std::vector<char>, ...).
 template <class Buffer>
-bool ReadWholeFile(const Path& path, Buffer& buffer, std::string* error)
-    requires requires(Buffer& b, std::size_t n) {
-        b.resize(n);
-        { b.data() } -> std::convertible_to<char*>;
-    }
-{
-    return ReadWholeFile(
-        path,
-        [&buffer](std::size_t size) -> char* {
-            buffer.resize(size);
-            return buffer.data();
-        },
-        error);
+concept ResizableBuffer = requires(Buffer& b, std::size_t n) {
+    b.resize(n);
+    { b.data() } -> std::convertible_to<char*>;
+};
+
+// A prepare function for ReadWholeFile that sizes `buffer` to the file.
+template <ResizableBuffer Buffer>
+std::function<char*(std::size_t size)> IntoBuffer(Buffer& buffer) {
+    return [&buffer](std::size_t size) -> char* {
+        buffer.resize(size);
+        return buffer.data();
+    };
+}
+
+// The same into such a buffer.
+template <ResizableBuffer Buffer>
+bool ReadWholeFile(const Path& path, Buffer& buffer, std::string* error) {
+    return ReadWholeFile(path, IntoBuffer(buffer), error);
 }
 
 // Opens the file for reading and closes it again; false for a folder.

@@ -13,6 +13,7 @@
 
 #include "app/framework/modal.h"
 #include "app/framework/paths.h"
+#include "table/file_io.h"
 #include "table/safe_save.h"
 
 class QFile;
@@ -37,29 +38,14 @@ public:
     FileService();
     virtual ~FileService();
 
-    // Reads the whole file in one read. prepare(size) gives the place for
-    // the file's size bytes, or nullptr to refuse (the read then fails with
-    // the system's "file too large" text). Fails with the system's error
-    // text for folders, unreadable files and vanished paths.
+    // Reads the whole file in one read, as table::ReadWholeFile does.
     virtual bool ReadWholeFile(const Path& path, const std::function<char*(std::size_t size)>& prepare,
                                std::string* error);
 
-    // The same into any buffer with resize() and data() (std::string,
-    // std::vector<char>, ...).
-    template <class Buffer>
-    bool ReadWholeFile(const Path& path, Buffer& buffer, std::string* error)
-        requires requires(Buffer& b, std::size_t n) {
-            b.resize(n);
-            { b.data() } -> std::convertible_to<char*>;
-        }
-    {
-        return ReadWholeFile(
-            path,
-            [&buffer](std::size_t size) -> char* {
-                buffer.resize(size);
-                return buffer.data();
-            },
-            error);
+    // The same into any buffer with resize() and data().
+    template <table::ResizableBuffer Buffer>
+    bool ReadWholeFile(const Path& path, Buffer& buffer, std::string* error) {
+        return ReadWholeFile(path, table::IntoBuffer(buffer), error);
     }
 
     // Opens the file for reading and closes it again.
