@@ -3,20 +3,11 @@
 // last unit (the walk from the start of the text, the parse and every
 // control filled) and Apply of it (the form read back, the line composed
 // and put in place, the list entry renewed).
-#include <QApplication>
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
 
-#include <memory>
 #include <string>
 
-#include "app/framework/files.h"
-#include "app/framework/paths.h"
-#include "app/framework/profile.h"
-#include "app/unit_editor_dlg.h"
-#include "bench/choose_file_modal.h"
+#include "bench/bench_window.h"
 #include "res/control_ids.h"
 #include "tools/demo_table.h"
 
@@ -28,33 +19,16 @@ using namespace kelvor;
 // Open, and its last unit shown.
 class OpenedTable {
 public:
-    explicit OpenedTable(std::size_t bytes) {
-        const QString file = dir_.filePath(QStringLiteral("weapon.dat"));
-        const std::string table = demo::DemoLargeTable(bytes);
-        QFile out(file);
-        out.open(QIODevice::WriteOnly);
-        out.write(table.data(), static_cast<qint64>(table.size()));
-        out.close();
-        modal_ = std::make_unique<bench::ChooseFile>(fw::ToPath(file));
-        profile_ = std::make_unique<fw::SettingsProfile>(
-            fw::IniFilePath{fw::ToPath(dir_.filePath(QStringLiteral("profile.ini")))});
-        platform_ = std::make_unique<fw::Platform>(fw::Platform{*modal_, *profile_, files_});
-        dlg_ = std::make_unique<CUnitEditorDlg>(*platform_);
-        dlg_->Create();
-        dlg_->SendCommand(res::kCmdFileOpen);
-        last_ = dlg_->GetListBox(res::kIdUnitList).GetCount() - 1;
-        dlg_->SelectUnit(last_);
+    explicit OpenedTable(std::size_t bytes) : window_(demo::DemoLargeTable(bytes)) {
+        Dlg().SendCommand(res::kCmdFileOpen);
+        last_ = Dlg().GetListBox(res::kIdUnitList).GetCount() - 1;
+        Dlg().SelectUnit(last_);
     }
-    CUnitEditorDlg& Dlg() { return *dlg_; }
+    CUnitEditorDlg& Dlg() { return window_.Dlg(); }
     int Last() const { return last_; }
 
 private:
-    QTemporaryDir dir_;
-    fw::FileService files_;
-    std::unique_ptr<bench::ChooseFile> modal_;
-    std::unique_ptr<fw::SettingsProfile> profile_;
-    std::unique_ptr<fw::Platform> platform_;
-    std::unique_ptr<CUnitEditorDlg> dlg_;
+    bench::BenchWindow window_;
     int last_ = 0;
 };
 
@@ -74,12 +48,3 @@ void BM_ApplyLastUnit(benchmark::State& state) {
 BENCHMARK(BM_ApplyLastUnit)->Arg(1 << 20)->Arg(32 << 20)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,20 +1,11 @@
 // File › Open through the real main window on the offscreen platform: the
 // file read, the walk over every line and the unit list and table-value
 // lists filled.
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
 
 #include <string>
 
-#include "app/framework/files.h"
-#include "app/framework/paths.h"
-#include "app/framework/profile.h"
-#include "app/unit_editor_dlg.h"
-#include "bench/choose_file_modal.h"
+#include "bench/bench_window.h"
 #include "res/control_ids.h"
 
 namespace {
@@ -41,20 +32,8 @@ std::string MakeTable(std::size_t bytes) {
 }
 
 void BM_OpenTable(benchmark::State& state) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("weapon.dat"));
-    {
-        const std::string table = MakeTable(static_cast<std::size_t>(state.range(0)));
-        QFile out(file);
-        out.open(QIODevice::WriteOnly);
-        out.write(table.data(), static_cast<qint64>(table.size()));
-    }
-    bench::ChooseFile modal(fw::ToPath(file));
-    fw::SettingsProfile profile(fw::IniFilePath{fw::ToPath(dir.filePath(QStringLiteral("profile.ini")))});
-    fw::FileService files;
-    fw::Platform platform{modal, profile, files};
-    CUnitEditorDlg dlg(platform);
-    dlg.Create();
+    bench::BenchWindow window(MakeTable(static_cast<std::size_t>(state.range(0))));
+    CUnitEditorDlg& dlg = window.Dlg();
     for (auto _ : state) dlg.SendCommand(res::kCmdFileOpen);
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));
     state.counters["units"] = dlg.GetListBox(res::kIdUnitList).GetCount();
@@ -62,12 +41,3 @@ void BM_OpenTable(benchmark::State& state) {
 BENCHMARK(BM_OpenTable)->Arg(1 << 20)->Arg(32 << 20)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,0 +1,50 @@
+// The real main window for window benchmarks on the offscreen platform: a
+// table written to a temporary folder, a profile of its own, and modal
+// services whose every file dialog chooses that table.
+#pragma once
+
+#include <QTemporaryDir>
+
+#include <memory>
+#include <string>
+
+#include "app/framework/files.h"
+#include "app/framework/modal.h"
+#include "app/framework/paths.h"
+#include "app/framework/profile.h"
+#include "app/unit_editor_dlg.h"
+
+namespace kelvor::bench {
+
+// Every file dialog chooses the same file; boxes are cancelled and messages
+// accepted without being shown.
+class ChooseFile : public fw::ModalServices {
+public:
+    explicit ChooseFile(fw::Path path) : path_(std::move(path)) {}
+    int RunModal(fw::Dialog&) override { return fw::kIdCancel; }
+    fw::FileDialogResult RunFileDialog(const fw::FileDialogRequest&, fw::Dialog*) override {
+        return {true, path_, "weapon.dat"};
+    }
+    int MessageBox(const std::string&, int, fw::Dialog*) override { return fw::kIdOk; }
+
+private:
+    fw::Path path_;
+};
+
+class BenchWindow {
+public:
+    // Writes `table` as weapon.dat and creates the window; nothing is opened yet.
+    explicit BenchWindow(const std::string& table);
+    ~BenchWindow();
+    CUnitEditorDlg& Dlg() { return *dlg_; }
+
+private:
+    QTemporaryDir dir_;
+    fw::FileService files_;
+    std::unique_ptr<ChooseFile> modal_;
+    std::unique_ptr<fw::SettingsProfile> profile_;
+    std::unique_ptr<fw::Platform> platform_;
+    std::unique_ptr<CUnitEditorDlg> dlg_;
+};
+
+}  // namespace kelvor::bench
