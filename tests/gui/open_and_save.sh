@@ -9,10 +9,7 @@
 set -euo pipefail
 app=$1
 artifacts=$2
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../../scripts/lib/xvfb.sh"
-. "$here/session.sh"
-mkdir -p "$artifacts"
+. "$(dirname "$0")/session.sh"
 
 session_begin
 game="$work/café/表ソ能"

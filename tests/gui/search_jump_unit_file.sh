@@ -11,15 +11,10 @@ set -euo pipefail
 app=$1
 artifacts=$2
 demo_data=$3
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../../scripts/lib/xvfb.sh"
-. "$here/session.sh"
-mkdir -p "$artifacts"
+. "$(dirname "$0")/session.sh"
 
 session_begin
-game="$work/game"
-"$demo_data" game "$game" >/dev/null
-remember_folder "$game"
+demo_game_folder "$demo_data"
 
 fail() {
   echo "FAIL: $*"

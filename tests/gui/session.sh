@@ -1,12 +1,15 @@
 # What every real-window test sets up: a scratch folder with a profile of
 # its own, the virtual display, the editor started and its window focused,
-# and everything ended and removed on exit. Source after
-# scripts/lib/xvfb.sh; it defines functions and changes nothing by itself.
+# and everything ended and removed on exit. Source it; it brings the
+# display helpers of scripts/lib/xvfb.sh and changes nothing by itself.
 
-# Makes $work (removed on exit) with an empty profile in it and starts the
-# virtual display. Processes whose ids are added to $session_pids, and the
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/xvfb.sh"
+
+# Makes $work (removed on exit) with an empty profile in it, the artifact
+# folder $artifacts, and starts the virtual display. Processes whose ids are added to $session_pids, and the
 # editor ($app_pid), are ended on exit.
 session_begin() {
+  mkdir -p "$artifacts"
   work=$(mktemp -d)
   session_pids=
   trap session_end EXIT
@@ -25,6 +28,14 @@ session_end() {
 # The profile names folder $1 as the last one used: File › Open offers it.
 remember_folder() {
   printf '[InitData]\nLastDir=%s/\n' "$1" > "$work/config/orvan/Kelvor.conf"
+}
+
+# Writes the demo game folder with generator $1 to $work/game, sets game to
+# it and makes it the folder File › Open offers.
+demo_game_folder() {
+  game="$work/game"
+  "$1" game "$game" >/dev/null
+  remember_folder "$game"
 }
 
 # Writes a small table to file $1: two heading lines, a blank line and a unit
