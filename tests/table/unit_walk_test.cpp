@@ -65,7 +65,9 @@ TEST(UnitWalk, LfOnlyTableListsTheSameUnitsAsItsCrLfForm) {
     for (int line = 0; line < 6; ++line) {
         UnitRecord rec;
         EXPECT_EQ(ParseUnitLine(c, rec), line == 2 || line >= 4 ? 1 : 0) << line;
-        if (line == 5) EXPECT_EQ(rec[193], "v193");
+        if (line == 5) {
+            EXPECT_EQ(rec[193], "v193");
+        }
         SkipLine(c);
     }
 }
