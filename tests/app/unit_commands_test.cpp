@@ -9,11 +9,13 @@
 #include "res/control_ids.h"
 #include "tests/app/framework/file_helpers.h"
 #include "tests/app/main_window_fixture.h"
+#include "tests/table/unit_lines.h"
 #include "tools/demo_table.h"
 
 namespace kelvor::test {
 namespace {
 
+using table::testing::Split;
 std::string Sjis(const char* utf8) { return fw::Cp932FromUtf8(utf8); }
 
 constexpr int kEditTransform = 1082;
@@ -31,15 +33,6 @@ std::string LineOf(const std::string& text, int n) {
     std::string line = text.substr(start, end - start);
     if (!line.empty() && line.back() == '\r') line.pop_back();
     return line;
-}
-
-std::vector<std::string> Split(const std::string& s) {
-    std::vector<std::string> out(1);
-    for (char ch : s) {
-        if (ch == ',') out.emplace_back();
-        else out.back() += ch;
-    }
-    return out;
 }
 
 class UnitCommandsTest : public MainWindowTest {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/cli/run_tool.h"
+#include "tests/table/unit_lines.h"
 #include "tools/demo_game.h"
 #include "tools/demo_table.h"
 #include "tools/file_output.h"
@@ -17,23 +18,10 @@
 namespace kelvor::cli {
 namespace {
 
+using table::testing::Join;
+using table::testing::Split;
 using demo::testing::TempFolder;
 using testing::RunTool;
-
-std::vector<std::string> Split(const std::string& s, const std::string& sep) {
-    std::vector<std::string> parts;
-    std::size_t from = 0;
-    for (std::size_t at; (at = s.find(sep, from)) != std::string::npos; from = at + sep.size())
-        parts.push_back(s.substr(from, at - from));
-    parts.push_back(s.substr(from));
-    return parts;
-}
-
-std::string Join(const std::vector<std::string>& parts, const std::string& sep) {
-    std::string out;
-    for (std::size_t i = 0; i < parts.size(); ++i) out += (i ? sep : "") + parts[i];
-    return out;
-}
 
 using Found = std::tuple<int, int, std::string>;  // line, field (-1: the line), problem
 

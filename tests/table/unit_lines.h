@@ -20,13 +20,25 @@ inline std::vector<std::string> UnitFields(const std::string& name, int count = 
     return fields;
 }
 
-inline std::string Join(const std::vector<std::string>& fields) {
+// The parts joined with `sep` between neighbours (fields into a line).
+inline std::string Join(const std::vector<std::string>& fields, const std::string& sep = ",") {
     std::string line;
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i) line += ',';
+        if (i) line += sep;
         line += fields[i];
     }
     return line;
+}
+
+// The parts of `s` between each `sep` (a line into its fields; a text into
+// its lines with "\r\n"). An empty text is one empty part.
+inline std::vector<std::string> Split(const std::string& s, const std::string& sep = ",") {
+    std::vector<std::string> parts;
+    std::size_t from = 0;
+    for (std::size_t at; (at = s.find(sep, from)) != std::string::npos; from = at + sep.size())
+        parts.push_back(s.substr(from, at - from));
+    parts.push_back(s.substr(from));
+    return parts;
 }
 
 // A whole unit line with its CR LF.

@@ -13,6 +13,7 @@
 #include "table/cp932.h"
 #include "table/text_format.h"
 #include "test_files.h"
+#include "tests/table/unit_lines.h"
 #include "tools/cp932_text.h"
 #include "tools/demo_game.h"
 #include "tools/demo_table.h"
@@ -20,16 +21,8 @@
 namespace kelvor::demo {
 namespace {
 
+using table::testing::Split;
 using form::FieldKind;
-
-std::vector<std::string> Split(const std::string& s, const std::string& sep) {
-    std::vector<std::string> parts;
-    std::size_t from = 0;
-    for (std::size_t at; (at = s.find(sep, from)) != std::string::npos; from = at + sep.size())
-        parts.push_back(s.substr(from, at - from));
-    parts.push_back(s.substr(from));
-    return parts;
-}
 
 // Lines of a text whose every line ends in CR LF; fails the test otherwise.
 std::vector<std::string> CrLfLines(const std::string& text) {

@@ -14,18 +14,10 @@
 namespace kelvor::unitfile {
 namespace {
 
+using table::testing::Split;
 using table::testing::Join;
 using table::testing::UnitFields;
 using table::testing::UnitLine;
-
-std::vector<std::string> Split(const std::string& s) {
-    std::vector<std::string> out(1);
-    for (char ch : s) {
-        if (ch == ',') out.emplace_back();
-        else out.back() += ch;
-    }
-    return out;
-}
 
 table::DocumentText Table(const std::string& bytes) {
     table::DocumentText t;
