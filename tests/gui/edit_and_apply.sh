@@ -28,11 +28,7 @@ click_at() {  # dialog units x y, then the number of clicks
 }
 
 # File › Open, Enter on the offered weapon.dat; the first unit is shown.
-xdotool key --clearmodifiers alt+f; sleep 0.3; xdotool key o
-wait_window '兵器データ' 15 >/dev/null || { echo "FAIL: the Open dialog did not appear"; exit 1; }
-sleep 0.5
-xdotool key Return
-wait_window_gone '兵器データ' 15 || { echo "FAIL: the Open dialog did not close"; exit 1; }
+open_offered_table
 sleep 0.5
 screenshot "$artifacts/first-unit.png"
 

@@ -26,11 +26,7 @@ fail() {
 
 start_editor "$app"
 # The table is opened with the keyboard; everything after with the mouse.
-xdotool key --clearmodifiers alt+f; sleep 0.3; xdotool key o
-wait_window '兵器データ' 15 >/dev/null || fail "the Open dialog did not appear"
-sleep 0.5
-xdotool key Return
-wait_window_gone '兵器データ' 15 || fail "the Open dialog did not close"
+open_offered_table
 focus_window "$main"
 measure_window "$main" 519 315 1 || fail "the unit form has not the template's size"
 

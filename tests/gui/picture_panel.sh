@@ -42,11 +42,7 @@ far_mark=$(pixel "$picture" $((pw - 4)) $((ph - 4)))  # bottom-right corner mark
 flag_colour=$(pixel "$game/bmp/panel_btn.bmp" $((384 + 12)) $((156 + 7)))  # flag 0: the cell at (384, 156)
 
 start_editor "$app"
-xdotool key --clearmodifiers alt+f; sleep 0.3; xdotool key o
-wait_window '兵器データ' 15 >/dev/null || fail "the Open dialog did not appear"
-sleep 0.5
-xdotool key Return
-wait_window_gone '兵器データ' 15 || fail "the Open dialog did not close"
+open_offered_table
 sleep 1
 screenshot "$work/before.png"
 

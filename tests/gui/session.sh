@@ -63,3 +63,13 @@ start_editor() {
   focus_window "$main"
   sleep 0.5
 }
+
+# File › Open with the keyboard, Enter on the table the dialog offers, and
+# waits until the dialog has closed.
+open_offered_table() {
+  xdotool key --clearmodifiers alt+f; sleep 0.3; xdotool key o
+  wait_window '兵器データ' 15 >/dev/null || { echo "FAIL: the Open dialog did not appear"; exit 1; }
+  sleep 0.5
+  xdotool key Return
+  wait_window_gone '兵器データ' 15 || { echo "FAIL: the Open dialog did not close"; exit 1; }
+}
