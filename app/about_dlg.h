@@ -1,14 +1,13 @@
 // The About box: the program's icon, name and version, and an OK button.
 #pragma once
 
-#include "app/framework/dialog.h"
+#include <QDialog>
 
 namespace kelvor {
 
-class CAboutDlg : public fw::Dialog {
+class CAboutDlg : public QDialog {
 public:
-    CAboutDlg(fw::Platform& platform, fw::Dialog* parent);
-    ~CAboutDlg() override;
+    explicit CAboutDlg(QWidget* parent);
 };
 
 }  // namespace kelvor

@@ -4,9 +4,10 @@
 #include <array>
 #include <iterator>
 
+#include "app/form/unit_list_model.h"
+#include "app/framework/byte_controls.h"
 #include "app/framework/codec.h"
 #include "app/unit_editor_dlg.h"
-#include "res/control_ids.h"
 #include "table/unit_walk.h"
 
 namespace kelvor {
@@ -18,10 +19,9 @@ constexpr const char* kTableDialogTitle = "兵器データファイルの選択"
 constexpr const char* kOpenFailed = "ファイルのオープンに失敗しました";
 constexpr unsigned kFileDialogFlags = 6;  // no read-only box; ask before replacing
 
-// Where each table value of a unit line is offered: fields 3, 4, 5, 6, 31, 32.
-constexpr int kTableValueLists[] = {1018, 1019, 1020, 1021, 1030, 1059};
-// The five weapon-type lists always hold the same items; 1071 is searched.
-constexpr int kWeaponTypeLists[] = {1071, 1128, 1129, 1130, 1131};
+// The fields whose values the walk offers, in the walk's order.
+constexpr int kTableValueFields[] = {3, 4, 5, 6, 31, 32};
+constexpr int kWeaponTypeFields[] = {64, 84, 104, 124, 144};
 
 fw::FileDialogRequest TableDialog(bool open, const fw::Path& folder, const fw::Path& fileName) {
     fw::FileDialogRequest request;
@@ -34,8 +34,8 @@ fw::FileDialogRequest TableDialog(bool open, const fw::Path& folder, const fw::P
     return request;
 }
 
-void Offer(fw::ComboBox& list, const std::string& value) {
-    if (list.FindStringExact(-1, value) < 0) list.AddString(value);
+void Offer(fw::ByteList& list, const std::string& value) {
+    if (list.findBytes(value) < 0) list.addBytes(value);
 }
 
 }  // namespace
@@ -48,7 +48,7 @@ void CUnitEditorDlg::OnFileOpen() {
 }
 
 int CUnitEditorDlg::OpenTable() {
-    fw::Platform& platform = GetPlatform();
+    fw::Platform& platform = m_platform;
     const fw::FileDialogResult chosen =
         platform.modal.RunFileDialog(TableDialog(true, m_pathLastDir, m_pathFileName), this);
     if (!chosen.ok) return 0;
@@ -73,7 +73,8 @@ int CUnitEditorDlg::OpenTable() {
     }
     text.CommitRead(length);
     m_document = std::move(text);
-    m_bTableLoaded = 1;
+    m_bTableLoaded = true;
+    UpdateTitle();
 
     const fw::Path systemDir = fw::Subfolder(m_pathLastDir, "bmp");
     if (platform.files.CanOpenForReading(systemDir / "panel_btn.bmp"))
@@ -87,26 +88,33 @@ int CUnitEditorDlg::OpenTable() {
 int CUnitEditorDlg::RebuildLists() {
     if (!m_bTableLoaded) return 0;
 
-    m_unitList->ResetContent();
-    // The lists, looked up once for the whole walk.
-    std::array<fw::ComboBox*, std::size(kTableValueLists)> valueLists{};
-    std::array<fw::ComboBox*, std::size(kWeaponTypeLists)> weaponLists{};
-    for (std::size_t i = 0; i < valueLists.size(); ++i) valueLists[i] = &GetComboBox(kTableValueLists[i]);
-    for (std::size_t i = 0; i < weaponLists.size(); ++i) weaponLists[i] = &GetComboBox(kWeaponTypeLists[i]);
-    for (fw::ComboBox* list : valueLists) list->ResetContent();
-    for (fw::ComboBox* list : weaponLists) list->ResetContent();
+    // The lists, looked up once for the whole walk; a list the form lacks
+    // stands in with one that no window shows.
+    fw::ByteList standIn;
+    const auto listOf = [&](int field) -> fw::ByteList* {
+        fw::ByteList* list = m_widgets.list[static_cast<std::size_t>(field)];
+        return list ? list : &standIn;
+    };
+    std::array<fw::ByteList*, std::size(kTableValueFields)> valueLists{};
+    std::array<fw::ByteList*, std::size(kWeaponTypeFields)> weaponLists{};
+    for (std::size_t i = 0; i < valueLists.size(); ++i) valueLists[i] = listOf(kTableValueFields[i]);
+    for (std::size_t i = 0; i < weaponLists.size(); ++i) weaponLists[i] = listOf(kWeaponTypeFields[i]);
+    for (fw::ByteList* list : valueLists) list->clearItems();
+    for (fw::ByteList* list : weaponLists) list->clearItems();
 
+    m_unitModel->BeginRebuild();
+    m_units.Clear();
     table::WalkUnitLines(m_document, [&](const table::UnitLineValues& unit) {
-        const int index = m_unitList->AddString(unit.name);
-        m_unitList->SetItemData(index, static_cast<std::uint32_t>(unit.lineNumber));
+        m_units.Add(unit.lineNumber, unit.name);
         for (int i = 0; i < unit.tableValueCount; ++i) Offer(*valueLists[i], unit.tableValues[i]);
         // The weapon types: searched in the first list, added to all five.
         for (int i = 0; i < unit.weaponTypeCount; ++i) {
             const std::string& value = unit.weaponTypes[i];
-            if (weaponLists[0]->FindStringExact(-1, value) >= 0) continue;
-            for (fw::ComboBox* list : weaponLists) list->AddString(value);
+            if (weaponLists[0]->findBytes(value) >= 0) continue;
+            for (fw::ByteList* list : weaponLists) list->addBytes(value);
         }
     });
+    m_unitModel->EndRebuild();
     return 1;
 }
 
@@ -118,13 +126,14 @@ void CUnitEditorDlg::OnFileSaveAs() { SaveTableAs(); }
 
 int CUnitEditorDlg::SaveTableAs() {
     if (!m_bTableLoaded) return 0;
-    fw::Platform& platform = GetPlatform();
+    fw::Platform& platform = m_platform;
     const fw::FileDialogResult chosen =
         platform.modal.RunFileDialog(TableDialog(false, m_pathLastDir, m_pathFileName), this);
     if (!chosen.ok) return 0;
 
     m_pathFileName = chosen.fileName;
     StoreFolderSetting("LastDir", m_pathLastDir, fw::FolderOf(chosen.path));
+    UpdateTitle();
 
     // The file about to be replaced is set aside once per folder as
     // "weapon.org"; an existing backup is never replaced or refreshed. The

@@ -1,15 +1,20 @@
 // The unit form's search, reference-button and single-unit-file commands:
 // each tests the loaded flag and hands the work to its subsystem.
+#include "app/form/form_exchange.h"
+#include "app/form/unit_list_model.h"
+#include "app/framework/choice_list_view.h"
+#include "app/search/search_command.h"
 #include "app/unit_editor_dlg.h"
+#include "app/unitfile/unit_file_commands.h"
 #include "form/unit_reference.h"
-#include "search/search_command.h"
-#include "unitfile/unit_file_commands.h"
 
 namespace kelvor {
 
 void CUnitEditorDlg::OnSearch() {
     if (!m_bTableLoaded) return;
-    search::RunUnitSearch(*this, *m_unitList, m_strLastSearch, [this](int index) { return SelectUnit(index); });
+    const int current = m_widgets.unitList ? m_widgets.unitList->selectedRow() : -1;
+    search::RunUnitSearch(this, m_platform.modal, m_units, current, m_strLastSearch,
+                          [this](int row) { return SelectUnit(row); });
 }
 
 void CUnitEditorDlg::OnJumpTransform() { JumpFromField(form::kTransformTargetField); }
@@ -20,14 +25,13 @@ void CUnitEditorDlg::JumpFromField(int field) {
     if (!m_bTableLoaded || !m_bUnitShown) return;
     // The boxes as they stand, a number typed and not applied included; a
     // refused box ends the command (its prompt has been shown).
-    if (!UpdateData(1)) return;
+    if (!form::TakeMembers(m_widgets, m_form, m_platform.modal, this)) return;
     const int unitNumber = m_form.number[static_cast<std::size_t>(field)];
     if (unitNumber != 0) JumpToUnitNumber(unitNumber);
 }
 
 void CUnitEditorDlg::JumpToUnitNumber(int unitNumber) {
-    const int index = form::UnitListIndexOf(unitNumber, m_unitList->GetCount(),
-                                            [this](int i) { return m_unitList->GetItemData(i); });
+    const int index = form::UnitListIndexOf(unitNumber, m_units.Count(), [this](int row) { return m_units.LineNumber(row); });
     if (index >= 0) SelectUnit(index);
 }
 
@@ -37,14 +41,20 @@ void CUnitEditorDlg::OnImportUnit() { ImportUnitFile(); }
 
 unitfile::UnitForm CUnitEditorDlg::UnitFileForm() {
     return unitfile::UnitForm{
-        *this,
+        this,
+        m_platform,
         m_document,
-        *m_unitList,
+        m_units,
+        m_bUnitShown ? m_nCurrentIndex : -1,
         m_record,
         m_pathLastDir,
         [this](const fw::Path& folder) { StoreFolderSetting("LastDir", m_pathLastDir, folder); },
         [this](int line, const std::string& text) { return ReplaceLine(line, text); },
-        [this](int index) { return SelectUnit(index); },
+        [this](int row) { return SelectUnit(row); },
+        [this](int row, const std::string& name) {
+            m_units.Rename(row, name);
+            m_unitModel->RowRenamed(row);
+        },
     };
 }
 

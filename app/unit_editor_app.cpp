@@ -1,8 +1,8 @@
 #include "app/unit_editor_app.h"
 
-#include "app/framework/files.h"
-#include "app/framework/modal.h"
-#include "app/framework/profile.h"
+#include <QApplication>
+
+#include "app/framework/platform.h"
 #include "app/framework/qt_texts.h"
 #include "app/unit_editor_dlg.h"
 
@@ -21,9 +21,9 @@ int CUnitEditorApp::InitInstance() {
     fw::FileService files;
     fw::Platform platform{modal, profile, files};
 
-    CUnitEditorDlg dlg(platform);
-    dlg.DoModal();
-    return 0;
+    CUnitEditorDlg window(platform);
+    window.show();
+    return QApplication::exec();
 }
 
 }  // namespace kelvor

@@ -9,7 +9,7 @@ public:
     CUnitEditorApp();
     ~CUnitEditorApp();
 
-    // Runs the whole program; gives 0.
+    // Shows the unit form and runs until it is closed; gives the exit code.
     int InitInstance();
 };
 

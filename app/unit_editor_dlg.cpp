@@ -1,11 +1,19 @@
 #include "app/unit_editor_dlg.h"
 
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPushButton>
+
 #include "app/about_dlg.h"
 #include "app/default_folders.h"
+#include "app/form/form_exchange.h"
+#include "app/form/unit_list_model.h"
+#include "app/framework/app_icon.h"
+#include "app/framework/choice_list_view.h"
 #include "app/framework/codec.h"
-#include "form/form_lists.h"
 #include "res/control_ids.h"
-#include "res/resources.h"
+#include "res/unit_form_template.h"
 
 namespace kelvor {
 
@@ -15,92 +23,121 @@ constexpr const char* kSection = "InitData";
 
 }  // namespace
 
-CUnitEditorDlg::CUnitEditorDlg(fw::Platform& platform, fw::Dialog* parent)
-    : fw::Dialog(res::kIdUnitForm, parent, platform) {
-    MapMessages();
-}
+CUnitEditorDlg::CUnitEditorDlg(fw::Platform& platform, QWidget* parent)
+    : QMainWindow(parent), m_platform(platform) {
+    const res::DialogTemplate& t = res::UnitFormTemplate();
+    fw::ShapeTemplateWindow(this, t);
+    setWindowIcon(fw::IconFromResource(res::kIdAppIcon));
 
-CUnitEditorDlg::~CUnitEditorDlg() = default;
+    auto* client = new QWidget(this);
+    m_controls = fw::BuildTemplateControls(client, t, fw::EnterKey::FocusedButtonOnly);
+    m_widgets = form::BindFormWidgets(m_controls);
+    setCentralWidget(client);
+    BuildMenus();
+    setFixedSize(m_controls.clientSize.width(), m_controls.clientSize.height() + menuBar()->sizeHint().height());
 
-void CUnitEditorDlg::MapMessages() {
-    MapCommand(res::kCmdFileOpen, [this] { OnFileOpen(); });
-    MapCommand(res::kCmdFileSaveAs, [this] { OnFileSaveAs(); });
-    MapCommand(res::kCmdImportUnit, [this] { OnImportUnit(); });
-    MapCommand(res::kCmdExportUnit, [this] { OnExportUnit(); });
-    MapCommand(res::kCmdSearch, [this] { OnSearch(); });
-    MapCommand(res::kIdApply, [this] { OnApply(); });
-    MapCommand(res::kIdJumpTransform, [this] { OnJumpTransform(); });
-    MapCommand(res::kIdJumpMi, [this] { OnJumpMi(); });
-    MapSelChange(res::kIdUnitList, [this] { OnSelchangeUnitList(); });
-}
+    // The window menu, with the About entry at its end.
+    m_windowMenu = fw::InstallWindowMenu(this, client, t.minimizeBox);
+    m_windowMenu->addSeparator();
+    m_windowMenu->addAction(QString::fromUtf8(res::FindString(res::kIdAboutEntry)), this, &CUnitEditorDlg::OnAbout);
 
-int CUnitEditorDlg::OnInitDialog() {
-    // 1. The base binds the lists and puts the members into the form.
-    fw::Dialog::OnInitDialog();
-
-    // 2. The About entry at the end of the window menu.
-    if (fw::SystemMenu* menu = GetSystemMenu()) {
-        const std::string about = fw::LoadString(res::kIdAboutEntry);
-        if (!about.empty()) {
-            menu->AppendSeparator();
-            menu->AppendEntry(res::kSysCmdAbout, about);
-        }
+    m_unitModel = new form::UnitListModel(m_units, this);
+    if (m_widgets.unitList) {
+        m_widgets.unitList->setModel(m_unitModel);
+        m_widgets.unitList->watchSelection();
     }
+    ConnectControls();
 
-    // 3. The window icon, large and small.
-    SetIcon(res::kIdAppIcon);
-
-    // 4. The three folder settings.
+    // The three folder settings.
     const DefaultFolders defaults = GetDefaultFolders();
-    fw::Profile& profile = GetPlatform().profile;
+    fw::Profile& profile = m_platform.profile;
     m_pathSystemBitmapDir = profile.GetProfilePath(kSection, "SystemBitmapDir", defaults.systemBitmaps);
     m_pathUnitBitmapDir = profile.GetProfilePath(kSection, "UnitBitmapDir", defaults.unitBitmaps);
     m_pathLastDir = profile.GetProfilePath(kSection, "LastDir", defaults.game);
 
-    // 5. The file name the file dialogs offer first.
+    // The file name the file dialogs offer first.
     m_pathFileName = "weapon.dat";
 
-    // 6. No table yet.
-    m_nLinePosition = 0;
-    m_nCurrentIndex = 0;
-    m_bTableLoaded = 0;
-    m_bSheetLoaded = 0;
-    m_bUnitLoaded = 0;
-
-    // 7. The movement-class lists, and every box shows its member.
-    FillMovementClassLists();
-    UpdateData(0);
-
-    // 8. The first control that takes the focus gets it.
-    return 1;
+    // The movement-class lists, every box showing its member, a black panel.
+    form::FillMovementClassLists(m_widgets);
+    form::ShowMembers(m_widgets, m_form);
+    DrawPicturePanel();
+    UpdateTitle();
+    fw::FocusFirstControl(m_controls);
 }
 
-void CUnitEditorDlg::FillMovementClassLists() { form::FillMovementClassLists(m_lists); }
+CUnitEditorDlg::~CUnitEditorDlg() = default;
 
-void CUnitEditorDlg::DoDataExchange(fw::DataExchange& dx) { form::ExchangeUnitForm(dx, m_form, m_lists, m_unitList); }
+void CUnitEditorDlg::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(tr("ﾌｧｲﾙ(&F)"));
+    file->addAction(tr("開く(&O)..."), this, &CUnitEditorDlg::OnFileOpen);
+    file->addAction(tr("名前を付けて保存(&S)..."), this, &CUnitEditorDlg::OnFileSaveAs);
+    file->addSeparator();
+    file->addAction(tr("単体データの読み込み..."), this, &CUnitEditorDlg::OnImportUnit);
+    // Many files at once are imported with the command-line tool.
+    file->addAction(tr("一括読み込み..."))->setEnabled(false);
+    file->addAction(tr("単体データの書き出し..."), this, &CUnitEditorDlg::OnExportUnit);
 
-void CUnitEditorDlg::OnSysCommand(unsigned id, long param) {
-    if ((id & 0xFFF0u) == res::kSysCmdAbout) {
-        CAboutDlg about(GetPlatform(), this);
-        about.DoModal();
+    QMenu* edit = menuBar()->addMenu(tr("編集(&E)"));
+    edit->addAction(tr("検索(&S)..."), this, &CUnitEditorDlg::OnSearch);
+
+    QMenu* help = menuBar()->addMenu(tr("ヘルプ(&H)"));
+    help->addAction(tr("バージョン情報(&A)..."), this, &CUnitEditorDlg::OnAbout);
+}
+
+void CUnitEditorDlg::ConnectControls() {
+    const auto onClick = [this](int id, void (CUnitEditorDlg::*command)()) {
+        if (auto* button = qobject_cast<QPushButton*>(Control(id)))
+            connect(button, &QPushButton::clicked, this, command);
+    };
+    onClick(res::kIdApply, &CUnitEditorDlg::OnApply);
+    onClick(res::kIdJumpTransform, &CUnitEditorDlg::OnJumpTransform);
+    onClick(res::kIdJumpMi, &CUnitEditorDlg::OnJumpMi);
+    if (auto* cancel = qobject_cast<QPushButton*>(Control(res::kIdCancel)))
+        connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    if (m_widgets.unitList)
+        connect(m_widgets.unitList, &fw::ChoiceListView::userChose, this, &CUnitEditorDlg::OnSelchangeUnitList);
+}
+
+QWidget* CUnitEditorDlg::Control(int id) const {
+    const auto it = m_controls.byId.find(id);
+    return it == m_controls.byId.end() ? nullptr : it->second;
+}
+
+void CUnitEditorDlg::UpdateTitle() {
+    const QString program = QString::fromUtf8(res::UnitFormTemplate().title);
+    setWindowTitle(m_bTableLoaded ? tr("%1[*] - %2").arg(fw::FromPath(m_pathFileName), program)
+                                  : program + QStringLiteral("[*]"));
+}
+
+void CUnitEditorDlg::OnAbout() {
+    CAboutDlg about(this);
+    m_platform.modal.RunModal(about);
+}
+
+void CUnitEditorDlg::closeEvent(QCloseEvent* event) { event->accept(); }
+
+void CUnitEditorDlg::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && mods == Qt::NoModifier) {
+        // Enter presses a focused push button and runs nothing else.
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->isEnabled())
+            button->click();
+        event->accept();
         return;
     }
-    fw::Dialog::OnSysCommand(id, param);
+    if (key == Qt::Key_Escape && mods == Qt::NoModifier) {
+        close();
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
-
-void CUnitEditorDlg::OnPaint() {
-    // While minimised the window shows the application icon; the picture
-    // panel is drawn in every case.
-    if (IsIconic()) DrawIconCentred(res::kIdAppIcon);
-    DrawPicturePanel();
-}
-
-int CUnitEditorDlg::OnQueryDragIcon() { return res::kIdAppIcon; }
 
 void CUnitEditorDlg::StoreFolderSetting(const char* entry, fw::Path& member, const fw::Path& value) {
     member = value;
-    GetPlatform().profile.WriteProfilePath(kSection, entry, value);
+    m_platform.profile.WriteProfilePath(kSection, entry, value);
 }
-
 
 }  // namespace kelvor

@@ -1,33 +1,41 @@
-// The unit form: the program's one main window. It owns the document text,
-// the unit on display, the form's members, the folder settings and every
-// list of the form for the whole run.
+// The unit form: the program's one main window. It owns the document text
+// and its unit index, the unit on display, the form's members, the folder
+// settings and every list of the form for the whole run. Its menus are
+// actions; its client area is built from the form's template.
 #pragma once
 
 #include <QImage>
+#include <QMainWindow>
 
-#include <array>
-#include <cstddef>
 #include <string>
 
-#include "app/framework/dialog.h"
+#include "app/form/form_widgets.h"
 #include "app/framework/paths.h"
-#include "form/form_exchange.h"
+#include "app/framework/platform.h"
+#include "app/framework/template_builder.h"
 #include "form/form_members.h"
 #include "table/document.h"
 #include "table/text_format.h"
+#include "table/unit_index.h"
+
+class QAction;
+class QMenu;
 
 namespace kelvor {
 
+namespace form {
+class UnitListModel;
+}
 namespace unitfile {
 struct UnitForm;
 }
 
-class CUnitEditorDlg : public fw::Dialog {
+class CUnitEditorDlg : public QMainWindow {
 public:
-    explicit CUnitEditorDlg(fw::Platform& platform, fw::Dialog* parent = nullptr);
+    explicit CUnitEditorDlg(fw::Platform& platform, QWidget* parent = nullptr);
     ~CUnitEditorDlg() override;
 
-    // Commands of the menu and the buttons (the message map routes them).
+    // Commands of the menus and the buttons.
     void OnFileOpen();
     void OnFileSaveAs();
     void OnApply();
@@ -36,7 +44,8 @@ public:
     void OnSearch();
     void OnExportUnit();
     void OnImportUnit();
-    void OnSelchangeUnitList();
+    void OnAbout();
+    void OnSelchangeUnitList(int row);
 
     // The document (table) operations.
     int OpenTable();
@@ -45,7 +54,7 @@ public:
     int SaveTableAs();
 
     // Showing a unit (the one way to show one) and taking the form back.
-    int SelectUnit(int listIndex);
+    int SelectUnit(int row);
     void ShowRecord(const table::UnitRecord& rec);
     int CaptureRecord();
 
@@ -65,58 +74,63 @@ public:
     const fw::Path& UnitBitmapDir() const { return m_pathUnitBitmapDir; }
     const fw::Path& SystemBitmapDir() const { return m_pathSystemBitmapDir; }
     const fw::Path& CurrentFileName() const { return m_pathFileName; }
-    int IsTableLoaded() const { return m_bTableLoaded; }
+    bool IsTableLoaded() const { return m_bTableLoaded; }
     const table::DocumentText& Document() const { return m_document; }
+    const table::UnitIndex& Units() const { return m_units; }
+    // The unit-index row on display (or last asked for).
     int CurrentListIndex() const { return m_nCurrentIndex; }
-    // 1 while the form shows a unit: commands that act on the shown unit do
-    // nothing before one is shown, or once the form has been emptied.
-    int IsUnitShown() const { return m_bUnitShown; }
+    // True while the form shows a unit: commands that act on the shown unit
+    // do nothing before one is shown, or once the form has been emptied.
+    bool IsUnitShown() const { return m_bUnitShown; }
     const table::UnitRecord& Record() const { return m_record; }
+    const form::FormWidgets& Widgets() const { return m_widgets; }
+    // The control `id` of the form's template (nullptr: none).
+    QWidget* Control(int id) const;
+    QMenu* WindowMenu() const { return m_windowMenu; }
 
     // For tests: the unit record on display, as a display would leave it.
     void SetRecordForTests(const table::UnitRecord& record) {
         m_record = record;
-        m_bUnitShown = 1;
+        m_bUnitShown = true;
     }
 
 protected:
-    int OnInitDialog() override;
-    void DoDataExchange(fw::DataExchange& dx) override;
-    void OnSysCommand(unsigned id, long param) override;
-    void OnPaint() override;
-    int OnQueryDragIcon() override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void MapMessages();
-    void FillMovementClassLists();
+    void BuildMenus();
+    void ConnectControls();
+    void UpdateTitle();
     void EmptyForm();
     void StoreFolderSetting(const char* entry, fw::Path& member, const fw::Path& value);
     void JumpFromField(int field);
     unitfile::UnitForm UnitFileForm();
-    int LoadPanelBitmap(const fw::Path& path, QImage& bitmap, int& loaded);
+    int LoadPanelBitmap(const fw::Path& path, QImage& bitmap, bool& loaded);
 
-    // Members, in the order the window declares them.
+    fw::Platform& m_platform;
     QImage m_bmpUnit;       // the last unit picture that loaded
     QImage m_bmpFlagSheet;  // the last flag sheet that loaded
-    int m_bSheetLoaded = 0;
-    fw::Path m_pathFileName;         // the file name the file dialogs offer
+    bool m_bSheetLoaded = false;
+    fw::Path m_pathFileName;  // the file name the file dialogs offer
     std::string m_strLastSearch;
-    int m_bUnitLoaded = 0;
+    bool m_bUnitLoaded = false;
     // The three folder settings, each ending in the path separator.
     fw::Path m_pathSystemBitmapDir;
     fw::Path m_pathUnitBitmapDir;
     fw::Path m_pathLastDir;
-    std::size_t m_nLinePosition = 0;  // current line position in the document text
-    int m_nCurrentIndex = 0;          // unit-list index of the unit on display
+    int m_nCurrentIndex = 0;  // unit-index row of the unit on display
     table::UnitRecord m_record{};
-    int m_bUnitShown = 0;             // the form shows the unit at the current list index
-    int m_bTableLoaded = 0;           // the loaded flag
+    bool m_bUnitShown = false;   // the form shows the unit at the current row
+    bool m_bTableLoaded = false;
     table::DocumentText m_document;
+    table::UnitIndex m_units;
 
-    // The seventeen drop-down lists (by the field each shows) and the unit
-    // list, bound by the exchange when the window initialises.
-    form::FormLists m_lists;
-    fw::ListBox* m_unitList = nullptr;
+    // The form's template controls, and its widgets by field.
+    fw::TemplateControls m_controls;
+    form::FormWidgets m_widgets;
+    form::UnitListModel* m_unitModel = nullptr;
+    QMenu* m_windowMenu = nullptr;
 
     // The form's members, by field number, and the unit number.
     form::FormMembers m_form;

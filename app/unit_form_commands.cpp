@@ -3,12 +3,14 @@
 // the order in which the window does it.
 #include <string>
 
+#include "app/form/form_exchange.h"
+#include "app/form/unit_list_model.h"
+#include "app/framework/byte_controls.h"
+#include "app/framework/choice_list_view.h"
 #include "app/framework/codec.h"
 #include "app/unit_editor_dlg.h"
-#include "form/form_lists.h"
 #include "form/record_capture.h"
 #include "form/record_display.h"
-#include "res/control_ids.h"
 
 namespace kelvor {
 
@@ -25,47 +27,46 @@ std::string ShortLineMessage(int fields) {
 
 }  // namespace
 
-void CUnitEditorDlg::OnSelchangeUnitList() {
-    if (m_bTableLoaded) SelectUnit(m_unitList->GetCurSel());
+void CUnitEditorDlg::OnSelchangeUnitList(int row) {
+    if (m_bTableLoaded) SelectUnit(row);
 }
 
-int CUnitEditorDlg::SelectUnit(int listIndex) {
+int CUnitEditorDlg::SelectUnit(int row) {
     if (!m_bTableLoaded) return 0;
-    m_nCurrentIndex = listIndex;
-    const std::int64_t lineNumber = m_unitList->GetItemData(listIndex);
-    if (lineNumber < 0) {  // no such entry: an empty list, or no selection
+    m_nCurrentIndex = row;
+    if (row < 0 || row >= m_units.Count()) {  // no such unit: an empty list, or no selection
         EmptyForm();
         return 1;
     }
-    const int fields = form::ReadUnitRecord(m_document, static_cast<int>(lineNumber), m_record);
+    const int fields = form::ReadUnitRecord(m_document, m_units.LineNumber(row), m_record);
     ShowRecord(m_record);
-    if (m_unitList->GetCurSel() != listIndex) m_unitList->SetCurSel(listIndex);
+    if (m_widgets.unitList && m_widgets.unitList->selectedRow() != row) m_widgets.unitList->selectRow(row);
     if (fields < table::kFieldCount)
-        GetPlatform().modal.MessageBox(ShortLineMessage(fields), fw::kIconInformation, this);
+        m_platform.modal.MessageBox(ShortLineMessage(fields), fw::kIconInformation, this);
     return 1;
 }
 
 void CUnitEditorDlg::ShowRecord(const table::UnitRecord& rec) {
-    m_form.unitNumber = static_cast<int>(m_unitList->GetItemData(m_nCurrentIndex) - 2);
+    m_form.unitNumber = m_units.LineNumber(m_nCurrentIndex) - 2;
     form::MembersFromRecord(rec, m_form);
-    form::SelectListItems(m_lists, rec);
-    m_bUnitShown = 1;
+    form::SelectListItems(m_widgets, rec);
+    m_bUnitShown = true;
     LoadUnitPicture(m_form.number[form::kPictureNumberField]);
     DrawPicturePanel();
-    UpdateData(0);
+    form::ShowMembers(m_widgets, m_form);
 }
 
 // No unit to show: empty boxes, integer boxes 0, clear check boxes, no list
 // selection, an empty unit-number box and a black picture panel; nothing
 // acts on a unit until one is shown again.
 void CUnitEditorDlg::EmptyForm() {
-    m_bUnitShown = 0;
+    m_bUnitShown = false;
     for (std::string& entry : m_record) entry.clear();
     m_form = form::FormMembers{};
-    form::ClearListSelections(m_lists);
+    form::ClearListSelections(m_widgets);
     DrawPicturePanel();
-    UpdateData(0);
-    SetDlgItemText(res::kIdUnitNumber, std::string());
+    form::ShowMembers(m_widgets, m_form);
+    if (m_widgets.unitNumber) m_widgets.unitNumber->setBytes(std::string());
 }
 
 void CUnitEditorDlg::OnApply() {
@@ -76,17 +77,18 @@ void CUnitEditorDlg::OnApply() {
         // The exchange refuses separators typed into a box, and fields read
         // from a line cannot hold them; should a value still hold one, the
         // line is left as it was and the user told.
-        GetPlatform().modal.MessageBox(fw::Cp932FromUtf8(kLineCannotHold), fw::kIconExclamation, this);
+        m_platform.modal.MessageBox(fw::Cp932FromUtf8(kLineCannotHold), fw::kIconExclamation, this);
         return;
     }
-    const std::int64_t lineNumber = m_unitList->GetItemData(m_nCurrentIndex);
-    if (!ReplaceLine(static_cast<int>(lineNumber), line)) return;
-    form::RenewUnitEntry(*m_unitList, m_nCurrentIndex, m_record[0], static_cast<std::uint32_t>(lineNumber));
+    if (!ReplaceLine(m_units.LineNumber(m_nCurrentIndex), line)) return;
+    // The unit's list entry shows the name as applied.
+    m_units.Rename(m_nCurrentIndex, m_record[0]);
+    m_unitModel->RowRenamed(m_nCurrentIndex);
 }
 
 int CUnitEditorDlg::CaptureRecord() {
-    if (!UpdateData(1)) return 0;
-    form::RecordFromMembers(m_form, form::SelectedItems(m_lists), m_record);
+    if (!form::TakeMembers(m_widgets, m_form, m_platform.modal, this)) return 0;
+    form::RecordFromMembers(m_form, form::SelectedItems(m_widgets), m_record);
     LoadUnitPicture(m_form.number[form::kPictureNumberField]);
     DrawPicturePanel();
     return 1;

@@ -18,7 +18,6 @@ BenchWindow::BenchWindow(const std::string& table) {
         fw::IniFilePath{fw::ToPath(dir_.filePath(QStringLiteral("profile.ini")))});
     platform_ = std::make_unique<fw::Platform>(fw::Platform{*modal_, *profile_, files_});
     dlg_ = std::make_unique<CUnitEditorDlg>(*platform_);
-    dlg_->Create();
 }
 
 BenchWindow::~BenchWindow() = default;

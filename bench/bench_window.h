@@ -8,10 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "app/framework/files.h"
-#include "app/framework/modal.h"
 #include "app/framework/paths.h"
-#include "app/framework/profile.h"
+#include "app/framework/platform.h"
 #include "app/unit_editor_dlg.h"
 
 namespace kelvor::bench {
@@ -21,11 +19,11 @@ namespace kelvor::bench {
 class ChooseFile : public fw::ModalServices {
 public:
     explicit ChooseFile(fw::Path path) : path_(std::move(path)) {}
-    int RunModal(fw::Dialog&) override { return fw::kIdCancel; }
-    fw::FileDialogResult RunFileDialog(const fw::FileDialogRequest&, fw::Dialog*) override {
+    bool RunModal(QDialog&) override { return false; }
+    fw::FileDialogResult RunFileDialog(const fw::FileDialogRequest&, QWidget*) override {
         return {true, path_, "weapon.dat"};
     }
-    int MessageBox(const std::string&, int, fw::Dialog*) override { return fw::kIdOk; }
+    int MessageBox(const std::string&, int, QWidget*) override { return 1; }
 
 private:
     fw::Path path_;

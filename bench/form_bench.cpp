@@ -8,7 +8,6 @@
 #include <string>
 
 #include "bench/bench_window.h"
-#include "res/control_ids.h"
 #include "tools/demo_table.h"
 
 namespace {
@@ -20,8 +19,8 @@ using namespace kelvor;
 class OpenedTable {
 public:
     explicit OpenedTable(std::size_t bytes) : window_(demo::DemoLargeTable(bytes)) {
-        Dlg().SendCommand(res::kCmdFileOpen);
-        last_ = Dlg().GetListBox(res::kIdUnitList).GetCount() - 1;
+        Dlg().OnFileOpen();
+        last_ = Dlg().Units().Count() - 1;
         Dlg().SelectUnit(last_);
     }
     CUnitEditorDlg& Dlg() { return window_.Dlg(); }
@@ -42,7 +41,7 @@ BENCHMARK(BM_SelectLastUnit)->Arg(1 << 20)->Arg(32 << 20)->Unit(benchmark::kMill
 void BM_ApplyLastUnit(benchmark::State& state) {
     OpenedTable table(static_cast<std::size_t>(state.range(0)));
     const std::string before(table.Dlg().Document().view());
-    for (auto _ : state) table.Dlg().SendCommand(res::kIdApply);
+    for (auto _ : state) table.Dlg().OnApply();
     if (std::string(table.Dlg().Document().view()) != before) state.SkipWithError("Apply changed the table");
 }
 BENCHMARK(BM_ApplyLastUnit)->Arg(1 << 20)->Arg(32 << 20)->Unit(benchmark::kMillisecond);

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "bench/bench_window.h"
-#include "res/control_ids.h"
 
 namespace {
 
@@ -34,9 +33,9 @@ std::string MakeTable(std::size_t bytes) {
 void BM_OpenTable(benchmark::State& state) {
     bench::BenchWindow window(MakeTable(static_cast<std::size_t>(state.range(0))));
     CUnitEditorDlg& dlg = window.Dlg();
-    for (auto _ : state) dlg.SendCommand(res::kCmdFileOpen);
+    for (auto _ : state) dlg.OnFileOpen();
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));
-    state.counters["units"] = dlg.GetListBox(res::kIdUnitList).GetCount();
+    state.counters["units"] = dlg.Units().Count();
 }
 BENCHMARK(BM_OpenTable)->Arg(1 << 20)->Arg(32 << 20)->Unit(benchmark::kMillisecond);
 

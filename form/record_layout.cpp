@@ -144,6 +144,23 @@ constexpr int kRatingControls[9][4] = {
 constexpr int kTailControls[5] = {1173, 1174, 1214, 1215, 1216};
 constexpr const char* kTailNames[5] = {"Picture number", "Box value R2", "Box value R3", "Box value R4", "Box value R5"};
 
+// The fields of the edit and check boxes in the order the form takes them
+// back: the header row, the abilities, the supply flags and the reference
+// boxes, then the weapon grid (a column of every row at a time where the
+// boxes stand in columns) and the rating grid row by row, the detection and
+// the tail. A slip here changes which box a refusal stops at.
+constexpr int kExchangeOrder[] = {
+    0,   2,   7,   8,   10,  9,   11,  12,  13,  14,  15,  16,  17,  18,  24,  33,  34,  35,  36,  37,
+    38,  39,  40,  41,  42,  43,  44,  45,  46,  47,  49,  48,  51,  52,  50,  53,  55,  54,  56,  57,
+    58,  60,  59,  61,  62,  63,  73,  93,  113, 133, 75,  74,  95,  94,  115, 114, 135, 134, 76,  77,
+    78,  79,  80,  81,  82,  83,  96,  97,  98,  100, 101, 102, 103, 99,  116, 117, 118, 119, 120, 121,
+    122, 123, 136, 137, 138, 139, 140, 141, 142, 143, 65,  85,  105, 125, 145, 69,  70,  66,  67,  71,
+    72,  68,  89,  90,  86,  87,  91,  92,  88,  109, 110, 106, 111, 112, 108, 129, 130, 126, 127, 131,
+    132, 128, 149, 150, 146, 147, 151, 152, 148, 107, 153, 162, 171, 180, 154, 163, 172, 181, 155, 164,
+    173, 182, 156, 165, 174, 183, 157, 166, 175, 184, 160, 161, 158, 159, 169, 170, 167, 168, 178, 179,
+    176, 177, 187, 188, 185, 186, 19,  20,  21,  22,  23,  189, 190, 192, 193, 191,
+};
+
 // The texts of composed names and captions ("Weapon 2, Range", "P3 / 燃料"),
 // made once and kept for the program's life.
 std::string_view Keep(std::string text) {
@@ -153,7 +170,7 @@ std::string_view Keep(std::string text) {
 
 FieldLayout Make(int field, K kind, int control, int min, int max, std::string_view name, std::string_view caption) {
     const bool ranged = kind == K::Integer && min <= max;
-    return {field, kind, control, ranged, ranged ? min : 0, ranged ? max : 0, name, caption};
+    return {field, kind, control, ranged, ranged ? min : 0, ranged ? max : 0, -1, name, caption};
 }
 
 std::array<FieldLayout, table::kFieldCount> Build() {
@@ -178,6 +195,8 @@ std::array<FieldLayout, table::kFieldCount> Build() {
                           Keep(*r.caption ? p + " / " + r.caption : p));
         }
     for (int i = 0; i < 5; ++i) out[189 + i] = Make(189 + i, K::Integer, kTailControls[i], kNone, kNoMax, kTailNames[i], "");
+    for (int place = 0; place < static_cast<int>(std::size(kExchangeOrder)); ++place)
+        out[static_cast<std::size_t>(kExchangeOrder[place])].exchangePlace = place;
     return out;
 }
 const std::array<FieldLayout, table::kFieldCount>& Layout() {
@@ -188,6 +207,16 @@ const std::array<FieldLayout, table::kFieldCount>& Layout() {
 }  // namespace
 
 std::span<const FieldLayout> RecordLayout() { return Layout(); }
+
+std::span<const FieldLayout* const> ExchangeOrder() {
+    static const auto order = [] {
+        std::array<const FieldLayout*, std::size(kExchangeOrder)> fields{};
+        for (std::size_t place = 0; place < fields.size(); ++place)
+            fields[place] = &Layout()[static_cast<std::size_t>(kExchangeOrder[place])];
+        return fields;
+    }();
+    return order;
+}
 
 const FieldLayout* FieldOfControl(int controlId) {
     static const std::map<int, const FieldLayout*> byControl = [] {

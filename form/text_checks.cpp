@@ -1,6 +1,8 @@
 #include "form/text_checks.h"
 
+#include <cstdint>
 #include <cstdio>
+#include <limits>
 
 namespace kelvor::form {
 
@@ -9,6 +11,27 @@ TextRefusal CheckTextField(int field, std::string_view text) {
     // In code page 932 these bytes only ever stand for themselves.
     if (text.find_first_of(",\r\n") != std::string_view::npos) return TextRefusal::Separator;
     return TextRefusal::None;
+}
+
+std::optional<int> ParseFormInteger(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    std::size_t i = 0;
+    while (i < text.size() && blank(text[i])) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    const std::size_t digitsStart = i;
+    std::int64_t value = 0;
+    constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<int>::max()} + 1;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+        value = value * 10 + (text[i++] - '0');
+        if (value > kLimit) return std::nullopt;
+    }
+    if (i == digitsStart) return std::nullopt;
+    while (i < text.size() && blank(text[i])) ++i;
+    if (i != text.size()) return std::nullopt;
+    if (negative) value = -value;
+    if (value > std::numeric_limits<int>::max()) return std::nullopt;
+    return static_cast<int>(value);
 }
 
 std::string CodePointNames(std::span<const char32_t> characters) {

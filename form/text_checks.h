@@ -3,6 +3,7 @@
 // into the box.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -17,6 +18,11 @@ enum class TextRefusal {
 
 // The check of text field `field` holding `text` (code page 932).
 TextRefusal CheckTextField(int field, std::string_view text);
+
+// How the form reads an integer box: blanks or tabs, an optional sign,
+// digits, blanks or tabs. nullopt for anything else (an empty box, a number
+// outside 32 bits): the form then asks for an integer.
+std::optional<int> ParseFormInteger(std::string_view text);
 
 // Characters named by their code points, as "U+301C U+1F600".
 std::string CodePointNames(std::span<const char32_t> characters);

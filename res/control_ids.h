@@ -15,15 +15,4 @@ inline constexpr int kIdJumpTransform = 1241;
 inline constexpr int kIdJumpMi = 1242;
 inline constexpr int kIdSearchText = 1245;
 
-// Menu 128.
-inline constexpr int kCmdFileOpen = 57601;
-inline constexpr int kCmdFileSaveAs = 57603;
-inline constexpr int kCmdSearch = 32771;
-inline constexpr int kCmdExportUnit = 32772;
-inline constexpr int kCmdImportUnit = 32773;
-inline constexpr int kCmdBatchImport = 32774;
-
-// The About entry of the window menu.
-inline constexpr unsigned kSysCmdAbout = 16;
-
 }  // namespace kelvor::res

@@ -1,25 +1,9 @@
-// Menu 128, the string table, the version record and the look-ups.
+// The string table, the version record and the look-ups.
 #include "res/unit_form_template.h"
 
 namespace kelvor::res {
 
 namespace {
-
-constexpr MenuItemTemplate kFileItems[] = {
-    {"開く(&O)...", 57601, false},
-    {"名前を付けて保存(&S)...", 57603, false},
-    {nullptr, 0, false},
-    {"単体データの読み込み...", 32773, false},
-    {"一括読み込み...", 32774, true},
-    {"単体データの書き出し...", 32772, false},
-};
-constexpr MenuItemTemplate kEditItems[] = {
-    {"検索(&S)...", 32771, false},
-};
-constexpr MenuPopupTemplate kPopups[] = {
-    {"ﾌｧｲﾙ(&F)", kFileItems},
-    {"編集(&E)", kEditItems},
-};
 
 constexpr VersionString kVersionStrings[] = {
     {"Comments", "Halvane1.0 ユニットエディタ"},
@@ -32,11 +16,6 @@ constexpr VersionString kVersionStrings[] = {
 
 }  // namespace
 
-const MenuTemplate& MainMenuTemplate() {
-    static const MenuTemplate menu{kIdMainMenu, kPopups};
-    return menu;
-}
-
 const DialogTemplate* FindDialog(int id) {
     switch (id) {
     case kIdUnitForm: return &UnitFormTemplate();
@@ -45,8 +24,6 @@ const DialogTemplate* FindDialog(int id) {
     default: return nullptr;
     }
 }
-
-const MenuTemplate* FindMenu(int id) { return id == kIdMainMenu ? &MainMenuTemplate() : nullptr; }
 
 const IconTemplate* FindIcon(int id) { return id == kIdAppIcon ? &AppIconTemplate() : nullptr; }
 

@@ -1,9 +1,8 @@
-// The program's resources as data: window templates, the menu, the string
-// table, the icon and the version record. The window layer builds every
-// window from these tables; nothing here depends on Qt.
+// The program's resources as data: window templates, the string table, the
+// icon and the version record. The window layer builds every window from
+// these tables; nothing here depends on Qt.
 //
-// Texts are UTF-8 string literals (they only ever reach widgets); the layer's
-// LoadString hands string-table entries to the program as code page 932.
+// Texts are UTF-8 string literals: they only ever reach widgets.
 #pragma once
 
 #include <cstdint>
@@ -59,26 +58,10 @@ struct DialogTemplate {
     int cx, cy;              // client size in dialog units
     const char* fontFace;    // UTF-8, as the template names it
     int pointSize;
-    int menuId;              // 0: no menu
+    int menuId;              // 0: no menu bar
     bool minimizeBox;
     bool taskbarButton;      // appears as an application window
     std::span<const ControlTemplate> controls;  // in template (tab) order
-};
-
-struct MenuItemTemplate {
-    const char* text;  // UTF-8 with '&' mnemonics; nullptr for a separator
-    int command;       // 0 for separators and popups
-    bool grayed;
-};
-
-struct MenuPopupTemplate {
-    const char* text;  // UTF-8, e.g. the File menu title
-    std::span<const MenuItemTemplate> items;
-};
-
-struct MenuTemplate {
-    int id;
-    std::span<const MenuPopupTemplate> popups;
 };
 
 // An icon image: width x height pixels, 0xAARRGGBB, row by row from the top.
@@ -106,7 +89,6 @@ struct VersionRecord {
 
 // Look-ups; nullptr / empty when the id is unknown.
 const DialogTemplate* FindDialog(int id);
-const MenuTemplate* FindMenu(int id);
 const IconTemplate* FindIcon(int id);
 std::string_view FindString(int id);  // UTF-8; empty when unknown
 const VersionRecord& Version();
@@ -115,7 +97,7 @@ const VersionRecord& Version();
 inline constexpr int kIdAboutBox = 100;
 inline constexpr int kIdAboutEntry = 101;   // string: system-menu entry
 inline constexpr int kIdUnitForm = 102;
-inline constexpr int kIdMainMenu = 128;
+inline constexpr int kIdMainMenu = 128;  // the menu bar above the unit form
 inline constexpr int kIdAppIcon = 128;
 inline constexpr int kIdSearchBox = 131;
 

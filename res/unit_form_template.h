@@ -9,7 +9,6 @@ std::span<const ControlTemplate> UnitFormControls();
 const DialogTemplate& UnitFormTemplate();
 const DialogTemplate& AboutBoxTemplate();
 const DialogTemplate& SearchBoxTemplate();
-const MenuTemplate& MainMenuTemplate();
 const IconTemplate& AppIconTemplate();
 
 }  // namespace kelvor::res

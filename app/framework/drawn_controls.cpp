@@ -4,7 +4,6 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QStyleOptionButton>
-#include <QStyleOptionComboBox>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <qdrawutil.h>
@@ -12,13 +11,6 @@
 #include <algorithm>
 
 namespace kelvor::fw {
-
-namespace {
-
-// Below this a condensed text gets hard to read; it is cut off instead.
-constexpr int kStretchFloor = 55;
-
-}  // namespace
 
 int StretchToFit(const QFont& font, const QString& text, int width, int floor) {
     QFont measured = font;
@@ -97,7 +89,7 @@ void GroupBoxControl::paintEvent(QPaintEvent*) {
 
 // ---- NumberEdit
 
-NumberEdit::NumberEdit(QWidget* parent) : QLineEdit(parent) {
+NumberEdit::NumberEdit(QWidget* parent) : ByteEdit(parent) {
     // A pixel more on each side for the digits; the frame stays whole.
     setTextMargins(-1, 0, -1, 0);
     connect(this, &QLineEdit::textChanged, this, [this] { FitText(); });
@@ -127,25 +119,6 @@ void NumberEdit::FitText() {
     fitted.setStretch(stretch == 100 ? QFont::AnyStretch : stretch);
     if (fitted.stretch() != font().stretch()) setFont(fitted);
     fitting_ = false;
-}
-
-// ---- DropDownList
-
-void DropDownList::paintEvent(QPaintEvent*) {
-    QStylePainter painter(this);
-    painter.setPen(palette().color(QPalette::Text));
-    QStyleOptionComboBox option;
-    initStyleOption(&option);
-    painter.drawComplexControl(QStyle::CC_ComboBox, option);
-    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
-    // The label is drawn a pixel in from each side of the field.
-    const int stretch = StretchToFit(font(), option.currentText, field.width() - 2, kStretchFloor);
-    if (stretch != 100) {
-        QFont condensed = font();
-        condensed.setStretch(stretch);
-        painter.setFont(condensed);
-    }
-    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
 }  // namespace kelvor::fw

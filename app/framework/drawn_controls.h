@@ -5,9 +5,9 @@
 #pragma once
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGroupBox>
-#include <QLineEdit>
+
+#include "app/framework/byte_controls.h"
 
 namespace kelvor::fw {
 
@@ -39,7 +39,7 @@ protected:
 
 // An edit for numbers: a value wider than the box is drawn condensed
 // until it fits (down to a floor), never cut off.
-class NumberEdit : public QLineEdit {
+class NumberEdit : public ByteEdit {
 public:
     explicit NumberEdit(QWidget* parent);
 
@@ -52,18 +52,11 @@ private:
     bool fitting_ = false;
 };
 
-// A drop-down list whose shown item is drawn condensed when it is wider
-// than the field, down to a floor.
-class DropDownList : public QComboBox {
-public:
-    using QComboBox::QComboBox;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
-
 // The horizontal stretch (percent of the normal width, at least `floor`)
 // at which `text` in `font` fits `width` pixels; 100 when it fits as is.
 int StretchToFit(const QFont& font, const QString& text, int width, int floor);
+
+// Below this a condensed text gets hard to read; it is cut off instead.
+inline constexpr int kStretchFloor = 55;
 
 }  // namespace kelvor::fw

@@ -94,7 +94,7 @@ bool FileService::SaveTable(const Path& path, std::string_view bytes, SaveError*
     return saved;
 }
 
-void ReportFileError(ModalServices& modal, Dialog* owner, const Path& path, const std::string& systemError) {
+void ReportFileError(ModalServices& modal, QWidget* owner, const Path& path, const std::string& systemError) {
     const std::string text = PathForDisplay(path) + Cp932FromUtf8(" の処理中にエラーが発生しました。\n") + systemError;
     modal.MessageBox(text, kIconStop, owner);
 }

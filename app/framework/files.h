@@ -110,8 +110,8 @@ private:
 };
 
 // The file-error box: stop icon, names the file and the system's error text.
-void ReportFileError(ModalServices& modal, Dialog* owner, const Path& path, const std::string& systemError);
+void ReportFileError(ModalServices& modal, QWidget* owner, const Path& path, const std::string& systemError);
 template <Cp932String S>
-void ReportFileError(ModalServices&, Dialog*, S&&, const std::string&) = delete;
+void ReportFileError(ModalServices&, QWidget*, S&&, const std::string&) = delete;
 
 }  // namespace kelvor::fw

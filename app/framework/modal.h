@@ -6,9 +6,11 @@
 
 #include "app/framework/paths.h"
 
+class QDialog;
+class QWidget;
+
 namespace kelvor::fw {
 
-class Dialog;
 
 // Flags of a file dialog request.
 inline constexpr unsigned kOfnOverwritePrompt = 0x2;  // ask before replacing a file
@@ -34,32 +36,27 @@ inline constexpr int kIconStop = 16;
 inline constexpr int kIconExclamation = 48;
 inline constexpr int kIconInformation = 64;
 
-// Results of modal runs.
-inline constexpr int kIdOk = 1;
-inline constexpr int kIdCancel = 2;
-
 class ModalServices {
 public:
     virtual ~ModalServices() = default;
 
-    // Runs one of our own boxes. The dialog has been created (its window
-    // built and OnInitDialog run); gives the result passed to EndDialog:
-    // 1 (OK) or 2 (Cancel, Escape, the close box).
-    virtual int RunModal(Dialog& dialog) = 0;
+    // Runs one of our own boxes, built and filled in; true when the user
+    // accepted it (OK), false for Cancel, Escape and the close box.
+    virtual bool RunModal(QDialog& box) = 0;
 
-    virtual FileDialogResult RunFileDialog(const FileDialogRequest& request, Dialog* owner) = 0;
+    virtual FileDialogResult RunFileDialog(const FileDialogRequest& request, QWidget* owner) = 0;
 
     // A box with one OK button, titled with the program's name; gives 1.
     // text is cp932; icon is one of the kIcon... values (0: none).
-    virtual int MessageBox(const std::string& text, int icon, Dialog* owner) = 0;
+    virtual int MessageBox(const std::string& text, int icon, QWidget* owner) = 0;
 };
 
 // The real thing: QDialog::exec, a non-native QFileDialog, QMessageBox.
 class QtModalServices : public ModalServices {
 public:
-    int RunModal(Dialog& dialog) override;
-    FileDialogResult RunFileDialog(const FileDialogRequest& request, Dialog* owner) override;
-    int MessageBox(const std::string& text, int icon, Dialog* owner) override;
+    bool RunModal(QDialog& box) override;
+    FileDialogResult RunFileDialog(const FileDialogRequest& request, QWidget* owner) override;
+    int MessageBox(const std::string& text, int icon, QWidget* owner) override;
 };
 
 }  // namespace kelvor::fw

@@ -7,7 +7,6 @@
 #include <QMessageBox>
 
 #include "app/framework/codec.h"
-#include "app/framework/dialog.h"
 #include "app/framework/file_dialog_view.h"
 #include "app/framework/modal.h"
 #include "app/framework/name_filters.h"
@@ -37,8 +36,6 @@ QStringList NameFilters(const QString& filter) {
 
 namespace {
 
-QWidget* WidgetOf(Dialog* owner) { return owner ? owner->Window() : nullptr; }
-
 QMessageBox::Icon IconOf(int icon) {
     switch (icon) {
     case kIconStop: return QMessageBox::Critical;
@@ -51,16 +48,10 @@ QMessageBox::Icon IconOf(int icon) {
 
 }  // namespace
 
-int QtModalServices::RunModal(Dialog& dialog) {
-    if (const std::optional<int> ended = dialog.EndResult()) return *ended;  // ended while it initialised
-    auto* window = qobject_cast<QDialog*>(dialog.Window());
-    if (!window) return -1;
-    window->exec();
-    return dialog.EndResult().value_or(kIdCancel);
-}
+bool QtModalServices::RunModal(QDialog& box) { return box.exec() == QDialog::Accepted; }
 
-FileDialogResult QtModalServices::RunFileDialog(const FileDialogRequest& request, Dialog* owner) {
-    QFileDialog dialog(WidgetOf(owner), FromCp932(request.title));
+FileDialogResult QtModalServices::RunFileDialog(const FileDialogRequest& request, QWidget* owner) {
+    QFileDialog dialog(owner, FromCp932(request.title));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     ShapeFileDialog(dialog);
     dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
@@ -82,11 +73,10 @@ FileDialogResult QtModalServices::RunFileDialog(const FileDialogRequest& request
     return result;
 }
 
-int QtModalServices::MessageBox(const std::string& text, int icon, Dialog* owner) {
-    QMessageBox box(IconOf(icon), QCoreApplication::applicationName(), FromCp932(text), QMessageBox::Ok,
-                    WidgetOf(owner));
+int QtModalServices::MessageBox(const std::string& text, int icon, QWidget* owner) {
+    QMessageBox box(IconOf(icon), QCoreApplication::applicationName(), FromCp932(text), QMessageBox::Ok, owner);
     box.exec();
-    return kIdOk;
+    return 1;
 }
 
 }  // namespace kelvor::fw

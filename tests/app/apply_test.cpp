@@ -26,7 +26,7 @@ TEST_F(ApplyTest, EachKindIsWrittenIntoTheLineAndOnlyTheUnitsEntryIsRenewed) {
     Type(res::kIdUnitName, "ミサイル艇改");
     Type(1012, " 007 ");                                   // field 2
     Type(1084, "-5");                                      // field 52, no range
-    dlg.GetCheckBox(1025).SetCheck(!dlg.IsDlgButtonChecked(1025));  // field 9
+    qobject_cast<QAbstractButton*>(dlg.Control(1025))->setChecked(!IsChecked(dlg, 1025));  // field 9
     Choose(1029, "VTOL");                                  // field 25
     Choose(1128, "v2");                                    // field 84, weapon 2's type
     const std::string before = Text();
@@ -44,10 +44,10 @@ TEST_F(ApplyTest, EachKindIsWrittenIntoTheLineAndOnlyTheUnitsEntryIsRenewed) {
     EXPECT_EQ(Line(5), lines_[2]);
     EXPECT_EQ(Text().size(), before.size() - lines_[1].size() + JoinFields(expected).size());
     EXPECT_EQ(dlg.Record()[25], "VTOL");  // the record keeps names, the line codes
-    EXPECT_EQ(dlg.GetDlgItemText(1012), " 007 ");  // the boxes keep what was typed
+    EXPECT_EQ(ItemText(dlg, 1012), " 007 ");  // the boxes keep what was typed
 
     // The entry shows the new name in its place, keeps its line, is selected.
-    fw::ListBox& list = dlg.GetListBox(res::kIdUnitList);
+    const UnitListProbe list = Units(dlg);
     ASSERT_EQ(list.GetCount(), 3);
     EXPECT_EQ(list.GetText(0), "A");
     EXPECT_EQ(list.GetText(1), Sjis("ミサイル艇改"));
@@ -59,8 +59,8 @@ TEST_F(ApplyTest, EachKindIsWrittenIntoTheLineAndOnlyTheUnitsEntryIsRenewed) {
     // leaves it as it is, apart from the negative number shown as 0.
     dlg.SelectUnit(0);
     dlg.SelectUnit(1);
-    EXPECT_EQ(dlg.GetDlgItemText(1012), "7");
-    EXPECT_EQ(dlg.GetDlgItemText(1084), "0");
+    EXPECT_EQ(ItemText(dlg, 1012), "7");
+    EXPECT_EQ(ItemText(dlg, 1084), "0");
     Apply();
     expected[52] = "0";
     EXPECT_EQ(SplitFields(Line(4)), expected);
@@ -97,7 +97,7 @@ TEST_F(ApplyTest, EachRefusalShowsItsMessageFocusesTheBoxAndChangesNothing) {
         EXPECT_EQ(EditBox(c.id)->selectedText(), EditBox(c.id)->text()) << c.id;
         EXPECT_EQ(Text(), text) << c.id;
         EXPECT_EQ(dlg.Record(), record) << c.id;
-        EXPECT_EQ(dlg.GetListBox(res::kIdUnitList).GetText(2), "C") << c.id;
+        EXPECT_EQ(Units(dlg).GetText(2), "C") << c.id;
     }
 }
 
@@ -152,8 +152,8 @@ TEST_F(ApplyTest, AListWithoutASelectionKeepsTheValueItWasShownWith) {
     const std::string imported = NormalUnitLine("I", 4, {{31, "new"}, {104, "Laser"}, {26, "10101010"}});
     ASSERT_EQ(dlg.ReplaceLine(5, imported), 1);
     dlg.SelectUnit(2);
-    EXPECT_EQ(dlg.GetComboBox(1030).GetCurSel(), -1);
-    EXPECT_EQ(dlg.GetComboBox(1129).GetCurSel(), -1);
+    EXPECT_EQ(List(dlg, 1030).currentIndex(), -1);
+    EXPECT_EQ(List(dlg, 1129).currentIndex(), -1);
     Apply();
     Fields expected = SplitFields(imported);
     expected[26] = "00000000";  // shown as "error", which no class is
@@ -164,16 +164,16 @@ TEST_F(ApplyTest, AListWithoutASelectionKeepsTheValueItWasShownWith) {
 // with two Applies each; gives the text after the first round and checks
 // that the second changed nothing further.
 std::string ShowAndApplyEach(CUnitEditorDlg& dlg) {
-    const int count = dlg.GetListBox(res::kIdUnitList).GetCount();
+    const int count = Units(dlg).GetCount();
     for (int i = 0; i < count; ++i) {
         dlg.SelectUnit(i);
-        dlg.SendCommand(res::kIdApply);
+        Click(dlg, res::kIdApply);
     }
     const std::string once(dlg.Document().view());
     for (int i = 0; i < count; ++i) {
         dlg.SelectUnit(i);
-        dlg.SendCommand(res::kIdApply);
-        dlg.SendCommand(res::kIdApply);
+        Click(dlg, res::kIdApply);
+        Click(dlg, res::kIdApply);
     }
     EXPECT_TRUE(std::string(dlg.Document().view()) == once) << "a second Apply changed the text";
     return once;
@@ -182,7 +182,7 @@ std::string ShowAndApplyEach(CUnitEditorDlg& dlg) {
 TEST_F(ApplyTest, ShowAndApplyLeaveEveryNormalFormUnitOfTheDemoTableAsItWas) {
     const std::string table = demo::DemoGameTable();
     Open(table);
-    ASSERT_EQ(Window().GetListBox(res::kIdUnitList).GetCount(), demo::kGameUnitCount);
+    ASSERT_EQ(Units(Window()).GetCount(), demo::kGameUnitCount);
     const std::string after = ShowAndApplyEach(Window());
 
     // Two units are not in normal form: one holds a letter-case variant of

@@ -2,7 +2,10 @@
 // modal services and the real file service, for window tests.
 #pragma once
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -11,14 +14,94 @@
 #include <memory>
 #include <string>
 
+#include "app/framework/byte_controls.h"
+#include "app/framework/choice_list_view.h"
 #include "app/framework/codec.h"
-#include "app/framework/paths.h"
 #include "app/framework/files.h"
+#include "app/framework/paths.h"
 #include "app/framework/profile.h"
 #include "app/unit_editor_dlg.h"
 #include "tests/support/scripted_modal.h"
 
 namespace kelvor::test {
+
+// The menu entries, by their text.
+namespace menu {
+inline constexpr const char* kOpen = "開く(&O)...";
+inline constexpr const char* kSaveAs = "名前を付けて保存(&S)...";
+inline constexpr const char* kImportUnit = "単体データの読み込み...";
+inline constexpr const char* kExportUnit = "単体データの書き出し...";
+inline constexpr const char* kSearch = "検索(&S)...";
+inline constexpr const char* kAbout = "バージョン情報(&A)...";
+}  // namespace menu
+
+inline QAction* FindAction(const QList<QAction*>& actions, const QString& text) {
+    for (QAction* action : actions) {
+        if (action->text() == text) return action;
+        if (QMenu* sub = action->menu())
+            if (QAction* found = FindAction(sub->actions(), text)) return found;
+    }
+    return nullptr;
+}
+
+// Chooses the menu entry `utf8` of the window's menu bar.
+inline void Trigger(CUnitEditorDlg& dlg, const char* utf8) {
+    QAction* action = FindAction(dlg.menuBar()->actions(), QString::fromUtf8(utf8));
+    ASSERT_NE(action, nullptr) << utf8;
+    action->trigger();
+}
+
+// Clicks button `id` of the form as the user would.
+inline void Click(CUnitEditorDlg& dlg, int id) {
+    auto* button = qobject_cast<QAbstractButton*>(dlg.Control(id));
+    ASSERT_NE(button, nullptr) << id;
+    button->click();
+}
+
+// What control `id` holds, code page 932: an edit's bytes, a button's
+// caption, a drop-down list's selected item.
+inline std::string ItemText(const CUnitEditorDlg& dlg, int id) {
+    QWidget* w = dlg.Control(id);
+    if (auto* edit = dynamic_cast<fw::ByteEdit*>(w)) return edit->bytes();
+    if (auto* list = dynamic_cast<fw::ByteList*>(w)) return list->bytesAt(list->currentIndex());
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) return fw::ToCp932(button->text());
+    return {};
+}
+
+// Puts the bytes into edit `id`, as the program shows a value.
+inline void SetItemText(const CUnitEditorDlg& dlg, int id, const std::string& bytes) {
+    auto* edit = dynamic_cast<fw::ByteEdit*>(dlg.Control(id));
+    ASSERT_NE(edit, nullptr) << id;
+    edit->setBytes(bytes);
+}
+
+inline bool IsChecked(const CUnitEditorDlg& dlg, int id) {
+    auto* box = qobject_cast<QAbstractButton*>(dlg.Control(id));
+    return box && box->isChecked();
+}
+
+inline fw::ByteList& List(const CUnitEditorDlg& dlg, int id) {
+    auto* list = dynamic_cast<fw::ByteList*>(dlg.Control(id));
+    EXPECT_NE(list, nullptr) << id;
+    static fw::ByteList none;
+    return list ? *list : none;
+}
+
+// The unit list as the user sees it: its rows' names (code page 932),
+// their line numbers and the selected row.
+struct UnitListProbe {
+    const CUnitEditorDlg& dlg;
+    int GetCount() const { return dlg.Widgets().unitList->model()->rowCount(); }
+    std::string GetText(int row) const {
+        return fw::ToCp932(dlg.Widgets().unitList->model()->index(row, 0).data().toString());
+    }
+    int GetItemData(int row) const {
+        return dlg.Widgets().unitList->model()->index(row, 0).data(Qt::UserRole).toInt();
+    }
+    int GetCurSel() const { return dlg.Widgets().unitList->selectedRow(); }
+    void SetCurSel(int row) const { dlg.Widgets().unitList->selectRow(row); }
+};
+inline UnitListProbe Units(const CUnitEditorDlg& dlg) { return {dlg}; }
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -28,7 +111,6 @@ protected:
     }
 
     void TearDown() override {
-        if (dlg_) dlg_->DestroyWindow();
         dlg_.reset();
         modal_.VerifyAllUsed();
     }
@@ -39,7 +121,6 @@ protected:
             profile_ = std::make_unique<fw::SettingsProfile>(fw::IniFilePath{profilePath_});
             platform_ = std::make_unique<fw::Platform>(fw::Platform{modal_, *profile_, *files_});
             dlg_ = std::make_unique<CUnitEditorDlg>(*platform_);
-            EXPECT_TRUE(dlg_->Create());
         }
         return *dlg_;
     }
@@ -47,9 +128,9 @@ protected:
     // Shows the window and waits until it has the focus.
     CUnitEditorDlg& ShownWindow() {
         CUnitEditorDlg& dlg = Window();
-        dlg.Window()->show();
-        QApplication::setActiveWindow(dlg.Window());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(dlg.Window()));
+        dlg.show();
+        QApplication::setActiveWindow(&dlg);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dlg));
         return dlg;
     }
 

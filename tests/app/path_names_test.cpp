@@ -49,10 +49,10 @@ TEST_P(PathNamesTest, OpenProbeSaveAndBackUpKeepTheNamesOnDisk) {
     Put(folder / "na?ve.dat", "unrelated");
 
     modal_.ChooseFile(folder / "weapon.dat");
-    Window().SendCommand(res::kCmdFileOpen);
+    Trigger(Window(), menu::kOpen);
     ASSERT_TRUE(modal_.Messages().empty());
-    ASSERT_EQ(Window().GetListBox(res::kIdUnitList).GetCount(), 1);
-    EXPECT_EQ(Window().GetListBox(res::kIdUnitList).GetText(0), "Right");
+    ASSERT_EQ(Units(Window()).GetCount(), 1);
+    EXPECT_EQ(Units(Window()).GetText(0), "Right");
     EXPECT_EQ(Window().LastDir(), folder);
     EXPECT_EQ(Window().SystemBitmapDir(), fw::Subfolder(folder, "bmp"));
     EXPECT_EQ(Window().UnitBitmapDir(), fw::Subfolder(folder, "unit"));
@@ -64,9 +64,9 @@ TEST_P(PathNamesTest, OpenProbeSaveAndBackUpKeepTheNamesOnDisk) {
     // written as typed, beside the file whose name only looks alike.
     ASSERT_EQ(Window().ReplaceLine(2, "Edited," + kSet), 1);
     modal_.ChooseFile(folder / "weapon.dat");
-    Window().SendCommand(res::kCmdFileSaveAs);
+    Trigger(Window(), menu::kSaveAs);
     modal_.ChooseFile(folder / fw::ToPath(QString::fromUtf8("naïve.dat")));
-    Window().SendCommand(res::kCmdFileSaveAs);
+    Trigger(Window(), menu::kSaveAs);
     EXPECT_TRUE(modal_.Messages().empty());
     EXPECT_EQ(Get(folder / "weapon.org"), Table("Right"));
     EXPECT_EQ(Get(folder / "weapon.dat"), "; heading\r\n\r\nEdited," + kSet + "\r\n");
@@ -90,10 +90,9 @@ TEST_P(PathNamesTest, OpenProbeSaveAndBackUpKeepTheNamesOnDisk) {
 
     // The next window on the same profile offers the folder again, and it is
     // there to be opened.
-    dlg_->DestroyWindow();
     dlg_.reset();
     modal_.CancelFileDialog();
-    Window().SendCommand(res::kCmdFileOpen);
+    Trigger(Window(), menu::kOpen);
     ASSERT_EQ(modal_.FileDialogs().size(), 4u);
     EXPECT_EQ(modal_.FileDialogs()[3].request.initialFolder, folder);
     EXPECT_TRUE(QDir(fw::FromPath(modal_.FileDialogs()[3].request.initialFolder)).exists());

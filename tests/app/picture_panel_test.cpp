@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/framework/image_frame.h"
 #include "panel/bitmap_check.h"
 #include "panel/panel_geometry.h"
 #include "res/control_ids.h"
@@ -71,7 +72,7 @@ protected:
     // and double-byte characters with trail byte 0x5C.
     fw::Path Pics() const { return TempFolder("絵表ソ-café"); }
 
-    QFrame& Frame() { return *static_cast<QFrame*>(Window().GetDlgItem(res::kIdPicturePanel)); }
+    QFrame& Frame() { return *static_cast<QFrame*>(Window().Control(res::kIdPicturePanel)); }
     QSize PanelSize() { return Frame().contentsRect().size(); }
 
     // What the frame shows inside its border.
@@ -109,7 +110,7 @@ protected:
 TEST_F(PicturePanelTest, PicturesAreCentredOrCroppedAxisByAxisPixelForPixel) {
     ShownWindow();
     const int W = PanelSize().width(), H = PanelSize().height();
-    ASSERT_EQ(Window().FrameClientPixels(res::kIdPicturePanel), QSize(W, H));
+    ASSERT_EQ(Window().Widgets().picture->clientPixels(), QSize(W, H));
     struct Case {
         int w, h;
         QPoint source, target;
@@ -206,7 +207,7 @@ TEST_F(PicturePanelTest, RepaintsShowWhatIsHeldAndReadNoFile) {
     const int reads = files.reads;
 
     ASSERT_TRUE(QDir(dir_.path()).removeRecursively());
-    QWidget* window = Window().Window();
+    QWidget* window = (&Window());
     window->repaint();
     window->showMinimized();
     QApplication::processEvents();
@@ -223,7 +224,7 @@ TEST_F(PicturePanelTest, EachOpenLoadsTheFlagSheetOnce) {
 
     const fw::Path table = TempPath("game/weapon.dat");
     modal_.ChooseFile(table);
-    Window().SendCommand(res::kCmdFileOpen);
+    Trigger(Window(), menu::kOpen);
     ASSERT_EQ(Window().IsTableLoaded(), 1);
     Show(9999, "33");
     const QImage flag = SheetCell(384, 280);
@@ -234,7 +235,7 @@ TEST_F(PicturePanelTest, EachOpenLoadsTheFlagSheetOnce) {
     Show(9999, "33");
     EXPECT_EQ(Panel().copy(4, 4, 24, 15), flag);
     modal_.ChooseFile(table);
-    Window().SendCommand(res::kCmdFileOpen);
+    Trigger(Window(), menu::kOpen);
     Show(9999, "33");
     EXPECT_EQ(LitPixelsOutside(Panel(), QRect()), 0);
 }
@@ -244,14 +245,14 @@ TEST_F(PicturePanelTest, EachOpenLoadsTheFlagSheetOnce) {
 TEST_F(PicturePanelTest, ATableWithoutUnitsLeavesThePanelBlack) {
     ShownWindow();
     modal_.ChooseFile(TempPath("game/weapon.dat"));
-    Window().SendCommand(res::kCmdFileOpen);
+    Trigger(Window(), menu::kOpen);
     ASSERT_EQ(Window().IsUnitShown(), 1);
     ASSERT_NE(LitPixelsOutside(Panel(), QRect()), 0);
 
     const fw::Path noUnits = TempPath("game/headings.dat");
     std::ofstream(noUnits, std::ios::binary) << "; headings only\r\nx,\x81\x7e,1\r\n";
     modal_.ChooseFile(noUnits);
-    Window().SendCommand(res::kCmdFileOpen);
+    Trigger(Window(), menu::kOpen);
     ASSERT_EQ(Window().IsUnitShown(), 0);
     EXPECT_EQ(LitPixelsOutside(Panel(), QRect()), 0);
 }
@@ -262,7 +263,7 @@ TEST_F(PicturePanelTest, ATableWithoutUnitsLeavesThePanelBlack) {
 TEST_F(PicturePanelTest, ShownAndAppliedUnitsDrawTheirOwnPictureAndFlag) {
     ShownWindow();
     modal_.ChooseFile(TempPath("game/weapon.dat"));
-    Window().SendCommand(res::kCmdFileOpen);
+    Trigger(Window(), menu::kOpen);
     ASSERT_EQ(Window().IsUnitShown(), 1);
     const QRect flag(4, 4, 24, 15);
     EXPECT_NE(LitPixelsOutside(Panel(), flag), 0);
@@ -274,11 +275,11 @@ TEST_F(PicturePanelTest, ShownAndAppliedUnitsDrawTheirOwnPictureAndFlag) {
     const panel::Copy cell = panel::PlaceFlag(Window().Record()[2]);
     EXPECT_EQ(missing.copy(flag), SheetCell(cell.srcX, cell.srcY));
 
-    Window().SetDlgItemText(1173, "101");
-    Window().SetDlgItemText(1012, "18");
-    Window().Window()->repaint();
+    SetItemText(Window(), 1173, "101");
+    SetItemText(Window(), 1012, "18");
+    (&Window())->repaint();
     EXPECT_EQ(Panel(), missing);
-    Window().SendCommand(res::kIdApply);
+    Click(Window(), res::kIdApply);
     const QImage applied = Panel();
     EXPECT_EQ(applied.copy(flag), SheetCell(24, 280));
     EXPECT_NE(applied.pixel(applied.width() / 2, applied.height() / 2), kBlack);

@@ -51,19 +51,19 @@ protected:
         const fw::Path path = TempPath(name);
         WriteBytes(path, bytes);
         modal_.ChooseFile(path);
-        Window().SendCommand(res::kCmdFileOpen);
+        Trigger(Window(), menu::kOpen);
         ASSERT_EQ(Window().IsTableLoaded(), 1);
     }
 
     void SaveAs(const fw::Path& path) {
         modal_.ChooseFile(path);
-        Window().SendCommand(res::kCmdFileSaveAs);
+        Trigger(Window(), menu::kSaveAs);
     }
 
     std::vector<std::string> ListTexts(int id) {
         std::vector<std::string> out;
-        fw::ComboBox& list = Window().GetComboBox(id);
-        for (int i = 0; i < list.GetCount(); ++i) out.push_back(list.GetLBText(i));
+        fw::ByteList& list = List(Window(), id);
+        for (int i = 0; i < list.count(); ++i) out.push_back(list.bytesAt(i));
         return out;
     }
 };
@@ -74,7 +74,7 @@ TEST_F(TableCommandsTest, OpenListsEveryUnitLineWithItsLineNumberAndTheDistinctT
                               "x," + Sjis("×") + ",2\r\n" + UnitLine(Sjis("ソ連戦車"), {{3, "sea"}});
     OpenTable(table);
     CUnitEditorDlg& dlg = Window();
-    fw::ListBox& units = dlg.GetListBox(res::kIdUnitList);
+    const UnitListProbe units = Units(dlg);
     ASSERT_EQ(units.GetCount(), 3);
     EXPECT_EQ(units.GetText(0), "Tank");
     EXPECT_EQ(units.GetText(1), "Tank");
@@ -89,7 +89,7 @@ TEST_F(TableCommandsTest, OpenListsEveryUnitLineWithItsLineNumberAndTheDistinctT
     const std::vector<std::string> weapons{"gun", "aa", "1", "ship"};
     for (int id : {1071, 1128, 1129, 1130, 1131}) EXPECT_EQ(ListTexts(id), weapons) << id;
     // The movement-class lists are not rebuilt.
-    EXPECT_EQ(dlg.GetComboBox(1029).GetCount(), 9);
+    EXPECT_EQ(List(dlg, 1029).count(), 9);
 
     EXPECT_EQ(dlg.LastDir(), TempFolder());
     EXPECT_EQ(StoredSetting("LastDir"), TempFolder());
@@ -107,7 +107,7 @@ TEST_F(TableCommandsTest, OpenDialogAsksForATableInTheLastFolder) {
     EXPECT_EQ(asked.fileName, "weapon.dat");
     // The next dialog offers the name chosen last, in its folder.
     modal_.CancelFileDialog();
-    Window().SendCommand(res::kCmdFileSaveAs);
+    Trigger(Window(), menu::kSaveAs);
     EXPECT_EQ(modal_.FileDialogs()[1].request.fileName, "first.dat");
     EXPECT_EQ(modal_.FileDialogs()[1].request.initialFolder, TempFolder());
     EXPECT_FALSE(modal_.FileDialogs()[1].request.open);
@@ -117,7 +117,7 @@ TEST_F(TableCommandsTest, CancelledDialogsChangeNothingNotEvenTheProfile) {
     CUnitEditorDlg& dlg = Window();
     const std::string before = dlg.LastDir();
     modal_.CancelFileDialog();
-    dlg.SendCommand(res::kCmdFileOpen);
+    Trigger(dlg, menu::kOpen);
     EXPECT_EQ(dlg.IsTableLoaded(), 0);
     EXPECT_EQ(dlg.LastDir(), before);
     EXPECT_EQ(StoredSetting("LastDir"), "<unset>");
@@ -125,7 +125,7 @@ TEST_F(TableCommandsTest, CancelledDialogsChangeNothingNotEvenTheProfile) {
     OpenTable(kHeading + UnitLine("A"));
     WriteBytes(TempPath("profile/Kelvor.conf"), "");  // forget what Open stored
     modal_.CancelFileDialog();
-    dlg.SendCommand(res::kCmdFileSaveAs);
+    Trigger(dlg, menu::kSaveAs);
     EXPECT_EQ(StoredSetting("LastDir"), "<unset>");
     EXPECT_EQ(Listing(TempFolder()), QStringList{QStringLiteral("weapon.dat")});
 }
@@ -137,9 +137,9 @@ TEST_F(TableCommandsTest, FailedOpenShowsTheMessageAndKeepsTheLoadedTable) {
     for (const fw::Path& bad : {TempPath("sub/folder.dat"), TempPath("sub/vanished.dat")}) {
         modal_.ChooseFile(bad);
         modal_.AcceptMessage(Sjis("ファイルのオープンに失敗しました"), fw::kIconStop);
-        dlg.SendCommand(res::kCmdFileOpen);
-        EXPECT_EQ(dlg.GetListBox(res::kIdUnitList).GetCount(), 1);
-        EXPECT_EQ(dlg.GetListBox(res::kIdUnitList).GetText(0), "Kept");
+        Trigger(dlg, menu::kOpen);
+        EXPECT_EQ(Units(dlg).GetCount(), 1);
+        EXPECT_EQ(Units(dlg).GetText(0), "Kept");
         // The folder was remembered before the file was touched.
         EXPECT_EQ(dlg.LastDir(), TempFolder("sub"));
         EXPECT_EQ(StoredSetting("LastDir"), TempFolder("sub"));
@@ -156,8 +156,8 @@ TEST_F(TableCommandsTest, UnreadableFileShowsTheMessage) {
     QFile::setPermissions(fw::FromPath(locked), QFileDevice::WriteOwner);
     modal_.ChooseFile(locked);
     modal_.AcceptMessage(Sjis("ファイルのオープンに失敗しました"), fw::kIconStop);
-    Window().SendCommand(res::kCmdFileOpen);
-    EXPECT_EQ(Window().GetListBox(res::kIdUnitList).GetText(0), "Kept");
+    Trigger(Window(), menu::kOpen);
+    EXPECT_EQ(Units(Window()).GetText(0), "Kept");
 }
 
 TEST_F(TableCommandsTest, BitmapFoldersBesideTheTableAreFoundAndRemembered) {
@@ -249,7 +249,7 @@ TEST_F(TableCommandsTest, OddTablesComeBackByteForByte) {
                                      Sjis("項目しかありません。足りない項目は空で表示します。"),
                                  fw::kIconInformation);
         }
-        Window().SendCommand(res::kCmdFileOpen);
+        Trigger(Window(), menu::kOpen);
         const fw::Path out = TempPath(("out" + std::to_string(n++) + ".dat").c_str());
         SaveAs(out);
         EXPECT_TRUE(ReadBytes(out) == c.bytes) << c.what;
@@ -262,7 +262,7 @@ TEST_F(TableCommandsTest, FiftyMegabyteTableOpensListsAndSavesBackWhole) {
     const std::string unit = UnitLine("Big", {{3, "air"}, {64, "gun"}});
     while (table.size() < 50u * 1024 * 1024) table += unit;
     OpenTable(table);
-    EXPECT_EQ(static_cast<std::size_t>(Window().GetListBox(res::kIdUnitList).GetCount()),
+    EXPECT_EQ(static_cast<std::size_t>(Units(Window()).GetCount()),
               (table.size() - kHeading.size()) / unit.size());
     EXPECT_EQ(ListTexts(1018), std::vector<std::string>{"air"});
     SaveAs(TempPath("big-copy.dat"));
@@ -278,17 +278,17 @@ TEST_F(TableCommandsTest, TableWhereEveryValueIsDistinctOpens) {
         table += UnitLine("U" + n, {{3, "a" + n}, {64, "w" + n}, {84, "W" + n}});
     }
     OpenTable(table);
-    EXPECT_EQ(Window().GetListBox(res::kIdUnitList).GetCount(), 20000);
-    EXPECT_EQ(Window().GetComboBox(1018).GetCount(), 20000);
+    EXPECT_EQ(Units(Window()).GetCount(), 20000);
+    EXPECT_EQ(List(Window(), 1018).count(), 20000);
     // "W7" matches "w7" ignoring case: one item each, plus the "1"s of the other weapons.
-    EXPECT_EQ(Window().GetComboBox(1131).GetCount(), 20001);
+    EXPECT_EQ(List(Window(), 1131).count(), 20001);
 }
 
 TEST_F(TableCommandsTest, ShortUnitLinesAreListedAndOfferOnlyTheirOwnValues) {
     OpenTable(kHeading + UnitLine("Full", {{3, "high"}, {4, "walk"}}) + "Short," + kSet + ",1,low\r\n" +
               UnitLine("Last", {{3, "high"}}).substr(0, 300));
     CUnitEditorDlg& dlg = Window();
-    EXPECT_EQ(dlg.GetListBox(res::kIdUnitList).GetCount(), 3);
+    EXPECT_EQ(Units(dlg).GetCount(), 3);
     EXPECT_EQ(ListTexts(1018), (std::vector<std::string>{"high", "low"}));
     EXPECT_EQ(ListTexts(1019), (std::vector<std::string>{"walk", "1"}));
 }
@@ -337,7 +337,7 @@ TEST_F(TableCommandsTest, FailedWriteLeavesTheTableOnDiskUntouched) {
         const std::size_t messages = modal_.Messages().size();
         modal_.ChooseFile(TempPath("weapon.dat"));
         modal_.AcceptMessage();
-        Window().SendCommand(res::kCmdFileSaveAs);
+        Trigger(Window(), menu::kSaveAs);
         EXPECT_EQ(ReadBytes(TempPath("weapon.dat")), original) << failOn;
         EXPECT_EQ(Listing(TempFolder()), before) << failOn;  // no temporary file, no backup
         ASSERT_EQ(modal_.Messages().size(), messages + 1);
@@ -365,7 +365,7 @@ TEST_F(TableCommandsTest, LfOnlyTableListsItsUnitsByTheirOwnNames) {
     std::string table = kHeading + UnitLine("Tank") + "note\r\n" + UnitLine("Jeep", {{3, "air"}});
     std::erase(table, '\r');
     OpenTable(table);
-    fw::ListBox& units = Window().GetListBox(res::kIdUnitList);
+    const UnitListProbe units = Units(Window());
     ASSERT_EQ(units.GetCount(), 2);
     EXPECT_EQ(units.GetText(0), "Tank");
     EXPECT_EQ(units.GetItemData(0), 3);

@@ -2,10 +2,12 @@
 // real main window on the demo table, with scripted dialogs and real files.
 #include <QDir>
 #include <QFile>
+#include <QDialog>
 #include <QLineEdit>
 
 #include <vector>
 
+#include "app/framework/template_builder.h"
 #include "res/control_ids.h"
 #include "tests/app/framework/file_helpers.h"
 #include "tests/app/main_window_fixture.h"
@@ -44,28 +46,29 @@ protected:
         table_ = bytes;
         WriteBytes(TempPath("weapon.dat"), bytes);
         modal_.ChooseFile(TempPath("weapon.dat"));
-        Window().SendCommand(res::kCmdFileOpen);
+        Trigger(Window(), menu::kOpen);
         ASSERT_EQ(Window().IsTableLoaded(), 1);
     }
 
-    fw::ListBox& Units() { return Window().GetListBox(res::kIdUnitList); }
+    UnitListProbe Units() { return test::Units(Window()); }
     std::string Document() { return std::string(Window().Document().view()); }
-    std::string Shown(int id) { return Window().GetDlgItemText(id); }
+    std::string Shown(int id) { return ItemText(Window(), id); }
 
     // Shows unit number n as a click in the list would.
     void ShowUnit(int unitNumber) { ASSERT_EQ(Window().SelectUnit(unitNumber - 1), 1); }
 
     // Runs the search, typing text into the box (nullptr: keep what it offers).
     void Search(const char* text, const std::string& offered = {}, bool notFound = false) {
-        modal_.AnswerBox([text, offered](fw::Dialog& box) {
-            auto* edit = qobject_cast<QLineEdit*>(box.GetDlgItem(res::kIdSearchText));
-            EXPECT_EQ(box.GetDlgItemText(res::kIdSearchText), offered);
+        modal_.AnswerBox([text, offered](QDialog& box) {
+            auto* edit = fw::FindControl<fw::ByteEdit>(&box, res::kIdSearchText);
+            ASSERT_NE(edit, nullptr);
+            EXPECT_EQ(edit->bytes(), offered);
             EXPECT_EQ(edit->selectedText(), edit->text());  // typing replaces the offer
-            if (text) box.SetDlgItemText(res::kIdSearchText, Sjis(text));
+            if (text) edit->setBytes(Sjis(text));
             ScriptedModalServices::Press(box, res::kIdOk);
         });
         if (notFound) modal_.AcceptMessage(Sjis("指定された文字列は見つかりませんでした"), fw::kIconInformation);
-        Window().SendCommand(res::kCmdSearch);
+        Trigger(Window(), menu::kSearch);
     }
     void SearchFindingNothing(const char* text, const std::string& offered = {}) { Search(text, offered, true); }
 
@@ -78,11 +81,11 @@ TEST_F(UnitCommandsTest, SearchOffersTheLastTextAndKeepsItOnCancelAnEmptyTextAnd
     OpenDemoTable();
     SearchFindingNothing("Tiger");
     SearchFindingNothing(nullptr, "Tiger");  // not found, but remembered
-    modal_.AnswerBox([](fw::Dialog& box) {
-        box.SetDlgItemText(res::kIdSearchText, "Other");
+    modal_.AnswerBox([](QDialog& box) {
+        fw::FindControl<fw::ByteEdit>(&box, res::kIdSearchText)->setBytes("Other");
         ScriptedModalServices::Press(box, res::kIdCancel);
     });
-    Window().SendCommand(res::kCmdSearch);
+    Trigger(Window(), menu::kSearch);
     Search("", "Tiger");  // OK on an empty box searches nothing
     OpenDemoTable();
     SearchFindingNothing(nullptr, "Tiger");
@@ -122,7 +125,7 @@ TEST_F(UnitCommandsTest, SearchStepsDownThroughEveryMatchAndWrapsToTheTop) {
 
     // The selected unit is looked at last: as the only match it is shown afresh.
     ShowUnit(demo::kUnitTrailByte5C);
-    Window().SetDlgItemText(res::kIdUnitName, "edited");
+    SetItemText(Window(), res::kIdUnitName, "edited");
     Search("ソ連戦車", Sjis("ヘリ"));
     EXPECT_EQ(Units().GetCurSel(), demo::kUnitTrailByte5C - 1);
     EXPECT_EQ(Shown(res::kIdUnitName), Sjis("ソ連戦車"));
@@ -135,25 +138,25 @@ TEST_F(UnitCommandsTest, ReferenceButtonsShowTheUnitTheirBoxNames) {
     OpenDemoTable();
     CUnitEditorDlg& dlg = Window();
     ShowUnit(demo::kUnitTransforms);
-    dlg.SendCommand(res::kIdJumpTransform);
+    Click(dlg, res::kIdJumpTransform);
     EXPECT_EQ(Shown(res::kIdUnitNumber), std::to_string(demo::kUnitTransformTarget));
     EXPECT_EQ(Units().GetCurSel(), demo::kUnitTransformTarget - 1);
 
     ShowUnit(demo::kUnitMissileRef);
-    dlg.SendCommand(res::kIdJumpMi);
+    Click(dlg, res::kIdJumpMi);
     EXPECT_EQ(Shown(res::kIdUnitNumber), std::to_string(demo::kUnitMissileTarget));
 
     // A number typed and not applied serves the jump and is not stored.
     ShowUnit(1);
-    dlg.SetDlgItemText(kEditTransform, "12");
-    dlg.SendCommand(res::kIdJumpTransform);
+    SetItemText(dlg, kEditTransform, "12");
+    Click(dlg, res::kIdJumpTransform);
     EXPECT_EQ(Shown(res::kIdUnitNumber), "12");
     ShowUnit(1);
     EXPECT_EQ(Shown(kEditTransform), "0");
     // "ミ" uses its first box only.
-    dlg.SetDlgItemText(kEditMi, "40");
-    dlg.SetDlgItemText(kEditMiSecond, "7");
-    dlg.SendCommand(res::kIdJumpMi);
+    SetItemText(dlg, kEditMi, "40");
+    SetItemText(dlg, kEditMiSecond, "7");
+    Click(dlg, res::kIdJumpMi);
     EXPECT_EQ(Shown(res::kIdUnitNumber), "40");
     EXPECT_TRUE(modal_.Messages().empty());
 }
@@ -162,21 +165,21 @@ TEST_F(UnitCommandsTest, ReferenceButtonsDoNothingForZeroANumberWithoutUnitOrARe
     OpenDemoTable();
     CUnitEditorDlg& dlg = Window();
     ShowUnit(1);
-    dlg.SetDlgItemText(res::kIdUnitName, "edited");
-    dlg.SendCommand(res::kIdJumpTransform);  // field 50 is 0
+    SetItemText(dlg, res::kIdUnitName, "edited");
+    Click(dlg, res::kIdJumpTransform);  // field 50 is 0
     EXPECT_EQ(Shown(res::kIdUnitName), "edited");
     EXPECT_EQ(Units().GetCurSel(), 0);
 
     ShowUnit(demo::kUnitAllMaximum);  // 999 in both: no such unit
-    dlg.SetDlgItemText(res::kIdUnitName, "edited");
-    dlg.SendCommand(res::kIdJumpTransform);
-    dlg.SendCommand(res::kIdJumpMi);
+    SetItemText(dlg, res::kIdUnitName, "edited");
+    Click(dlg, res::kIdJumpTransform);
+    Click(dlg, res::kIdJumpMi);
     EXPECT_EQ(Units().GetCurSel(), demo::kUnitAllMaximum - 1);
     EXPECT_TRUE(modal_.Messages().empty());
 
-    dlg.SetDlgItemText(kEditTransform, "1000");
+    SetItemText(dlg, kEditTransform, "1000");
     modal_.AcceptMessage(Sjis("0 から 999 までの整数を入力してください。"), fw::kIconExclamation);
-    dlg.SendCommand(res::kIdJumpTransform);
+    Click(dlg, res::kIdJumpTransform);
     EXPECT_EQ(Units().GetCurSel(), demo::kUnitAllMaximum - 1);
     EXPECT_EQ(Shown(res::kIdUnitName), "edited");
 }
@@ -187,12 +190,12 @@ TEST_F(UnitCommandsTest, ExportWritesTheUnitAsLastShownUnderItsNumber) {
     OpenDemoTable();
     CUnitEditorDlg& dlg = Window();
     ShowUnit(demo::kUnitOddMovement);
-    dlg.SetDlgItemText(res::kIdUnitName, "edited");  // not applied: not written
+    SetItemText(dlg, res::kIdUnitName, "edited");  // not applied: not written
     // A folder whose name code page 932 cannot hold: the path stays as it is.
     QDir(fw::FromPath(TempFolder())).mkpath(QStringLiteral("café 한국"));
     const fw::Path path = TempPath("café 한국/unit0060.kmv");
     modal_.ChooseFile(path);
-    dlg.SendCommand(res::kCmdExportUnit);
+    Trigger(dlg, menu::kExportUnit);
 
     ASSERT_EQ(modal_.FileDialogs().size(), 2u);
     const fw::FileDialogRequest& asked = modal_.FileDialogs()[1].request;
@@ -219,7 +222,7 @@ TEST_F(UnitCommandsTest, ExportWritesTheUnitAsLastShownUnderItsNumber) {
     // A file that cannot be made is reported; the folder is remembered anyway.
     modal_.ChooseFile(TempPath("missing/unit0060.kmv"));
     modal_.AcceptMessage(Sjis("ファイルのオープンに失敗しました"), fw::kIconStop);
-    dlg.SendCommand(res::kCmdExportUnit);
+    Trigger(dlg, menu::kExportUnit);
     EXPECT_EQ(dlg.LastDir(), TempFolder("missing"));
 }
 
@@ -235,7 +238,7 @@ TEST_F(UnitCommandsTest, AShortUnitIsExportedOnlyOnceAppliedWhole) {
     modal_.AcceptMessage(Sjis("このユニットの行には194項目のうち100項目しかありません。足りない項目は空で表示します。"),
                          fw::kIconInformation);
     CUnitEditorDlg& dlg = Window();
-    dlg.SendCommand(res::kCmdFileOpen);
+    Trigger(dlg, menu::kOpen);
     const fw::Path path = TempPath("short.kmv");
     modal_.AcceptMessage(Sjis("このユニットを書き出しても読み込めない単体データになるため、書き出しません。\n"
                               "ユニットの行の最後の項目が空です。"),
@@ -244,7 +247,7 @@ TEST_F(UnitCommandsTest, AShortUnitIsExportedOnlyOnceAppliedWhole) {
     EXPECT_EQ(modal_.FileDialogs().size(), 1u);  // no export dialog
     EXPECT_EQ(ReadBytes(path), "<missing>");
 
-    dlg.SendCommand(res::kIdApply);
+    Click(dlg, res::kIdApply);
     modal_.ChooseFile(path);
     EXPECT_EQ(dlg.ExportUnitFile(), 1);
     modal_.ChooseFile(path);
@@ -281,7 +284,7 @@ TEST_F(UnitCommandsTest, ImportPutsTheLineInPlaceWithOneLineEndAndRenewsItsEntry
     WriteBytes(path, "42," + line + "\r\nignored,line\r\n");  // a CR LF the import drops
     ShowUnit(1);
     modal_.ChooseFile(path);
-    dlg.SendCommand(res::kCmdImportUnit);
+    Trigger(dlg, menu::kImportUnit);
 
     std::string expected = table_;
     const std::string old = LineOf(table_, 42) + "\r\n";
@@ -344,7 +347,7 @@ TEST_F(UnitCommandsTest, ImportAsksForAUnitFileAndReportsOneThatCannotBeRead) {
     OpenDemoTable();
     CUnitEditorDlg& dlg = Window();
     modal_.CancelFileDialog();
-    dlg.SendCommand(res::kCmdImportUnit);
+    Trigger(dlg, menu::kImportUnit);
     const fw::FileDialogRequest& asked = modal_.FileDialogs().back().request;
     EXPECT_TRUE(asked.open);
     EXPECT_EQ(asked.title, Sjis("兵器データファイルの選択"));
@@ -355,7 +358,7 @@ TEST_F(UnitCommandsTest, ImportAsksForAUnitFileAndReportsOneThatCannotBeRead) {
 
     modal_.ChooseFile(TempPath("elsewhere/none.kmv"));
     modal_.AcceptMessage(Sjis("ファイルのオープンに失敗しました"), fw::kIconStop);
-    dlg.SendCommand(res::kCmdImportUnit);
+    Trigger(dlg, menu::kImportUnit);
     EXPECT_EQ(dlg.LastDir(), TempFolder("elsewhere"));
     EXPECT_EQ(StoredSetting("LastDir"), TempFolder("elsewhere"));
     EXPECT_TRUE(Document() == table_);
@@ -364,9 +367,11 @@ TEST_F(UnitCommandsTest, ImportAsksForAUnitFileAndReportsOneThatCannotBeRead) {
 TEST_F(UnitCommandsTest, WithoutAUnitOnDisplayExportAndTheButtonsDoNothing) {
     OpenTable(demo::DemoHeadingLines());
     CUnitEditorDlg& dlg = Window();
-    dlg.SetDlgItemText(kEditTransform, "1");
+    SetItemText(dlg, kEditTransform, "1");
     // The scripted services fail the test for any dialog or message.
-    for (int command : {res::kCmdExportUnit, res::kIdJumpTransform, res::kIdJumpMi}) dlg.SendCommand(command);
+    Trigger(dlg, menu::kExportUnit);
+    Click(dlg, res::kIdJumpTransform);
+    Click(dlg, res::kIdJumpMi);
     EXPECT_EQ(modal_.FileDialogs().size(), 1u);  // the Open dialog only
     // A search in an empty list finds nothing.
     SearchFindingNothing("x");

@@ -21,26 +21,26 @@ protected:
         for (const form::FieldLayout& f : form::RecordLayout()) {
             const std::string& v = fields[static_cast<std::size_t>(f.field)];
             switch (f.kind) {
-            case FieldKind::Text: EXPECT_EQ(dlg.GetDlgItemText(f.controlId), v) << f.field; break;
+            case FieldKind::Text: EXPECT_EQ(ItemText(dlg, f.controlId), v) << f.field; break;
             case FieldKind::Integer:
-                EXPECT_EQ(dlg.GetDlgItemText(f.controlId), std::to_string(table::ParseDecimal(v))) << f.field;
+                EXPECT_EQ(ItemText(dlg, f.controlId), std::to_string(table::ParseDecimal(v))) << f.field;
                 break;
-            case FieldKind::Flag: EXPECT_EQ(dlg.IsDlgButtonChecked(f.controlId), v == table::kMarkSet) << f.field; break;
+            case FieldKind::Flag: EXPECT_EQ(IsChecked(dlg, f.controlId), v == table::kMarkSet) << f.field; break;
             case FieldKind::MovementClass: {
-                fw::ComboBox& list = dlg.GetComboBox(f.controlId);
-                EXPECT_EQ(list.GetLBText(list.GetCurSel()), table::MovementClassName(v)) << f.field;
+                fw::ByteList& list = List(dlg, f.controlId);
+                EXPECT_EQ(list.bytesAt(list.currentIndex()), table::MovementClassName(v)) << f.field;
                 break;
             }
             case FieldKind::TableValue: {
-                fw::ComboBox& list = dlg.GetComboBox(f.controlId);
-                EXPECT_EQ(list.GetCurSel(), list.FindStringExact(-1, v)) << f.field;
-                EXPECT_GE(list.GetCurSel(), 0) << f.field;
+                fw::ByteList& list = List(dlg, f.controlId);
+                EXPECT_EQ(list.currentIndex(), list.findBytes(v)) << f.field;
+                EXPECT_GE(list.currentIndex(), 0) << f.field;
                 break;
             }
             case FieldKind::Marker: break;
             }
         }
-        EXPECT_EQ(dlg.GetDlgItemText(res::kIdUnitNumber), std::to_string(unitNumber));
+        EXPECT_EQ(ItemText(dlg, res::kIdUnitNumber), std::to_string(unitNumber));
     }
 };
 
@@ -54,21 +54,21 @@ TEST_F(UnitDisplayTest, OpenShowsTheFirstUnitInEveryControlByItsKind) {
     Open(kHeadings + first + "\r\n" + second + "\r\n");
     CUnitEditorDlg& dlg = Window();
     EXPECT_EQ(dlg.IsUnitShown(), 1);
-    EXPECT_EQ(dlg.GetListBox(res::kIdUnitList).GetCurSel(), 0);
+    EXPECT_EQ(Units(dlg).GetCurSel(), 0);
     ExpectShown(first, 1);
-    EXPECT_EQ(dlg.GetDlgItemText(1012), "7");
-    EXPECT_EQ(dlg.GetDlgItemText(1023), "300");  // ranges are not enforced when showing
-    EXPECT_EQ(dlg.GetDlgItemText(1210), "0");
+    EXPECT_EQ(ItemText(dlg, 1012), "7");
+    EXPECT_EQ(ItemText(dlg, 1023), "300");  // ranges are not enforced when showing
+    EXPECT_EQ(ItemText(dlg, 1210), "0");
 
     EXPECT_EQ(dlg.SelectUnit(1), 1);
-    EXPECT_EQ(dlg.GetListBox(res::kIdUnitList).GetCurSel(), 1);  // the list follows a unit chosen by code
-    EXPECT_EQ(dlg.GetComboBox(1019).GetLBText(dlg.GetComboBox(1019).GetCurSel()), "abc");
+    EXPECT_EQ(Units(dlg).GetCurSel(), 1);  // the list follows a unit chosen by code
+    EXPECT_EQ(List(dlg, 1019).bytesAt(List(dlg, 1019).currentIndex()), "abc");
     // Only the list of the unknown code is left without a selection.
-    EXPECT_EQ(dlg.GetComboBox(1055).GetCurSel(), -1);
+    EXPECT_EQ(List(dlg, 1055).currentIndex(), -1);
     EXPECT_EQ(dlg.Record()[27], "error");
-    for (int id : {1029, 1054, 1056, 1057, 1058}) EXPECT_GE(dlg.GetComboBox(id).GetCurSel(), 0) << id;
-    EXPECT_EQ(dlg.IsDlgButtonChecked(1025), 1);
-    EXPECT_EQ(dlg.GetDlgItemText(res::kIdUnitNumber), "2");
+    for (int id : {1029, 1054, 1056, 1057, 1058}) EXPECT_GE(List(dlg, id).currentIndex(), 0) << id;
+    EXPECT_EQ(IsChecked(dlg, 1025), 1);
+    EXPECT_EQ(ItemText(dlg, res::kIdUnitNumber), "2");
     EXPECT_TRUE(modal_.Messages().empty());
 }
 
@@ -76,7 +76,7 @@ TEST_F(UnitDisplayTest, KeysAndClicksShowTheChosenUnitAfreshFromItsLine) {
     const std::string a = NormalUnitLine("A", 1), b = NormalUnitLine("B", 2), c = NormalUnitLine("C", 3);
     Open(kHeadings + a + "\r\n" + b + "\r\n; note\r\n" + c + "\r\n");
     ShownWindow();
-    QListWidget* list = UnitList();
+    fw::ChoiceListView* list = UnitList();
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(Window().CurrentListIndex(), 1);
@@ -87,11 +87,11 @@ TEST_F(UnitDisplayTest, KeysAndClicksShowTheChosenUnitAfreshFromItsLine) {
     // An edit not applied is dropped when the same unit is clicked again.
     Type(res::kIdUnitName, "changed");
     Type(1023, "12");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(2, 0)).center());
     ExpectShown(c, 4);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
     ExpectShown(a, 1);
-    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(list->selectedRow(), 0);
     EXPECT_TRUE(modal_.Messages().empty());
 }
 
@@ -109,18 +109,18 @@ TEST_F(UnitDisplayTest, ShortLineShowsWhatItHoldsNeverTheUnitBeforeAndApplyCompl
     UnitList()->setFocus();
     QTest::keyClick(UnitList(), Qt::Key_Down);
     ASSERT_EQ(modal_.Messages().size(), 1u);
-    EXPECT_EQ(dlg.GetDlgItemText(res::kIdUnitName), "Short");
-    EXPECT_EQ(dlg.GetDlgItemText(1031), std::to_string(table::ParseDecimal(shortFields[33])));
-    EXPECT_EQ(dlg.GetComboBox(1029).GetLBText(dlg.GetComboBox(1029).GetCurSel()),
+    EXPECT_EQ(ItemText(dlg, res::kIdUnitName), "Short");
+    EXPECT_EQ(ItemText(dlg, 1031), std::to_string(table::ParseDecimal(shortFields[33])));
+    EXPECT_EQ(List(dlg, 1029).bytesAt(List(dlg, 1029).currentIndex()),
               table::MovementClassName(shortFields[25]));
     // Fields 40 on: empty, 0, clear, unselected; none of them the full unit's.
     for (const form::FieldLayout& f : form::RecordLayout()) {
         if (f.field < 40) continue;
         switch (f.kind) {
-        case FieldKind::Text: EXPECT_EQ(dlg.GetDlgItemText(f.controlId), "") << f.field; break;
-        case FieldKind::Integer: EXPECT_EQ(dlg.GetDlgItemText(f.controlId), "0") << f.field; break;
-        case FieldKind::Flag: EXPECT_EQ(dlg.IsDlgButtonChecked(f.controlId), 0) << f.field; break;
-        default: EXPECT_EQ(dlg.GetComboBox(f.controlId).GetCurSel(), -1) << f.field; break;
+        case FieldKind::Text: EXPECT_EQ(ItemText(dlg, f.controlId), "") << f.field; break;
+        case FieldKind::Integer: EXPECT_EQ(ItemText(dlg, f.controlId), "0") << f.field; break;
+        case FieldKind::Flag: EXPECT_EQ(IsChecked(dlg, f.controlId), 0) << f.field; break;
+        default: EXPECT_EQ(List(dlg, f.controlId).currentIndex(), -1) << f.field; break;
         }
     }
 
@@ -139,15 +139,15 @@ TEST_F(UnitDisplayTest, TableWithoutUnitsEmptiesTheFormAndNothingActsOnIt) {
     const std::string noUnits = kHeadings + "x," + table::kMarkClear + ",1\r\n";
     Open(noUnits);
     EXPECT_EQ(dlg.IsUnitShown(), 0);
-    EXPECT_EQ(dlg.GetDlgItemText(res::kIdUnitName), "");
-    EXPECT_EQ(dlg.GetDlgItemText(res::kIdUnitNumber), "");
-    EXPECT_EQ(dlg.GetDlgItemText(1023), "0");
+    EXPECT_EQ(ItemText(dlg, res::kIdUnitName), "");
+    EXPECT_EQ(ItemText(dlg, res::kIdUnitNumber), "");
+    EXPECT_EQ(ItemText(dlg, 1023), "0");
     for (const form::FieldLayout& f : form::RecordLayout()) {
         if (f.kind == FieldKind::Flag) {
-            EXPECT_EQ(dlg.IsDlgButtonChecked(f.controlId), 0) << f.field;
+            EXPECT_EQ(IsChecked(dlg, f.controlId), 0) << f.field;
         }
         if (f.kind == FieldKind::MovementClass || f.kind == FieldKind::TableValue) {
-            EXPECT_EQ(dlg.GetComboBox(f.controlId).GetCurSel(), -1) << f.field;
+            EXPECT_EQ(List(dlg, f.controlId).currentIndex(), -1) << f.field;
         }
     }
     // No dialog of any kind: the scripted services fail the test on one.
@@ -158,7 +158,7 @@ TEST_F(UnitDisplayTest, TableWithoutUnitsEmptiesTheFormAndNothingActsOnIt) {
     Open(kHeadings + NormalUnitLine("A", 1) + "\r\n");
     EXPECT_EQ(dlg.SelectUnit(-1), 1);
     EXPECT_EQ(dlg.IsUnitShown(), 0);
-    EXPECT_EQ(dlg.GetDlgItemText(res::kIdUnitName), "");
+    EXPECT_EQ(ItemText(dlg, res::kIdUnitName), "");
     Apply();
     EXPECT_EQ(Line(3), NormalUnitLine("A", 1));
 }

@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QLineEdit>
-#include <QListWidget>
 
 #include <map>
 #include <string>
@@ -78,8 +77,8 @@ protected:
         file.close();
         modal_.ChooseFile(path);
         more();
-        Window().SendCommand(res::kCmdFileOpen);
-        ASSERT_EQ(Window().IsTableLoaded(), 1);
+        Trigger(Window(), menu::kOpen);
+        ASSERT_TRUE(Window().IsTableLoaded());
     }
     void Open(const std::string& bytes) {
         Open(bytes, [] {});
@@ -101,8 +100,8 @@ protected:
         return line;
     }
 
-    QLineEdit* EditBox(int id) { return qobject_cast<QLineEdit*>(Window().GetDlgItem(id)); }
-    QListWidget* UnitList() { return qobject_cast<QListWidget*>(Window().GetDlgItem(res::kIdUnitList)); }
+    QLineEdit* EditBox(int id) { return qobject_cast<QLineEdit*>(Window().Control(id)); }
+    fw::ChoiceListView* UnitList() { return Window().Widgets().unitList; }
 
     // Replaces the text of edit `id` as typing over it would.
     void Type(int id, const QString& text) {
@@ -114,16 +113,16 @@ protected:
 
     // Picks the item with exactly this text in drop-down list `id`.
     void Choose(int id, const std::string& item) {
-        fw::ComboBox& list = Window().GetComboBox(id);
-        for (int i = 0; i < list.GetCount(); ++i)
-            if (list.GetLBText(i) == item) {
-                list.SetCurSel(i);
+        fw::ByteList& list = List(Window(), id);
+        for (int i = 0; i < list.count(); ++i)
+            if (list.bytesAt(i) == item) {
+                list.setCurrentIndex(i);
                 return;
             }
         ADD_FAILURE() << "no item " << item << " in list " << id;
     }
 
-    void Apply() { Window().GetButton(res::kIdApply).Click(); }
+    void Apply() { Click(Window(), res::kIdApply); }
 };
 
 }  // namespace kelvor::test

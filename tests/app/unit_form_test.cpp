@@ -12,10 +12,12 @@
 #include <vector>
 
 #include "app/default_folders.h"
+#include "app/form/form_exchange.h"
 #include "app/framework/dialog_units.h"
+#include "app/framework/template_builder.h"
 #include "res/control_ids.h"
 #include "res/resources.h"
-#include "search/search_dlg.h"
+#include "app/search/search_dlg.h"
 #include "tests/app/main_window_fixture.h"
 
 namespace kelvor::test {
@@ -28,15 +30,6 @@ bool TakesFocus(const res::ControlTemplate& c) {
            c.kind != res::ControlKind::Frame && c.kind != res::ControlKind::Icon;
 }
 
-QAction* FindAction(const QList<QAction*>& actions, const QString& text) {
-    for (QAction* action : actions) {
-        if (action->text() == text) return action;
-        if (QMenu* sub = action->menu())
-            if (QAction* found = FindAction(sub->actions(), text)) return found;
-    }
-    return nullptr;
-}
-
 using UnitFormTest = MainWindowTest;
 
 TEST_F(UnitFormTest, EveryTemplateControlStandsAtItsPixelRectangleWithItsCaption) {
@@ -47,8 +40,8 @@ TEST_F(UnitFormTest, EveryTemplateControlStandsAtItsPixelRectangleWithItsCaption
     int checked = 0;
     for (const res::ControlTemplate& c : form->controls) {
         if (c.id <= 0) continue;
-        ASSERT_TRUE(dlg.HasControl(c.id)) << c.id;
-        QWidget* widget = dlg.GetDlgItem(c.id);
+        ASSERT_NE(dlg.Control(c.id), nullptr) << c.id;
+        QWidget* widget = dlg.Control(c.id);
         const QRect want = fw::DialogRectToPixels(base, c.x, c.y, c.cx, c.cy);
         if (c.kind != res::ControlKind::ComboBox) {
             EXPECT_EQ(widget->geometry(), want) << c.id;
@@ -56,13 +49,13 @@ TEST_F(UnitFormTest, EveryTemplateControlStandsAtItsPixelRectangleWithItsCaption
             EXPECT_EQ(widget->geometry().topLeft(), want.topLeft()) << c.id;
         }
         if (c.kind == res::ControlKind::PushButton || c.kind == res::ControlKind::CheckBox) {
-            EXPECT_EQ(dlg.GetDlgItemText(c.id), Sjis(c.text)) << c.id;
+            EXPECT_EQ(ItemText(dlg, c.id), Sjis(c.text)) << c.id;
         }
         ++checked;
     }
     EXPECT_EQ(checked, 201);  // every control with an id
-    EXPECT_EQ(fw::FromCp932(dlg.GetDlgItemText(res::kIdCancel)), QString::fromUtf8("ｷｬﾝｾﾙ"));
-    EXPECT_EQ(dlg.Window()->windowTitle(), QString::fromUtf8("Halvane ユニットエディタ"));
+    EXPECT_EQ(fw::FromCp932(ItemText(dlg, res::kIdCancel)), QString::fromUtf8("ｷｬﾝｾﾙ"));
+    EXPECT_EQ(dlg.windowTitle(), QString::fromUtf8("Halvane ユニットエディタ[*]"));
 }
 
 TEST_F(UnitFormTest, TabOrderFollowsTheTemplateAndStaticsTakeNoFocus) {
@@ -73,19 +66,19 @@ TEST_F(UnitFormTest, TabOrderFollowsTheTemplateAndStaticsTakeNoFocus) {
 
     // The read-only number box and the hidden OK button are in the chain but
     // are skipped by Tab; walk the chain of focusable widgets.
-    QWidget* first = dlg.GetDlgItem(res::kIdUnitList);
+    QWidget* first = dlg.Control(res::kIdUnitList);
     std::vector<int> seen;
     QWidget* w = first;
     do {
         for (int id : expected)
-            if (dlg.GetDlgItem(id) == w) seen.push_back(id);
+            if (dlg.Control(id) == w) seen.push_back(id);
         w = w->nextInFocusChain();
     } while (w != first && seen.size() < expected.size() + 5);
     EXPECT_EQ(seen, expected);
 
     for (const res::ControlTemplate& c : res::FindDialog(res::kIdUnitForm)->controls) {
         if (!TakesFocus(c) && c.id > 0) {
-            EXPECT_EQ(dlg.GetDlgItem(c.id)->focusPolicy(), Qt::NoFocus) << c.id;
+            EXPECT_EQ(dlg.Control(c.id)->focusPolicy(), Qt::NoFocus) << c.id;
         }
     }
 }
@@ -93,40 +86,51 @@ TEST_F(UnitFormTest, TabOrderFollowsTheTemplateAndStaticsTakeNoFocus) {
 TEST_F(UnitFormTest, EnterRunsNothingAndEscapeClosesTheWindow) {
     CUnitEditorDlg& dlg = ShownWindow();
     for (int id : {res::kIdUnitName, 1025, res::kIdUnitList}) {
-        dlg.GotoDlgCtrl(id);
-        QTest::keyClick(dlg.GetDlgItem(id), Qt::Key_Return);
-        EXPECT_FALSE(dlg.EndResult().has_value()) << id;
+        dlg.Control(id)->setFocus();
+        QTest::keyClick(dlg.Control(id), Qt::Key_Return);
+        EXPECT_TRUE(dlg.isVisible()) << id;
     }
-    EXPECT_FALSE(dlg.GetDlgItem(res::kIdOk)->isVisible());
-    EXPECT_FALSE(dlg.GetDlgItem(res::kIdOk)->isEnabled());
-    QTest::keyClick(dlg.GetDlgItem(res::kIdUnitName), Qt::Key_Escape);
-    EXPECT_EQ(dlg.EndResult(), 2);
+    EXPECT_FALSE(dlg.Control(res::kIdOk)->isVisible());
+    EXPECT_FALSE(dlg.Control(res::kIdOk)->isEnabled());
+    QTest::keyClick(dlg.Control(res::kIdUnitName), Qt::Key_Escape);
+    EXPECT_FALSE(dlg.isVisible());
 }
 
-TEST_F(UnitFormTest, CancelButtonClosesTheWindowAtOnce) {
-    CUnitEditorDlg& dlg = Window();
-    dlg.Window()->show();
-    dlg.GetButton(res::kIdCancel).Click();
-    EXPECT_EQ(dlg.EndResult(), 2);
+TEST_F(UnitFormTest, CancelTheWindowMenuAndTheCloseBoxCloseTheWindowAtOnce) {
+    CUnitEditorDlg& dlg = ShownWindow();
+    Click(dlg, res::kIdCancel);
+    EXPECT_FALSE(dlg.isVisible());
+
+    ShownWindow();
+    const QList<QAction*> entries = dlg.WindowMenu()->actions();
+    ASSERT_GE(entries.size(), 2);
+    EXPECT_EQ(entries[1]->text(), QString::fromUtf8("閉じる(&C)"));
+    entries[1]->trigger();
+    EXPECT_FALSE(dlg.isVisible());
+
+    // What the window manager's close box sends.
+    ShownWindow();
+    EXPECT_TRUE(dlg.close());
+    EXPECT_FALSE(dlg.isVisible());
 }
 
 TEST_F(UnitFormTest, StartsWithEmptyFormAndTheMovementClassListsFilled) {
     CUnitEditorDlg& dlg = Window();
-    EXPECT_EQ(dlg.GetDlgItemText(res::kIdUnitNumber), "0");
-    EXPECT_EQ(dlg.GetDlgItemText(1023), "0");
-    EXPECT_EQ(dlg.GetDlgItemText(res::kIdUnitName), "");
-    EXPECT_EQ(dlg.IsDlgButtonChecked(1025), 0);
+    EXPECT_EQ(ItemText(dlg, res::kIdUnitNumber), "0");
+    EXPECT_EQ(ItemText(dlg, 1023), "0");
+    EXPECT_EQ(ItemText(dlg, res::kIdUnitName), "");
+    EXPECT_EQ(IsChecked(dlg, 1025), 0);
     for (int id : {1029, 1054, 1055, 1056, 1057, 1058}) {
-        fw::ComboBox& list = dlg.GetComboBox(id);
-        ASSERT_EQ(list.GetCount(), 9) << id;
-        EXPECT_EQ(list.GetLBText(0), Sjis("なし"));
-        EXPECT_EQ(list.GetLBText(2), "VTOL");
-        EXPECT_EQ(list.GetLBText(8), Sjis("ホバー"));
-        EXPECT_EQ(list.GetCurSel(), -1);
+        fw::ByteList& list = List(dlg, id);
+        ASSERT_EQ(list.count(), 9) << id;
+        EXPECT_EQ(list.bytesAt(0), Sjis("なし"));
+        EXPECT_EQ(list.bytesAt(2), "VTOL");
+        EXPECT_EQ(list.bytesAt(8), Sjis("ホバー"));
+        EXPECT_EQ(list.currentIndex(), -1);
     }
-    for (int id : {1018, 1071, 1131}) EXPECT_EQ(dlg.GetComboBox(id).GetCount(), 0) << id;
-    EXPECT_EQ(dlg.GetListBox(res::kIdUnitList).GetCount(), 0);
-    EXPECT_EQ(dlg.IsTableLoaded(), 0);
+    for (int id : {1018, 1071, 1131}) EXPECT_EQ(List(dlg, id).count(), 0) << id;
+    EXPECT_EQ(Units(dlg).GetCount(), 0);
+    EXPECT_FALSE(dlg.IsTableLoaded());
     EXPECT_TRUE(modal_.Messages().empty());
 }
 
@@ -153,7 +157,7 @@ TEST_F(UnitFormTest, StoredFoldersAreReadAtStart) {
     EXPECT_EQ(dlg.SystemBitmapDir(), "/games/halvane/bmp/");
     // The first Open dialog starts there, offering weapon.dat.
     modal_.CancelFileDialog();
-    dlg.SendCommand(res::kCmdFileOpen);
+    Trigger(dlg, menu::kOpen);
     ASSERT_EQ(modal_.FileDialogs().size(), 1u);
     EXPECT_EQ(modal_.FileDialogs()[0].request.initialFolder, "/games/halvane/");
     EXPECT_EQ(modal_.FileDialogs()[0].request.fileName, "weapon.dat");
@@ -161,33 +165,34 @@ TEST_F(UnitFormTest, StoredFoldersAreReadAtStart) {
 
 TEST_F(UnitFormTest, WindowMenuAboutEntryShowsTheAboutBox) {
     CUnitEditorDlg& dlg = Window();
-    fw::SystemMenu* menu = dlg.GetSystemMenu();
+    QMenu* menu = dlg.WindowMenu();
     ASSERT_NE(menu, nullptr);
-    const QList<QAction*> actions = menu->Menu()->actions();
+    const QList<QAction*> actions = menu->actions();
     ASSERT_GE(actions.size(), 2);
     EXPECT_TRUE(actions[actions.size() - 2]->isSeparator());
     QAction* about = actions.back();
     EXPECT_EQ(about->text(), QString::fromUtf8("Kelvor のﾊﾞｰｼﾞｮﾝ情報(&A)..."));
 
-    int shownTemplate = 0;
-    modal_.AnswerBox([&](fw::Dialog& box) {
-        shownTemplate = box.Template().id;
-        EXPECT_EQ(box.Window()->windowTitle(), QString::fromUtf8("Kelvorのﾊﾞｰｼﾞｮﾝ情報"));
-        ScriptedModalServices::Press(box, res::kIdOk);
-    });
-    about->trigger();
-    EXPECT_EQ(shownTemplate, res::kIdAboutBox);
-    EXPECT_FALSE(dlg.EndResult().has_value());  // the form stays open
+    // The same box from the window menu and from ヘルプ.
+    for (QAction* entry : {about, FindAction(dlg.menuBar()->actions(), QString::fromUtf8(menu::kAbout))}) {
+        ASSERT_NE(entry, nullptr);
+        modal_.AnswerBox([&](QDialog& box) {
+            EXPECT_EQ(box.windowTitle(), QString::fromUtf8("Kelvorのﾊﾞｰｼﾞｮﾝ情報"));
+            EXPECT_EQ(box.parentWidget(), &dlg);
+            ScriptedModalServices::Press(box, res::kIdOk);
+        });
+        entry->trigger();
+    }
+    ASSERT_EQ(modal_.Boxes().size(), 2u);
 }
 
-TEST_F(UnitFormTest, MenuBarHasTheFileAndEditMenusWithBatchImportGrayed) {
+TEST_F(UnitFormTest, MenuBarHasTheFileEditAndHelpMenusWithBatchImportGrayed) {
     CUnitEditorDlg& dlg = Window();
-    QMenuBar* bar = dlg.Window()->findChild<QMenuBar*>();
-    ASSERT_NE(bar, nullptr);
-    const QList<QAction*> top = bar->actions();
-    ASSERT_EQ(top.size(), 2);
+    const QList<QAction*> top = dlg.menuBar()->actions();
+    ASSERT_EQ(top.size(), 3);
     EXPECT_EQ(top[0]->text(), QString::fromUtf8("ﾌｧｲﾙ(&F)"));
     EXPECT_EQ(top[1]->text(), QString::fromUtf8("編集(&E)"));
+    EXPECT_EQ(top[2]->text(), QString::fromUtf8("ヘルプ(&H)"));
     QAction* batch = FindAction(top, QString::fromUtf8("一括読み込み..."));
     ASSERT_NE(batch, nullptr);
     EXPECT_FALSE(batch->isEnabled());
@@ -203,50 +208,52 @@ TEST_F(UnitFormTest, CommandsThatNeedATableDoNothingBeforeOne) {
     CUnitEditorDlg& dlg = Window();
     // No dialog of any kind is expected: the scripted services fail the test
     // if one appears.
-    for (int command : {res::kCmdFileSaveAs, res::kCmdSearch, res::kCmdExportUnit, res::kCmdImportUnit,
-                        res::kIdApply, res::kIdJumpTransform, res::kIdJumpMi})
-        dlg.SendCommand(command);
+    for (const char* entry : {menu::kSaveAs, menu::kSearch, menu::kExportUnit, menu::kImportUnit})
+        Trigger(dlg, entry);
+    for (int button : {res::kIdApply, res::kIdJumpTransform, res::kIdJumpMi}) Click(dlg, button);
     EXPECT_EQ(dlg.SelectUnit(0), 0);
-    EXPECT_FALSE(dlg.EndResult().has_value());
 }
 
 TEST_F(UnitFormTest, RefusedIntegerShowsThePromptAndPutsTheFocusInTheBox) {
     CUnitEditorDlg& dlg = ShownWindow();
-    dlg.SetDlgItemText(res::kIdUnitName, "A");  // a unit name is needed
-    dlg.SetDlgItemText(1022, "10");  // formation and durability must be 1 or more
-    dlg.SetDlgItemText(1023, "abc");
+    SetItemText(dlg, res::kIdUnitName, "A");  // a unit name is needed
+    SetItemText(dlg, 1022, "10");  // formation and durability must be 1 or more
+    SetItemText(dlg, 1023, "abc");
+    form::FormMembers members;
     modal_.AcceptMessage(Sjis("整数を入力してください。"), fw::kIconExclamation);
-    EXPECT_EQ(dlg.UpdateData(1), 0);
-    auto* edit = qobject_cast<QLineEdit*>(dlg.GetDlgItem(1023));
+    EXPECT_FALSE(form::TakeMembers(dlg.Widgets(), members, modal_, &dlg));
+    auto* edit = qobject_cast<QLineEdit*>(dlg.Control(1023));
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(QApplication::focusWidget(), edit);
     EXPECT_EQ(edit->selectedText(), QStringLiteral("abc"));
 
-    dlg.SetDlgItemText(1023, "300");  // outside 1 to 255
+    SetItemText(dlg, 1023, "300");  // outside 1 to 255
     modal_.AcceptMessage(Sjis("1 から 255 までの整数を入力してください。"), fw::kIconExclamation);
-    EXPECT_EQ(dlg.UpdateData(1), 0);
-    dlg.SetDlgItemText(1023, " 255 ");
-    EXPECT_EQ(dlg.UpdateData(1), 1);
+    EXPECT_FALSE(form::TakeMembers(dlg.Widgets(), members, modal_, &dlg));
+    SetItemText(dlg, 1023, " 255 ");
+    EXPECT_TRUE(form::TakeMembers(dlg.Widgets(), members, modal_, &dlg));
+    EXPECT_EQ(members.number[8], 255);
 }
 
 TEST_F(UnitFormTest, SearchBoxOffersItsTextAndTakesTheTypedOneOnOkOnly) {
     CUnitEditorDlg& dlg = Window();
-    CSearchDlg search(*platform_, &dlg);
-    search.m_strSearchText = Sjis("戦車");
-    modal_.AnswerBox([](fw::Dialog& box) {
-        EXPECT_EQ(box.Template().id, res::kIdSearchBox);
-        EXPECT_EQ(box.GetDlgItemText(res::kIdSearchText), Sjis("戦車"));
-        box.SetDlgItemText(res::kIdSearchText, Sjis("歩兵"));
+    CSearchDlg search(&dlg);
+    search.SetSearchText(Sjis("戦車"));
+    EXPECT_EQ(search.windowTitle(), QString::fromUtf8("兵器の検索"));
+    modal_.AnswerBox([](QDialog& box) {
+        auto* edit = fw::FindControl<fw::ByteEdit>(&box, res::kIdSearchText);
+        EXPECT_EQ(edit->bytes(), Sjis("戦車"));
+        edit->setBytes(Sjis("歩兵"));
         ScriptedModalServices::Press(box, res::kIdCancel);
     });
-    EXPECT_EQ(search.DoModal(), 2);
-    EXPECT_EQ(search.m_strSearchText, Sjis("戦車"));
-    modal_.AnswerBox([](fw::Dialog& box) {
-        box.SetDlgItemText(res::kIdSearchText, Sjis("歩兵"));
+    EXPECT_FALSE(modal_.RunModal(search));
+    search.SetSearchText(Sjis("戦車"));
+    modal_.AnswerBox([](QDialog& box) {
+        fw::FindControl<fw::ByteEdit>(&box, res::kIdSearchText)->setBytes(Sjis("歩兵"));
         ScriptedModalServices::Press(box, res::kIdOk);
     });
-    EXPECT_EQ(search.DoModal(), 1);
-    EXPECT_EQ(search.m_strSearchText, Sjis("歩兵"));
+    EXPECT_TRUE(modal_.RunModal(search));
+    EXPECT_EQ(search.SearchText(), Sjis("歩兵"));
 }
 
 }  // namespace

@@ -1,11 +1,9 @@
-// The record layout and the exchange order against the unit form's
-// template: every control they name is there, and of the kind that shows
-// its field.
+// The record layout against the unit form's template: every control it
+// names is there, and of the kind that shows its field.
 #include <gtest/gtest.h>
 
 #include <map>
 
-#include "form/exchange_table.h"
 #include "form/record_layout.h"
 #include "res/control_ids.h"
 #include "res/resources.h"
@@ -41,11 +39,8 @@ TEST(LayoutAndTemplate, EveryControlNamedIsInTheFormsTemplateWithTheKindItsField
         if (f.kind == FieldKind::Marker) continue;
         EXPECT_EQ(kindOf(f.controlId), KindShowing(f.kind)) << "field " << f.field << ", control " << f.controlId;
     }
-    for (const ExchangeEntry& e : ExchangeValues())
-        EXPECT_EQ(kindOf(e.controlId), e.kind == ExchangeKind::Check ? ControlKind::CheckBox : ControlKind::Edit)
-            << e.controlId;
-    for (const int id : ExchangeControlObjects())
-        EXPECT_EQ(kindOf(id), id == res::kIdUnitList ? ControlKind::ListBox : ControlKind::ComboBox) << id;
+    EXPECT_EQ(kindOf(res::kIdUnitList), ControlKind::ListBox);
+    EXPECT_EQ(kindOf(res::kIdUnitNumber), ControlKind::Edit);
     // Every edit, check box and drop-down list of the template shows a field
     // (the unit number box aside).
     for (const auto& [id, kind] : kinds) {

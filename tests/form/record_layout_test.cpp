@@ -147,5 +147,23 @@ TEST(RecordLayout, EveryFieldHasItsOwnNameAndTheCaptionBesideIt) {
     }
 }
 
+TEST(RecordLayout, TheFormTakesBackEveryEditAndCheckBoxOnceInItsExchangePlace) {
+    const auto order = ExchangeOrder();
+    std::set<int> seen;
+    for (std::size_t place = 0; place < order.size(); ++place) {
+        EXPECT_EQ(order[place]->exchangePlace, static_cast<int>(place));
+        EXPECT_TRUE(seen.insert(order[place]->field).second) << order[place]->field;
+    }
+    for (const FieldLayout& f : RecordLayout()) {
+        const bool box = f.kind == FieldKind::Text || f.kind == FieldKind::Integer || f.kind == FieldKind::Flag;
+        EXPECT_EQ(seen.count(f.field) == 1, box) << f.field;
+        if (!box) {
+            EXPECT_EQ(f.exchangePlace, -1) << f.field;
+        }
+    }
+    ASSERT_EQ(order.size(), 176u);
+    EXPECT_EQ(order.front()->field, 0);  // the unit name first
+}
+
 }  // namespace
 }  // namespace kelvor::form

@@ -130,5 +130,18 @@ TEST(TextChecks, AnEmptyNameAndTheLinesSeparatorsAreRefused) {
     EXPECT_EQ(CodePointNames(characters), "U+301C U+1F600 U+D55C");
 }
 
+TEST(TextChecks, AnIntegerBoxTakesBlanksASignAndDigitsOnly) {
+    struct Case {
+        const char* text;
+        std::optional<int> value;
+    } cases[] = {
+        {"5", 5},      {" \t5 \t", 5},   {"+5", 5},        {"-5", -5},         {"007", 7},
+        {"", {}},      {" ", {}},        {"5a", {}},       {"5 5", {}},        {"+", {}},
+        {"--5", {}},   {"0x10", {}},     {"2147483647", 2147483647},          {"2147483648", {}},
+        {"-2147483648", -2147483647 - 1}, {"-2147483649", {}}, {"99999999999999999999", {}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ParseFormInteger(c.text), c.value) << '"' << c.text << '"';
+}
+
 }  // namespace
 }  // namespace kelvor::form

@@ -28,8 +28,6 @@ TEST(ResourceLookups, KnownIdsFindTheirResourceAndOthersNothing) {
         for (const ControlTemplate& c : t->controls) EXPECT_TRUE(Inside(c, *t)) << id << "/" << c.id;
     }
     for (int id : {0, -1, kIdAboutEntry, kIdMainMenu}) EXPECT_EQ(FindDialog(id), nullptr) << id;
-    EXPECT_NE(FindMenu(kIdMainMenu), nullptr);
-    EXPECT_EQ(FindMenu(kIdUnitForm), nullptr);
     EXPECT_NE(FindIcon(kIdAppIcon), nullptr);
     EXPECT_EQ(FindIcon(kIdAboutEntry), nullptr);
     EXPECT_EQ(FindString(kIdAboutEntry), "Kelvor のﾊﾞｰｼﾞｮﾝ情報(&A)...");
@@ -59,24 +57,6 @@ TEST(SmallBoxes, OkIsTheOnlyDefaultAndEachControlDoesItsPart) {
     EXPECT_EQ(search[0].style & (kBorder | kTabStop | kAutoHScroll), kBorder | kTabStop | kAutoHScroll);
     EXPECT_EQ(search[2].id, kIdCancel);
     EXPECT_STREQ(search[2].text, "ｷｬﾝｾﾙ");
-}
-
-TEST(MainMenu, FileAndEditEntriesWithOnlyBatchImportGrayed) {
-    const auto popups = FindMenu(kIdMainMenu)->popups;
-    ASSERT_EQ(popups.size(), 2u);
-    EXPECT_STREQ(popups[0].text, "ﾌｧｲﾙ(&F)");
-    EXPECT_STREQ(popups[1].text, "編集(&E)");
-    using Entry = std::tuple<std::size_t, std::string, int, bool>;  // popup, text ("" = separator), command, grayed
-    const std::vector<Entry> expected = {
-        {0, "開く(&O)...", kCmdFileOpen, false},          {0, "名前を付けて保存(&S)...", kCmdFileSaveAs, false},
-        {0, "", 0, false},                                {0, "単体データの読み込み...", kCmdImportUnit, false},
-        {0, "一括読み込み...", kCmdBatchImport, true},    {0, "単体データの書き出し...", kCmdExportUnit, false},
-        {1, "検索(&S)...", kCmdSearch, false}};
-    std::vector<Entry> entries;
-    for (std::size_t p = 0; p < popups.size(); ++p)
-        for (const MenuItemTemplate& item : popups[p].items)
-            entries.emplace_back(p, item.text ? item.text : "", item.command, item.grayed);
-    EXPECT_EQ(entries, expected);
 }
 
 TEST(VersionRecord, NumbersKeyAndStringsAreExact) {

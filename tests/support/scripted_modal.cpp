@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
+#include <QPushButton>
+
 #include "app/framework/codec.h"
+#include "app/framework/template_builder.h"
 
 namespace kelvor::test {
 
@@ -37,7 +41,7 @@ ScriptedModalServices& ScriptedModalServices::AcceptMessage(std::string text, in
     return *this;
 }
 
-ScriptedModalServices& ScriptedModalServices::AnswerBox(std::function<void(fw::Dialog&)> answer) {
+ScriptedModalServices& ScriptedModalServices::AnswerBox(std::function<void(QDialog&)> answer) {
     answers_.emplace_back(BoxAnswer{std::move(answer)});
     return *this;
 }
@@ -47,7 +51,14 @@ ScriptedModalServices& ScriptedModalServices::CancelBox() {
     return *this;
 }
 
-void ScriptedModalServices::Press(fw::Dialog& box, int id) { box.GetButton(id).Click(); }
+void ScriptedModalServices::Press(QDialog& box, int id) {
+    auto* button = fw::FindControl<QPushButton>(&box, id);
+    if (!button) {
+        ADD_FAILURE() << "the box has no button " << id;
+        return;
+    }
+    button->click();
+}
 
 void ScriptedModalServices::VerifyAllUsed() {
     for (const Answer& answer : answers_) ADD_FAILURE() << "an answer for " << KindName(answer.index()) << " was not used";
@@ -70,19 +81,18 @@ std::optional<A> ScriptedModalServices::Take(const char* asked) {
     return answer;
 }
 
-int ScriptedModalServices::RunModal(fw::Dialog& dialog) {
-    boxes_.push_back({dialog.Template().id, dialog.GetOwner()});
+bool ScriptedModalServices::RunModal(QDialog& box) {
+    boxes_.push_back({box.windowTitle().toStdString(), box.parentWidget()});
     const std::optional<BoxAnswer> answer = Take<BoxAnswer>("box");
-    if (const std::optional<int> ended = dialog.EndResult()) return *ended;
-    if (!answer) return fw::kIdCancel;
-    if (!answer->answer) return fw::kIdCancel;
-    answer->answer(dialog);
-    if (const std::optional<int> ended = dialog.EndResult()) return *ended;
-    ADD_FAILURE() << "box " << dialog.Template().id << " is still open after its answer";
-    return fw::kIdCancel;
+    if (!answer || !answer->answer) return false;
+    bool ended = false;
+    QObject::connect(&box, &QDialog::finished, &box, [&ended] { ended = true; });
+    answer->answer(box);
+    if (!ended) ADD_FAILURE() << "box " << box.windowTitle().toStdString() << " is still open after its answer";
+    return ended && box.result() == QDialog::Accepted;
 }
 
-fw::FileDialogResult ScriptedModalServices::RunFileDialog(const fw::FileDialogRequest& request, fw::Dialog* owner) {
+fw::FileDialogResult ScriptedModalServices::RunFileDialog(const fw::FileDialogRequest& request, QWidget* owner) {
     fileDialogs_.push_back({request, owner});
     fw::FileDialogResult result;
     const std::optional<FileAnswer> answer = Take<FileAnswer>("file dialog");
@@ -93,14 +103,14 @@ fw::FileDialogResult ScriptedModalServices::RunFileDialog(const fw::FileDialogRe
     return result;
 }
 
-int ScriptedModalServices::MessageBox(const std::string& text, int icon, fw::Dialog* owner) {
+int ScriptedModalServices::MessageBox(const std::string& text, int icon, QWidget* owner) {
     messages_.push_back({text, icon, owner});
     const std::optional<MessageAnswer> answer = Take<MessageAnswer>("message box");
     if (answer && answer->text) {
         EXPECT_EQ(fw::Utf8FromCp932(*answer->text), fw::Utf8FromCp932(text)) << "message text";
         EXPECT_EQ(answer->icon, icon) << "message icon";
     }
-    return fw::kIdOk;
+    return 1;
 }
 
 }  // namespace kelvor::test

@@ -11,8 +11,10 @@
 #include <variant>
 #include <vector>
 
-#include "app/framework/dialog.h"
 #include "app/framework/modal.h"
+
+class QDialog;
+class QWidget;
 
 namespace kelvor::test {
 
@@ -33,26 +35,26 @@ public:
     ScriptedModalServices& AcceptMessage(std::string text, int icon);
     // One of our own boxes: `answer` fills in its controls and presses a
     // button (see Press); the box must have ended when it returns.
-    ScriptedModalServices& AnswerBox(std::function<void(fw::Dialog& box)> answer);
+    ScriptedModalServices& AnswerBox(std::function<void(QDialog& box)> answer);
     ScriptedModalServices& CancelBox();
 
     // Clicks button `id` of a box as the user would.
-    static void Press(fw::Dialog& box, int id);
+    static void Press(QDialog& box, int id);
 
     // ---- What was asked.
 
     struct FileDialogCall {
         fw::FileDialogRequest request;
-        fw::Dialog* owner;
+        QWidget* owner;
     };
     struct MessageCall {
         std::string text;  // cp932
         int icon;
-        fw::Dialog* owner;
+        QWidget* owner;
     };
     struct BoxCall {
-        int templateId;
-        fw::Dialog* owner;
+        std::string title;  // UTF-8
+        QWidget* owner;
     };
     const std::vector<FileDialogCall>& FileDialogs() const { return fileDialogs_; }
     const std::vector<MessageCall>& Messages() const { return messages_; }
@@ -63,9 +65,9 @@ public:
     void VerifyAllUsed();
 
     // ---- fw::ModalServices
-    int RunModal(fw::Dialog& dialog) override;
-    fw::FileDialogResult RunFileDialog(const fw::FileDialogRequest& request, fw::Dialog* owner) override;
-    int MessageBox(const std::string& text, int icon, fw::Dialog* owner) override;
+    bool RunModal(QDialog& box) override;
+    fw::FileDialogResult RunFileDialog(const fw::FileDialogRequest& request, QWidget* owner) override;
+    int MessageBox(const std::string& text, int icon, QWidget* owner) override;
 
 private:
     struct FileAnswer {
@@ -76,7 +78,7 @@ private:
         int icon = 0;
     };
     struct BoxAnswer {
-        std::function<void(fw::Dialog&)> answer;  // empty: cancel
+        std::function<void(QDialog&)> answer;  // empty: cancel
     };
     using Answer = std::variant<FileAnswer, MessageAnswer, BoxAnswer>;
 

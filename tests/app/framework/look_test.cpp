@@ -5,6 +5,8 @@
 #include <QWidget>
 
 #include "app/framework/dialog_units.h"
+#include "res/unit_form_template.h"
+#include "tests/app/framework/test_windows.h"
 #include "tests/app/framework/window_fixture.h"
 
 namespace kelvor::fw::testing {
@@ -18,9 +20,9 @@ class Look : public WindowTest {
 protected:
     void SetUp() override { ShowActive(form); }
     QRect PixelRect(const res::ControlTemplate& ct) {
-        return DialogRectToPixels(BaseUnitsOf(form.Window()->font()), ct.x, ct.y, ct.cx, ct.cy);
+        return DialogRectToPixels(BaseUnitsOf(form.client->font()), ct.x, ct.y, ct.cx, ct.cy);
     }
-    Dialog form{res::kIdUnitForm, nullptr, platform};
+    TemplateWindow form{res::UnitFormTemplate()};
 };
 
 TEST_F(Look, CheckBoxesAreDrawnWholeInsideTheirRectangles) {
@@ -28,7 +30,7 @@ TEST_F(Look, CheckBoxesAreDrawnWholeInsideTheirRectangles) {
     for (const res::ControlTemplate& ct : form.Template().controls) {
         if (ct.kind != ControlKind::CheckBox) continue;
         SCOPED_TRACE(ct.id);
-        QWidget* box = form.GetDlgItem(ct.id);
+        QWidget* box = form.Item(ct.id);
         const QImage image = box->grab().toImage();
         const QColor background = box->palette().color(QPalette::Window);
         // Down the middle of the box: its top edge, its inside, its bottom
@@ -48,7 +50,7 @@ TEST_F(Look, CheckBoxesAreDrawnWholeInsideTheirRectangles) {
 }
 
 TEST_F(Look, GroupCaptionsSitOnTheFrameLineAboveTheControlsInside) {
-    QWidget* client = form.GetDlgItem(1008)->parentWidget();
+    QWidget* client = form.client;
     int groups = 0;
     for (const res::ControlTemplate& ct : form.Template().controls) {
         if (ct.kind != ControlKind::GroupBox) continue;
@@ -81,7 +83,7 @@ TEST_F(Look, GroupCaptionsSitOnTheFrameLineAboveTheControlsInside) {
         // Every control inside the box lies wholly below the line.
         for (const res::ControlTemplate& inner : form.Template().controls) {
             if (inner.id <= 0 || !rect.contains(PixelRect(inner))) continue;
-            EXPECT_GT(form.GetDlgItem(inner.id)->y(), rect.y() + line) << inner.id;
+            EXPECT_GT(form.Item(inner.id)->y(), rect.y() + line) << inner.id;
         }
         ++groups;
     }

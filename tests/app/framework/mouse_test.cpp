@@ -4,11 +4,13 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QWindow>
 
+#include "app/framework/byte_controls.h"
 #include "app/framework/dialog_units.h"
+#include "res/unit_form_template.h"
+#include "tests/app/framework/test_windows.h"
 #include "tests/app/framework/window_fixture.h"
 
 namespace kelvor::fw::testing {
@@ -20,20 +22,6 @@ bool IsInteractive(ControlKind kind) {
     return kind == ControlKind::Edit || kind == ControlKind::CheckBox || kind == ControlKind::ComboBox ||
            kind == ControlKind::ListBox || kind == ControlKind::PushButton;
 }
-
-// A program window whose buttons and list only record what reached them.
-class ClickWindow : public Dialog {
-public:
-    ClickWindow(int templateId, Platform& platform) : Dialog(templateId, nullptr, platform) {
-        for (const res::ControlTemplate& ct : Template().controls) {
-            const int id = ct.id;
-            if (ct.kind == ControlKind::PushButton) MapCommand(id, [this, id] { pressed.push_back(id); });
-            if (ct.kind == ControlKind::ListBox) MapSelChange(id, [this, id] { selChanges.push_back(id); });
-        }
-    }
-    std::vector<int> pressed;
-    std::vector<int> selChanges;
-};
 
 class Mouse : public WindowTest {
 protected:
@@ -47,18 +35,18 @@ protected:
         return hit && (hit == control || control->isAncestorOf(hit));
     }
     // The client area, and where a template entry lies in it.
-    static QWidget* Client(Dialog& window) { return window.GetDlgItem(window.Template().controls[0].id)->parentWidget(); }
-    static QRect PixelRect(Dialog& window, const res::ControlTemplate& ct) {
-        return DialogRectToPixels(BaseUnitsOf(window.Window()->font()), ct.x, ct.y, ct.cx, ct.cy);
+    static QWidget* Client(TemplateWindow& window) { return window.client; }
+    static QRect PixelRect(TemplateWindow& window, const res::ControlTemplate& ct) {
+        return DialogRectToPixels(BaseUnitsOf(window.client->font()), ct.x, ct.y, ct.cx, ct.cy);
     }
 };
 
 TEST_F(Mouse, AClickAtEachControlsCentreReachesThatControl) {
-    for (int templateId : {res::kIdUnitForm, res::kIdAboutBox, res::kIdSearchBox}) {
-        SCOPED_TRACE(templateId);
-        ClickWindow window(templateId, platform);
+    for (const res::DialogTemplate* t : {&res::UnitFormTemplate(), &res::AboutBoxTemplate(), &res::SearchBoxTemplate()}) {
+        SCOPED_TRACE(t->id);
+        TemplateWindow window(*t);
         ShowActive(window);
-        QWidget* top = window.Window();
+        QWidget* top = &window;
         const std::vector<std::string> items{"A", "B", "C"};
         int clicked = 0;
         for (const res::ControlTemplate& ct : window.Template().controls) {
@@ -69,11 +57,11 @@ TEST_F(Mouse, AClickAtEachControlsCentreReachesThatControl) {
                 QWidget* hit = top->childAt(InWindow(client, PixelRect(window, ct).center()));
                 bool ok = hit == client;
                 for (const res::ControlTemplate& other : window.Template().controls)
-                    if (IsInteractive(other.kind)) ok = ok || IsOrIsInside(hit, window.GetDlgItem(other.id));
+                    if (IsInteractive(other.kind)) ok = ok || IsOrIsInside(hit, window.Item(other.id));
                 EXPECT_TRUE(ok) << "the static at " << ct.x << "," << ct.y << " takes a click";
                 continue;
             }
-            QWidget* control = window.GetDlgItem(ct.id);
+            QWidget* control = window.Item(ct.id);
             const QPoint centre = control->rect().center();
             if (!control->isVisible() || !control->isEnabled()) continue;
             SCOPED_TRACE(ct.id);
@@ -84,17 +72,17 @@ TEST_F(Mouse, AClickAtEachControlsCentreReachesThatControl) {
                 Click(control, centre);
                 ASSERT_EQ(QApplication::focusWidget(), control);
                 QTest::keyClick(Handle(control), Qt::Key_7);
-                EXPECT_EQ(window.GetDlgItemText(ct.id), (ct.style & res::kReadOnly) ? "" : "7");
+                EXPECT_EQ(static_cast<ByteEdit*>(control)->bytes(), (ct.style & res::kReadOnly) ? "" : "7");
                 break;
             }
             case ControlKind::CheckBox:
                 Click(control, centre);
-                EXPECT_EQ(window.IsDlgButtonChecked(ct.id), 1);
+                EXPECT_TRUE(static_cast<QAbstractButton*>(control)->isChecked());
                 EXPECT_EQ(QApplication::focusWidget(), control);
                 break;
             case ControlKind::ComboBox: {
-                ComboBox& list = window.GetComboBox(ct.id);
-                for (const std::string& item : items) list.AddString(item);
+                auto& list = *static_cast<ByteList*>(control);
+                for (const std::string& item : items) list.addBytes(item);
                 Click(control, centre);
                 QAbstractItemView* view = static_cast<QComboBox*>(control)->view();
                 ASSERT_TRUE(view->isVisible());
@@ -102,16 +90,14 @@ TEST_F(Mouse, AClickAtEachControlsCentreReachesThatControl) {
                 const QRect last = view->visualRect(view->model()->index(2, 0));
                 Click(view->viewport(), QPoint(view->viewport()->width() / 2, last.center().y()));
                 EXPECT_FALSE(view->isVisible());
-                EXPECT_EQ(list.GetCurSel(), 2);
+                EXPECT_EQ(list.currentIndex(), 2);
                 break;
             }
             case ControlKind::ListBox: {
-                ListBox& list = window.GetListBox(ct.id);
-                for (const std::string& item : items) list.AddString(item);
-                auto* widget = static_cast<QListWidget*>(control);
-                Click(widget->viewport(), widget->visualItemRect(widget->item(1)).center());
-                EXPECT_EQ(list.GetCurSel(), 1);
-                EXPECT_EQ(window.selChanges, std::vector<int>{ct.id});
+                auto* list = static_cast<ChoiceListView*>(control);
+                Click(list->viewport(), list->visualRect(list->model()->index(1, 0)).center());
+                EXPECT_EQ(list->selectedRow(), 1);
+                EXPECT_EQ(window.chosen, std::vector<int>{1});
                 break;
             }
             case ControlKind::PushButton:
@@ -124,20 +110,20 @@ TEST_F(Mouse, AClickAtEachControlsCentreReachesThatControl) {
             }
         }
         EXPECT_GT(clicked, 0);
-        if (templateId == res::kIdUnitForm) {
+        if (t->id == res::kIdUnitForm) {
             EXPECT_EQ(clicked, 199);  // all but the hidden OK
         }
-        EXPECT_FALSE(window.EndResult());
+        EXPECT_TRUE(window.isVisible());
     }
 }
 
 TEST_F(Mouse, ARightClickGivesAnEditItsOwnMenuAndTheBackgroundTheWindowMenu) {
-    ClickWindow window(res::kIdUnitForm, platform);
+    TemplateWindow window(res::UnitFormTemplate());
     ShowActive(window);
-    QMenu* windowMenu = window.GetSystemMenu()->Menu();
+    QMenu* windowMenu = window.menu;
     auto popup = [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); };
 
-    QWidget* edit = window.GetDlgItem(1011);
+    QWidget* edit = window.Item(1011);
     Click(edit, edit->rect().center(), Qt::RightButton);
     ASSERT_TRUE(popup());
     EXPECT_NE(popup(), windowMenu);
@@ -151,7 +137,7 @@ TEST_F(Mouse, ARightClickGivesAnEditItsOwnMenuAndTheBackgroundTheWindowMenu) {
     for (const res::ControlTemplate& ct : window.Template().controls) {
         if (IsInteractive(ct.kind)) continue;
         const QPoint centre = PixelRect(window, ct).center();
-        if (window.Window()->childAt(InWindow(client, centre)) != client) continue;  // a control lies over it
+        if (window.childAt(InWindow(client, centre)) != client) continue;  // a control lies over it
         SCOPED_TRACE(::testing::Message() << "static at " << ct.x << "," << ct.y);
         Click(client, centre, Qt::RightButton);
         ASSERT_EQ(popup(), windowMenu);

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "app/framework/codec.h"
+#include "app/framework/modal.h"
 #include "app/framework/name_filters.h"
 #include "app/framework/qt_texts.h"
 #include "tests/app/framework/file_helpers.h"
@@ -75,7 +76,7 @@ TEST(MessageBox, IsTitledWithTheProgramsNameAndHasOneOkButton) {
         box->button(QMessageBox::Ok)->click();
     });
     QtModalServices real;
-    EXPECT_EQ(real.MessageBox(Cp932FromUtf8("ファイルのオープンに失敗しました"), kIconStop, nullptr), kIdOk);
+    EXPECT_EQ(real.MessageBox(Cp932FromUtf8("ファイルのオープンに失敗しました"), kIconStop, nullptr), 1);
     EXPECT_EQ(title, QCoreApplication::applicationName());
     EXPECT_EQ(text, QString::fromUtf8("ファイルのオープンに失敗しました"));
     EXPECT_EQ(icon, QMessageBox::Critical);

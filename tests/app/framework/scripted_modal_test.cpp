@@ -1,6 +1,6 @@
 #include <gtest/gtest-spi.h>
 
-#include "tests/app/framework/test_windows.h"
+#include "tests/support/scripted_modal.h"
 #include "tests/app/framework/window_fixture.h"
 
 namespace kelvor::fw::testing {
@@ -15,7 +15,7 @@ TEST(ScriptedModal, RecordsWhatWasAskedAndAnswersInOrder) {
     EXPECT_EQ(chosen.path, "/games/halvane/weapon.dat");
     EXPECT_EQ(chosen.fileName, "weapon.dat");
     EXPECT_FALSE(modal.RunFileDialog(request, nullptr).ok);
-    EXPECT_EQ(modal.MessageBox("text", kIconInformation, nullptr), kIdOk);
+    EXPECT_EQ(modal.MessageBox("text", kIconInformation, nullptr), 1);
     ASSERT_EQ(modal.FileDialogs().size(), 2u);
     EXPECT_EQ(modal.FileDialogs()[0].request.initialFolder, "/games/");
     EXPECT_EQ(modal.FileDialogs()[0].request.flags, 6u);

@@ -1,11 +1,20 @@
-// Small window templates of our own for the window layer's tests: a
-// main-window kind (menu, list, edits, hidden disabled default OK) and a
-// box kind (Enter presses OK).
+// Windows built from templates for the window layer's tests: small
+// templates of our own of a main-window kind (list, edits, hidden disabled
+// default OK) and a box kind (Enter presses OK), and a window that builds
+// any template and records what reached its buttons and its list.
 #pragma once
 
-#include <array>
+#include <QDialog>
+#include <QMenu>
+#include <QPushButton>
+#include <QStringListModel>
 
-#include "app/framework/dialog.h"
+#include <array>
+#include <vector>
+
+#include "app/framework/choice_list_view.h"
+#include "app/framework/template_builder.h"
+#include "res/control_ids.h"
 #include "res/resources.h"
 
 namespace kelvor::fw::testing {
@@ -20,10 +29,9 @@ enum Ids {
     kPicture = 1236,
     kApply = 1217,
     kBoxText = 1245,
-    kCmdOpen = 57601,
-    kCmdGrayed = 32774,
-    kCmdSearch = 32771,
 };
+using res::kIdCancel;
+using res::kIdOk;
 
 using res::ControlKind;
 constexpr std::uint32_t kNumberEdit = res::kBorder | res::kTabStop | res::kAutoHScroll | res::kAlignRight;
@@ -44,17 +52,7 @@ inline constexpr std::array<res::ControlTemplate, 12> kMainControls{{
     {kIdCancel, ControlKind::PushButton, "ｷｬﾝｾﾙ", 255, 130, 50, 14, res::kTabStop},
 }};
 
-inline constexpr std::array<res::MenuItemTemplate, 4> kFileItems{{
-    {"開く(&O)...", kCmdOpen, false},
-    {nullptr, 0, false},
-    {"一括読み込み...", kCmdGrayed, true},
-    {"単体データの書き出し...", 32772, false},
-}};
-inline constexpr std::array<res::MenuItemTemplate, 1> kEditItems{{{"検索(&S)...", kCmdSearch, false}}};
-inline constexpr std::array<res::MenuPopupTemplate, 2> kPopups{{{"ﾌｧｲﾙ(&F)", kFileItems}, {"編集(&E)", kEditItems}}};
-inline constexpr res::MenuTemplate kMainMenu{9128, kPopups};
-
-inline constexpr res::DialogTemplate kMainWindow{9102, "テスト ユニットエディタ", 330, 150, "ＭＳ Ｐゴシック", 9, 9128,
+inline constexpr res::DialogTemplate kMainWindow{9102, "テスト ユニットエディタ", 330, 150, "ＭＳ Ｐゴシック", 9, 128,
                                                  true, true, kMainControls};
 
 inline constexpr std::array<res::ControlTemplate, 3> kBoxControls{{
@@ -65,25 +63,44 @@ inline constexpr std::array<res::ControlTemplate, 3> kBoxControls{{
 
 inline constexpr res::DialogTemplate kBox{9131, "兵器の検索", 187, 45, "ＭＳ Ｐゴシック", 9, 0, false, false, kBoxControls};
 
-// A window of the main kind with every command and notification recorded.
-class RecordingWindow : public Dialog {
+// A window built from template `t` (a main-window template when it names a
+// menu), its list holding "A", "B", "C"; buttons and list choices are only
+// recorded.
+class TemplateWindow : public QDialog {
 public:
-    RecordingWindow(Platform& platform, const res::DialogTemplate& t = kMainWindow)
-        : Dialog(t, nullptr, platform, &kMainMenu) {
-        for (int id : {int(kApply), int(kCmdOpen), int(kCmdSearch)}) MapCommand(id, [this, id] { commands.push_back(id); });
-        MapSelChange(kList, [this] { selChanges.push_back(GetListBox(kList).GetCurSel()); });
+    explicit TemplateWindow(const res::DialogTemplate& t) : t_(t) {
+        ShapeTemplateWindow(this, t);
+        client = new QWidget(this);
+        controls = BuildTemplateControls(client, t, t.menuId ? EnterKey::FocusedButtonOnly : EnterKey::DialogDefault);
+        setFixedSize(controls.clientSize);
+        menu = InstallWindowMenu(this, client, t.minimizeBox);
+        for (const auto& [id, widget] : controls.byId) {
+            if (auto* button = qobject_cast<QPushButton*>(widget))
+                connect(button, &QPushButton::clicked, this, [this, id = id] { pressed.push_back(id); });
+            if (auto* list = qobject_cast<ChoiceListView*>(widget)) {
+                list->setModel(new QStringListModel({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}, this));
+                list->watchSelection();
+                connect(list, &ChoiceListView::userChose, this, [this](int row) { chosen.push_back(row); });
+            }
+        }
+        FocusFirstControl(controls);
     }
-    std::vector<int> commands;
-    std::vector<int> selChanges;
-    std::vector<unsigned> sysCommands;
-    int paints = 0;
+    const res::DialogTemplate& Template() const { return t_; }
+    QWidget* Item(int id) const { return FindControl(client, id); }
+    int IdOf(const QWidget* widget) const {
+        for (const auto& [id, w] : controls.byId)
+            if (w == widget) return id;
+        return 0;
+    }
 
-protected:
-    void OnSysCommand(unsigned id, long param) override {
-        sysCommands.push_back(id);
-        Dialog::OnSysCommand(id, param);
-    }
-    void OnPaint() override { ++paints; }
+    QWidget* client;
+    TemplateControls controls;
+    QMenu* menu;
+    std::vector<int> pressed;
+    std::vector<int> chosen;
+
+private:
+    const res::DialogTemplate& t_;
 };
 
 }  // namespace kelvor::fw::testing

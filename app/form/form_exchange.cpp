@@ -1,0 +1,104 @@
+#include "app/form/form_exchange.h"
+
+#include <QAbstractButton>
+
+#include <string>
+#include <vector>
+
+#include "app/framework/byte_controls.h"
+#include "app/framework/codec.h"
+#include "app/framework/modal.h"
+#include "form/record_layout.h"
+#include "form/text_checks.h"
+
+namespace kelvor::form {
+
+namespace {
+
+constexpr const char* kEnterInteger = "整数を入力してください。";
+constexpr const char* kEnterIntegerBetween = "%1 から %2 までの整数を入力してください。";
+constexpr const char* kEnterName = "ユニット名を入力してください。";
+constexpr const char* kSeparatorsRefused = "カンマ「,」と改行は保存できません。取り除いてください。";
+constexpr const char* kUnstorable = "次の文字はシフトJISで表せないため保存できません: ";
+
+std::string RangePrompt(int min, int max) {
+    std::string text = kEnterIntegerBetween;
+    text.replace(text.find("%1"), 2, std::to_string(min));
+    text.replace(text.find("%2"), 2, std::to_string(max));
+    return fw::Cp932FromUtf8(text);
+}
+
+// One walk of taking the boxes back; once refused, it stays refused.
+class Taking {
+public:
+    Taking(fw::ModalServices& modal, QWidget* owner) : modal_(modal), owner_(owner) {}
+
+    bool Refused() const { return refused_; }
+
+    void Integer(fw::ByteEdit* box, int& member, const FieldLayout* field) {
+        if (!box) return;
+        const std::optional<int> value = ParseFormInteger(box->bytes());
+        if (!value) return Refuse(box, fw::Cp932FromUtf8(kEnterInteger));
+        member = *value;
+        if (field && field->hasRange && (*value < field->min || *value > field->max))
+            Refuse(box, RangePrompt(field->min, field->max));
+    }
+
+    void Text(fw::ByteEdit* box, std::string& member, int field) {
+        if (!box) return;
+        member = box->bytes();
+        const std::vector<char32_t> unstorable = box->unstorableCharacters();
+        if (!unstorable.empty()) return Refuse(box, fw::Cp932FromUtf8(kUnstorable) + CodePointNames(unstorable));
+        switch (CheckTextField(field, member)) {
+        case TextRefusal::None: break;
+        case TextRefusal::EmptyName: Refuse(box, fw::Cp932FromUtf8(kEnterName)); break;
+        case TextRefusal::Separator: Refuse(box, fw::Cp932FromUtf8(kSeparatorsRefused)); break;
+        }
+    }
+
+private:
+    void Refuse(fw::ByteEdit* box, const std::string& message) {
+        modal_.MessageBox(message, fw::kIconExclamation, owner_);
+        box->setFocus(Qt::OtherFocusReason);
+        box->selectAll();
+        refused_ = true;
+    }
+
+    fw::ModalServices& modal_;
+    QWidget* owner_;
+    bool refused_ = false;
+};
+
+}  // namespace
+
+void ShowMembers(const FormWidgets& widgets, const FormMembers& members) {
+    for (const FieldLayout* f : ExchangeOrder()) {
+        const auto field = static_cast<std::size_t>(f->field);
+        if (f->kind == FieldKind::Flag) {
+            if (QAbstractButton* box = widgets.check[field]) box->setChecked(members.number[field] != 0);
+        } else if (fw::ByteEdit* box = widgets.edit[field]) {
+            box->setBytes(f->kind == FieldKind::Text ? members.text[field] : std::to_string(members.number[field]));
+        }
+    }
+    if (widgets.unitNumber) widgets.unitNumber->setBytes(std::to_string(members.unitNumber));
+}
+
+bool TakeMembers(const FormWidgets& widgets, FormMembers& members, fw::ModalServices& modal, QWidget* owner) {
+    Taking taking(modal, owner);
+    for (const FieldLayout* f : ExchangeOrder()) {
+        const auto field = static_cast<std::size_t>(f->field);
+        switch (f->kind) {
+        case FieldKind::Text: taking.Text(widgets.edit[field], members.text[field], f->field); break;
+        case FieldKind::Integer: taking.Integer(widgets.edit[field], members.number[field], f); break;
+        case FieldKind::Flag:
+            if (QAbstractButton* box = widgets.check[field]) members.number[field] = box->isChecked() ? 1 : 0;
+            break;
+        default: break;
+        }
+        if (taking.Refused()) return false;
+    }
+    taking.Integer(widgets.unitNumber, members.unitNumber, nullptr);
+    return !taking.Refused();
+}
+
+}  // namespace kelvor::form

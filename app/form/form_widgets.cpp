@@ -1,0 +1,76 @@
+#include "app/form/form_widgets.h"
+
+#include <QAbstractButton>
+
+#include "app/framework/byte_controls.h"
+#include "app/framework/choice_list_view.h"
+#include "app/framework/image_frame.h"
+#include "app/framework/template_builder.h"
+#include "form/record_layout.h"
+#include "res/control_ids.h"
+
+namespace kelvor::form {
+
+namespace {
+
+template <class W>
+W* Find(const fw::TemplateControls& controls, int id) {
+    const auto it = controls.byId.find(id);
+    return it == controls.byId.end() ? nullptr : dynamic_cast<W*>(it->second);
+}
+
+template <class Visit>
+void ForEachList(const FormWidgets& widgets, Visit&& visit) {
+    for (std::size_t field = 0; field < widgets.list.size(); ++field)
+        if (fw::ByteList* list = widgets.list[field]) visit(static_cast<int>(field), *list);
+}
+
+}  // namespace
+
+FormWidgets BindFormWidgets(const fw::TemplateControls& controls) {
+    FormWidgets w;
+    for (const FieldLayout& f : RecordLayout()) {
+        const auto field = static_cast<std::size_t>(f.field);
+        switch (f.kind) {
+        case FieldKind::Text:
+        case FieldKind::Integer: w.edit[field] = Find<fw::ByteEdit>(controls, f.controlId); break;
+        case FieldKind::Flag: w.check[field] = Find<QAbstractButton>(controls, f.controlId); break;
+        case FieldKind::MovementClass:
+        case FieldKind::TableValue: w.list[field] = Find<fw::ByteList>(controls, f.controlId); break;
+        case FieldKind::Marker: break;
+        }
+    }
+    w.unitNumber = Find<fw::ByteEdit>(controls, res::kIdUnitNumber);
+    w.unitList = Find<fw::ChoiceListView>(controls, res::kIdUnitList);
+    w.picture = Find<fw::ImageFrame>(controls, res::kIdPicturePanel);
+    return w;
+}
+
+void FillMovementClassLists(const FormWidgets& widgets) {
+    for (int field = table::kFirstMovementField; field <= table::kLastMovementField; ++field) {
+        fw::ByteList* list = widgets.list[static_cast<std::size_t>(field)];
+        if (!list) continue;
+        list->clearItems();
+        for (const table::MovementClass& mc : table::MovementClasses()) list->addBytes(mc.name);
+    }
+}
+
+void SelectListItems(const FormWidgets& widgets, const table::UnitRecord& rec) {
+    ForEachList(widgets, [&](int field, fw::ByteList& list) {
+        list.setCurrentIndex(list.findBytes(rec[static_cast<std::size_t>(field)]));
+    });
+}
+
+void ClearListSelections(const FormWidgets& widgets) {
+    ForEachList(widgets, [](int, fw::ByteList& list) { list.setCurrentIndex(-1); });
+}
+
+SelectedItemText SelectedItems(const FormWidgets& widgets) {
+    return [&widgets](int field) -> std::optional<std::string> {
+        const fw::ByteList* list = widgets.list[static_cast<std::size_t>(field)];
+        if (!list || list->currentIndex() < 0) return std::nullopt;
+        return list->bytesAt(list->currentIndex());
+    };
+}
+
+}  // namespace kelvor::form

@@ -1,0 +1,54 @@
+// The unit form's widgets by what they show: for every field the edit box,
+// check box or drop-down list the record layout names for it, and the unit
+// list, the unit-number box and the picture frame. Bound once, from the
+// layout, when the window is built.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "form/record_capture.h"
+#include "table/text_format.h"
+
+class QAbstractButton;
+
+namespace kelvor::fw {
+class ByteEdit;
+class ByteList;
+class ChoiceListView;
+class ImageFrame;
+struct TemplateControls;
+}  // namespace kelvor::fw
+
+namespace kelvor::form {
+
+struct FormWidgets {
+    std::array<fw::ByteEdit*, table::kFieldCount> edit{};      // text and integer fields
+    std::array<QAbstractButton*, table::kFieldCount> check{};  // flag fields
+    std::array<fw::ByteList*, table::kFieldCount> list{};      // movement-class and table-value fields
+    fw::ByteEdit* unitNumber = nullptr;
+    fw::ChoiceListView* unitList = nullptr;
+    fw::ImageFrame* picture = nullptr;
+};
+
+// Finds every widget the record layout names among the built controls. A
+// control the template lacks stays nullptr and shows nothing.
+FormWidgets BindFormWidgets(const fw::TemplateControls& controls);
+
+// Puts the nine movement-class names into each of the six movement-class
+// lists, in the order of the movement-class table.
+void FillMovementClassLists(const FormWidgets& widgets);
+
+// Selects in the list of every list field the first item equal to the
+// field's text, letter case ignored; a list without such an item is left
+// without a selection.
+void SelectListItems(const FormWidgets& widgets, const table::UnitRecord& rec);
+
+// Leaves every list of the form without a selection.
+void ClearListSelections(const FormWidgets& widgets);
+
+// What each list has selected, for RecordFromMembers.
+SelectedItemText SelectedItems(const FormWidgets& widgets);
+
+}  // namespace kelvor::form

@@ -1,0 +1,111 @@
+#include "app/unitfile/unit_file_commands.h"
+
+#include "app/framework/codec.h"
+#include "app/framework/files.h"
+#include "app/framework/platform.h"
+#include "table/unit_index.h"
+#include "unitfile/import_messages.h"
+#include "unitfile/unit_file_format.h"
+
+namespace kelvor::unitfile {
+
+namespace {
+
+constexpr const char* kDialogTitle = "兵器データファイルの選択";
+constexpr const char* kExportFilter = "ﾕﾆｯﾄﾌｧｲﾙ (*.kmv)|*.kmv|全てのﾌｧｲﾙ (*.*)|*.*||";
+constexpr const char* kImportFilter = "ﾃﾞｰﾀﾌｧｲﾙ (*.kmv)|*.kmv|全てのﾌｧｲﾙ (*.*)|*.*||";
+constexpr const char* kOpenFailed = "ファイルのオープンに失敗しました";
+constexpr const char* kCannotCompose = "ユニットの項目に「,」や改行文字があるため、単体データを書き出せません。";
+constexpr const char* kNoRoom = "メモリが足りないため、単体データを表に入れられません。";
+
+fw::FileDialogRequest UnitFileDialog(bool open, const char* filter, const fw::Path& folder,
+                                     const fw::Path& fileName) {
+    fw::FileDialogRequest request;
+    request.open = open;
+    request.title = fw::Cp932FromUtf8(kDialogTitle);
+    request.initialFolder = folder;
+    request.fileName = fileName;
+    request.filter = fw::Cp932FromUtf8(filter);
+    // Both hide the read-only box; only the save dialog asks before replacing.
+    request.flags = fw::kOfnHideReadOnly | (open ? 0u : fw::kOfnOverwritePrompt);
+    return request;
+}
+
+void Tell(UnitForm& form, const std::string& utf8) {
+    form.platform.modal.MessageBox(fw::Cp932FromUtf8(utf8), fw::kIconStop, form.owner);
+}
+
+}  // namespace
+
+int ExportUnitFile(UnitForm& form) {
+    if (form.shownRow < 0) return 0;  // a table without unit lines shows none
+    const int lineNumber = form.units.LineNumber(form.shownRow);
+
+    // The record as last shown or applied; edits not applied are not in it.
+    std::string text;
+    if (!ComposeUnitFile(lineNumber, form.record, text)) {
+        Tell(form, kCannotCompose);
+        return 0;
+    }
+    // A file its own import would refuse is not written: a short line shows
+    // its missing fields empty until an Apply writes the line whole.
+    const ImportCheck check = CheckUnitFile(UnitFileLine(text), form.table);
+    if (!check.ok()) {
+        Tell(form, ExportProblemText(check));
+        return 0;
+    }
+
+    fw::Platform& platform = form.platform;
+    // The offered name is plain ASCII: it reads the same as a path anywhere.
+    const fw::Path offered(UnitFileName(lineNumber - 2));
+    const fw::FileDialogResult chosen =
+        platform.modal.RunFileDialog(UnitFileDialog(false, kExportFilter, form.lastDir, offered), form.owner);
+    if (!chosen.ok) return 0;
+    form.storeLastDir(fw::FolderOf(chosen.path));
+
+    fw::SaveError failure;
+    if (!platform.files.ReplaceFileSafely(chosen.path, text, fw::Path(), &failure)) {
+        if (failure.kind == fw::SaveError::Kind::Open)
+            Tell(form, kOpenFailed);
+        else
+            fw::ReportFileError(platform.modal, form.owner, failure.path, failure.systemError);
+        return 0;
+    }
+    return 1;
+}
+
+int ImportUnitFile(UnitForm& form) {
+    fw::Platform& platform = form.platform;
+    const fw::FileDialogResult chosen =
+        platform.modal.RunFileDialog(UnitFileDialog(true, kImportFilter, form.lastDir, fw::Path()), form.owner);
+    if (!chosen.ok) return 0;
+    form.storeLastDir(fw::FolderOf(chosen.path));
+
+    std::string firstLine;
+    if (!platform.files.ReadFirstLine(chosen.path, firstLine, nullptr)) {
+        Tell(form, kOpenFailed);
+        return 0;
+    }
+
+    // Every check before any change: a refused file leaves the table, the
+    // list and the form exactly as they were.
+    const ImportCheck check = CheckUnitFile(UnitFileLine(firstLine), form.table);
+    if (!check.ok()) {
+        Tell(form, ImportProblemText(check));
+        return 0;
+    }
+    if (!form.replaceLine(check.lineNumber, std::string(check.unitLine))) {
+        Tell(form, kNoRoom);
+        return 0;
+    }
+
+    // The unit shown, and its list entry renewed in place with the name just read.
+    const int row = form.units.RowOfLine(check.lineNumber);
+    if (row >= 0) {
+        form.selectUnit(row);
+        form.renameRow(row, form.record[0]);
+    }
+    return 1;
+}
+
+}  // namespace kelvor::unitfile
