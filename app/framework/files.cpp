@@ -5,7 +5,6 @@
 #include "app/framework/codec.h"
 #include "app/framework/paths.h"
 #include "table/file_io.h"
-#include "table/file_system.h"
 
 namespace kelvor::fw {
 
@@ -64,19 +63,6 @@ bool FileService::ReadFirstLine(const Path& path, std::string& line, std::string
     const bool read = table::ReadFirstLine(path, line, &text);
     if (!read) SetError(error, text);
     return read;
-}
-
-bool FileService::WriteWholeFile(const Path& path, std::string_view bytes, std::string* error) {
-    SaveError failure;
-    if (ReplaceFileSafely(path, bytes, Path(), &failure)) return true;
-    if (error) *error = failure.systemError;
-    return false;
-}
-
-bool FileService::Rename(const Path& from, const Path& to, std::string* error) {
-    const int r = table::filesystem::RenameNoReplace(from, to);
-    if (r != 0) SetError(error, table::ErrorText(r));
-    return r == 0;
 }
 
 bool FileService::ReplaceFileSafely(const Path& path, std::string_view bytes, const Path& backupPath,

@@ -55,24 +55,10 @@ public:
     // the whole file when it has no LF.
     virtual bool ReadFirstLine(const Path& path, std::string& line, std::string* error);
 
-    // Writes a small file whole. Like ReplaceFileSafely without a backup:
-    // an existing file is replaced only once the new contents are written.
-    virtual bool WriteWholeFile(const Path& path, std::string_view bytes, std::string* error);
-
-    // Renames a file; never replaces an existing file at `to`.
-    virtual bool Rename(const Path& from, const Path& to, std::string* error);
-
     // Replaces the file under `path` with `bytes` so that at no moment is
-    // that file missing, empty or partly written: the bytes go to a
-    // temporary file in the same folder, are flushed to disk and checked,
-    // and that file is then renamed over `path` in one step.
-    //
-    // When backupPath is not empty and a file exists under `path`, that file
-    // is kept as backupPath (same bytes and modification time) just before
-    // the final rename; an existing backupPath is never replaced.
-    //
-    // On failure the temporary file is removed, `path` and backupPath are as
-    // they were, and error says what failed.
+    // that file missing, empty or partly written, keeping the file replaced
+    // as backupPath (when given) unless that is there already; see
+    // table::ReplaceFileSafely. On failure nothing changed.
     virtual bool ReplaceFileSafely(const Path& path, std::string_view bytes, const Path& backupPath,
                                    SaveError* error);
 
@@ -89,11 +75,6 @@ public:
     bool CanOpenForReading(S&&) = delete;
     template <Cp932String S, class... Args>
     bool ReadFirstLine(S&&, Args&&...) = delete;
-    template <Cp932String S, class... Args>
-    bool WriteWholeFile(S&&, Args&&...) = delete;
-    template <class A, class B, class... Args>
-        requires Cp932String<A> || Cp932String<B>
-    bool Rename(A&&, B&&, Args&&...) = delete;
     template <class A, class B, class... Args>
         requires Cp932String<A> || Cp932String<B>
     bool ReplaceFileSafely(A&&, std::string_view, B&&, Args&&...) = delete;

@@ -32,26 +32,6 @@ SettingsProfile::SettingsProfile(const IniFilePath& file) : d_(std::make_unique<
 
 SettingsProfile::~SettingsProfile() = default;
 
-std::string SettingsProfile::GetProfileString(std::string_view section, std::string_view entry,
-                                              std::string_view defaultValue) {
-    const QVariant value = d_->settings->value(KeyOf(section, entry));
-    if (!value.isValid()) return std::string(defaultValue);
-    if (value.typeId() == QMetaType::QByteArray) return value.toByteArray().toStdString();
-    return ToCp932(value.toString());
-}
-
-bool SettingsProfile::WriteProfileString(std::string_view section, std::string_view entry, std::string_view value) {
-    // Text that decodes and encodes back to the same bytes is stored as
-    // text; anything else as the bytes themselves.
-    const QString text = FromCp932(value);
-    if (ToCp932(text) == value)
-        d_->settings->setValue(KeyOf(section, entry), text);
-    else
-        d_->settings->setValue(KeyOf(section, entry), QByteArray(value.data(), static_cast<qsizetype>(value.size())));
-    d_->settings->sync();
-    return d_->settings->status() == QSettings::NoError;
-}
-
 Path SettingsProfile::GetProfilePath(std::string_view section, std::string_view entry, const Path& defaultValue) {
     const QVariant value = d_->settings->value(KeyOf(section, entry));
     if (!value.isValid()) return defaultValue;

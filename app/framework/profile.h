@@ -1,6 +1,5 @@
-// The per-user profile: string values by section and entry. Text values are
-// code page 932 bytes in the program and converted only here; folder and file
-// paths are kept as the platform's paths and stored as Unicode text.
+// The per-user profile: folder and file paths by section and entry, kept as
+// the platform's paths and stored as Unicode text.
 #pragma once
 
 #include <memory>
@@ -14,12 +13,6 @@ namespace kelvor::fw {
 class Profile {
 public:
     virtual ~Profile();
-    // The stored string, or defaultValue when there is none.
-    virtual std::string GetProfileString(std::string_view section, std::string_view entry,
-                                         std::string_view defaultValue) = 0;
-    // Stores the value at once; false when it could not be stored.
-    virtual bool WriteProfileString(std::string_view section, std::string_view entry, std::string_view value) = 0;
-
     // A stored path, or defaultValue when there is none.
     virtual Path GetProfilePath(std::string_view section, std::string_view entry, const Path& defaultValue) = 0;
     // Stores the path at once as Unicode text; false when it could not be stored.
@@ -32,8 +25,7 @@ struct IniFilePath {
 };
 
 // QSettings-backed profile. Each write is synced to storage before it
-// returns. Values that decode cleanly are stored as readable text; any other
-// bytes are stored as a byte array so that they come back unchanged.
+// returns.
 class SettingsProfile : public Profile {
 public:
     // The user's profile under the company key and the application's name
@@ -42,9 +34,6 @@ public:
     explicit SettingsProfile(const IniFilePath& file);
     ~SettingsProfile() override;
 
-    std::string GetProfileString(std::string_view section, std::string_view entry,
-                                 std::string_view defaultValue) override;
-    bool WriteProfileString(std::string_view section, std::string_view entry, std::string_view value) override;
     Path GetProfilePath(std::string_view section, std::string_view entry, const Path& defaultValue) override;
     bool WriteProfilePath(std::string_view section, std::string_view entry, const Path& value) override;
 

@@ -2,6 +2,7 @@
 // refusals that change nothing, and show + Apply without an edit leaving
 // every unit line in normal form byte for byte.
 #include <QApplication>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "tests/app/unit_form_fixture.h"
@@ -30,6 +31,8 @@ TEST_F(ApplyTest, EachKindIsWrittenIntoTheLineAndOnlyTheUnitsEntryIsRenewed) {
     Choose(1029, "VTOL");                                  // field 25
     Choose(1128, "v2");                                    // field 84, weapon 2's type
     const std::string before = Text();
+    QAbstractItemModel* model = UnitList()->model();
+    QSignalSpy renewed(model, &QAbstractItemModel::dataChanged), reset(model, &QAbstractItemModel::modelReset);
     Apply();
 
     Fields expected = SplitFields(lines_[1]);
@@ -46,7 +49,12 @@ TEST_F(ApplyTest, EachKindIsWrittenIntoTheLineAndOnlyTheUnitsEntryIsRenewed) {
     EXPECT_EQ(dlg.Record()[25], "VTOL");  // the record keeps names, the line codes
     EXPECT_EQ(ItemText(dlg, 1012), " 007 ");  // the boxes keep what was typed
 
-    // The entry shows the new name in its place, keeps its line, is selected.
+    // The entry shows the new name in its place, keeps its line, is
+    // selected; no other row is touched.
+    ASSERT_EQ(renewed.size(), 1);
+    EXPECT_EQ(renewed[0][0].toModelIndex().row(), 1);
+    EXPECT_EQ(renewed[0][1].toModelIndex().row(), 1);
+    EXPECT_EQ(reset.size(), 0);
     const UnitListProbe list = Units(dlg);
     ASSERT_EQ(list.GetCount(), 3);
     EXPECT_EQ(list.GetText(0), "A");

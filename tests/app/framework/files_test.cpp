@@ -64,32 +64,6 @@ TEST(FileService, FirstLineDropsOnlyTheLineFeed) {
     EXPECT_FALSE(files.ReadFirstLine(Path(dir, "missing.kmv"), line, nullptr));
 }
 
-TEST(FileService, RenameNeverReplacesAFile) {
-    QTemporaryDir dir;
-    Put(QPath(dir, "a"), "A");
-    Put(QPath(dir, "b"), "B");
-    FileService files;
-    std::string error;
-    EXPECT_FALSE(files.Rename(Path(dir, "a"), Path(dir, "b"), &error));
-    EXPECT_FALSE(error.empty());
-    EXPECT_EQ(Slurp(QPath(dir, "a")), "A");
-    EXPECT_EQ(Slurp(QPath(dir, "b")), "B");
-    EXPECT_TRUE(files.Rename(Path(dir, "a"), Path(dir, "c"), &error));
-    EXPECT_EQ(Slurp(QPath(dir, "c")), "A");
-    EXPECT_EQ(Slurp(QPath(dir, "a")), "<missing>");
-}
-
-TEST(FileService, WriteWholeFileCreatesAndReplaces) {
-    QTemporaryDir dir;
-    FileService files;
-    std::string error;
-    ASSERT_TRUE(files.WriteWholeFile(Path(dir, "unit0001.kmv"), "3,abc\r\n", &error)) << error;
-    ASSERT_TRUE(files.WriteWholeFile(Path(dir, "unit0001.kmv"), "4,de", &error)) << error;
-    EXPECT_EQ(Slurp(QPath(dir, "unit0001.kmv")), "4,de");
-    EXPECT_FALSE(files.WriteWholeFile(Path(dir, "no/such/folder/x.kmv"), "x", &error));
-    EXPECT_FALSE(error.empty());
-}
-
 TEST(FileService, TheFileErrorBoxNamesTheFileAndTheSystemsText) {
     test::ScriptedModalServices modal;
     modal.AcceptMessage(Cp932FromUtf8("weapon.dat の処理中にエラーが発生しました。\nNo space left on device"), kIconStop);

@@ -10,28 +10,6 @@
 namespace kelvor::fw {
 namespace {
 
-TEST(SettingsProfile, ValuesSurviveIntoAFreshInstance) {
-    QTemporaryDir dir;
-    const IniFilePath file{ToPath(dir.filePath(QStringLiteral("profile.ini")))};
-    const std::string folder = Cp932FromUtf8("/ゲーム/Halvane/");
-    const std::string odd("\x85\x40\xFD", 3);  // bytes that do not decode
-    {
-        SettingsProfile profile(file);
-        EXPECT_EQ(profile.GetProfileString("InitData", "LastDir", "default"), "default");
-        EXPECT_TRUE(profile.WriteProfileString("InitData", "LastDir", folder));
-        EXPECT_TRUE(profile.WriteProfileString("InitData", "UnitBitmapDir", odd));
-    }
-    SettingsProfile fresh(file);
-    EXPECT_EQ(fresh.GetProfileString("InitData", "LastDir", "default"), folder);
-    EXPECT_EQ(fresh.GetProfileString("InitData", "UnitBitmapDir", "default"), odd);
-    EXPECT_EQ(fresh.GetProfileString("InitData", "SystemBitmapDir", "default"), "default");
-
-    QFile ini(FromPath(file.path));
-    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
-    const QString stored = QString::fromUtf8(ini.readAll());
-    EXPECT_TRUE(stored.contains(QStringLiteral("[InitData]")));
-}
-
 // A folder is stored as the text of its name, even where code page 932
 // cannot hold it, and comes back as the same path.
 TEST(SettingsProfile, PathsAreStoredAsUnicodeText) {
@@ -55,7 +33,7 @@ TEST(SettingsProfile, AWriteThatCannotBeStoredReportsFailure) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     SettingsProfile profile(IniFilePath{ToPath(dir.filePath(QStringLiteral("file/profile.ini")))});
-    EXPECT_FALSE(profile.WriteProfileString("InitData", "LastDir", "x"));
+    EXPECT_FALSE(profile.WriteProfilePath("InitData", "LastDir", "/x/"));
 }
 
 }  // namespace
