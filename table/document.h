@@ -46,8 +46,13 @@ public:
     // text cannot be had.
     int ReplaceLine(int lineNumber, std::string_view text);
 
+    // Gives a block back to the system.
+    struct Release {
+        void operator()(char* block) const;
+    };
+
 private:
-    std::unique_ptr<char[]> block_;
+    std::unique_ptr<char[], Release> block_;
     std::size_t capacity_ = 0;
     std::size_t length_ = 0;
 };
