@@ -128,6 +128,15 @@ TEST(ReplaceLine, GrowsPastTheBlockWithEveryOtherByteUnchanged) {
     EXPECT_TRUE(t.view() == bytes.substr(0, targetStart) + "short\r\n" + bytes.substr(targetEnd));
 }
 
+TEST(ReplaceLine, ATextOfManyMegabytesKeepsEveryByteAsItGrows) {
+    const std::string row = std::string(1000, 'x') + "\r\n";
+    std::string bytes;
+    while (bytes.size() < (std::size_t{3} << 20)) bytes += row;
+    DocumentText t = Text(bytes);
+    ASSERT_EQ(t.ReplaceLine(2, std::string(std::size_t{2} << 20, 'y')), 1);
+    EXPECT_TRUE(t.view() == row + row + std::string(std::size_t{2} << 20, 'y') + "\r\n" + bytes.substr(3 * row.size()));
+}
+
 TEST(ReplaceLine, TakesTheNewTextFromTheDocumentItself) {
     // The new text may point into the very block that moves.
     DocumentText t = Text("first\r\nsecond\r\nthird\r\n");
