@@ -25,19 +25,16 @@ constexpr const char* kSection = "InitData";
 
 CUnitEditorDlg::CUnitEditorDlg(fw::Platform& platform, QWidget* parent)
     : QMainWindow(parent), m_platform(platform) {
-    const res::DialogTemplate& t = res::UnitFormTemplate();
-    fw::ShapeTemplateWindow(this, t);
     setWindowIcon(fw::IconFromResource(res::kIdAppIcon));
-
     auto* client = new QWidget(this);
-    m_controls = fw::BuildTemplateControls(client, t, fw::EnterKey::FocusedButtonOnly);
+    m_controls = fw::BuildTemplateWindow(this, client, res::UnitFormTemplate(), fw::EnterKey::FocusedButtonOnly);
     m_widgets = form::BindFormWidgets(m_controls);
     setCentralWidget(client);
     BuildMenus();
     setFixedSize(m_controls.clientSize.width(), m_controls.clientSize.height() + menuBar()->sizeHint().height());
 
     // The window menu, with the About entry at its end.
-    m_windowMenu = fw::InstallWindowMenu(this, client, t.minimizeBox);
+    m_windowMenu = m_controls.windowMenu;
     m_windowMenu->addSeparator();
     m_windowMenu->addAction(QString::fromUtf8(res::FindString(res::kIdAboutEntry)), this, &CUnitEditorDlg::OnAbout);
 
@@ -63,7 +60,6 @@ CUnitEditorDlg::CUnitEditorDlg(fw::Platform& platform, QWidget* parent)
     form::ShowMembers(m_widgets, m_form);
     DrawPicturePanel();
     UpdateTitle();
-    fw::FocusFirstControl(m_controls);
 }
 
 CUnitEditorDlg::~CUnitEditorDlg() = default;

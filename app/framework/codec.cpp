@@ -38,10 +38,4 @@ std::vector<char32_t> CharactersOutsideCp932(const QString& text) {
     return outside;
 }
 
-std::string Cp932FromUtf8(std::string_view utf8) {
-    return ToCp932(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
-}
-
-std::string Utf8FromCp932(std::string_view bytes) { return FromCp932(bytes).toStdString(); }
-
 }  // namespace kelvor::fw

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "table/cp932_codec.h"
+
 namespace kelvor::fw {
 
 // Decodes code page 932 bytes. A byte sequence that is no character of the
@@ -25,10 +27,8 @@ std::string ToCp932(const QString& text);
 std::vector<char32_t> CharactersOutsideCp932(const QString& text);
 
 // For the program's own texts written as UTF-8 literals (messages, titles,
-// filters, file names).
-std::string Cp932FromUtf8(std::string_view utf8);
-
-// For tests and diagnostics.
-std::string Utf8FromCp932(std::string_view bytes);
+// filters, file names), and for tests.
+using table::Cp932FromUtf8;
+using table::Utf8FromCp932;
 
 }  // namespace kelvor::fw

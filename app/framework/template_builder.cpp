@@ -17,6 +17,7 @@
 #include "app/framework/dialog_units.h"
 #include "app/framework/drawn_controls.h"
 #include "app/framework/image_frame.h"
+#include "res/control_ids.h"
 
 namespace kelvor::fw {
 
@@ -112,16 +113,39 @@ bool HasMnemonic(const QString& text) {
     return false;
 }
 
+QMenu* InstallWindowMenu(QWidget* window, QWidget* client, bool minimizeBox) {
+    auto* menu = new QMenu(window);
+    menu->addAction(QObject::tr("最小化(&N)"), window, &QWidget::showMinimized)->setEnabled(minimizeBox);
+    menu->addAction(QObject::tr("閉じる(&C)"), window, &QWidget::close);
+
+    client->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(client, &QWidget::customContextMenuRequested, menu,
+                     [menu, client](const QPoint& pos) { menu->popup(client->mapToGlobal(pos)); });
+    auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), window);
+    shortcut->setContext(Qt::WindowShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, menu,
+                     [menu, client] { menu->popup(client->mapToGlobal(QPoint(0, 0))); });
+    return menu;
+}
+
 }  // namespace
 
 QString ControlName(int id) { return QStringLiteral("id%1").arg(id); }
 
-TemplateControls BuildTemplateControls(QWidget* client, const res::DialogTemplate& t, EnterKey enter) {
+TemplateControls BuildTemplateWindow(QWidget* window, QWidget* client, const res::DialogTemplate& t, EnterKey enter) {
+    Qt::WindowFlags flags = (t.taskbarButton || !window->parentWidget() ? Qt::Window : Qt::Dialog) |
+                            Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowCloseButtonHint;
+    if (t.minimizeBox) flags |= Qt::WindowMinimizeButtonHint;
+    window->setWindowFlags(flags);
+    window->setWindowTitle(Utf8(t.title));
     const QFont font = DialogFont(t.fontFace, t.pointSize);
+    window->setFont(font);
     client->setFont(font);
     const BaseUnits base = BaseUnitsOf(font);
 
     TemplateControls out;
+    QWidget* firstFocus = nullptr;
     QWidget* previousFocusable = nullptr;
     std::vector<QLabel*> labelsWaitingForBuddy;
     std::vector<QWidget*> passives;
@@ -144,8 +168,7 @@ TemplateControls BuildTemplateControls(QWidget* client, const res::DialogTemplat
             previousFocusable = widget;
             for (QLabel* label : labelsWaitingForBuddy) label->setBuddy(widget);
             labelsWaitingForBuddy.clear();
-            if (!out.firstFocus && Has(ct, res::kTabStop) && !Has(ct, res::kDisabled | res::kHidden))
-                out.firstFocus = widget;
+            if (!firstFocus && Has(ct, res::kTabStop) && !Has(ct, res::kDisabled | res::kHidden)) firstFocus = widget;
         } else {
             widget->setFocusPolicy(Qt::NoFocus);
             // Labels, group boxes, icons and frames never take a click: it
@@ -173,38 +196,23 @@ TemplateControls BuildTemplateControls(QWidget* client, const res::DialogTemplat
 
     out.clientSize = DialogRectToPixels(base, 0, 0, t.cx, t.cy).size();
     client->setFixedSize(out.clientSize);
+    out.windowMenu = InstallWindowMenu(window, client, t.minimizeBox);
+    if (firstFocus) {
+        firstFocus->setFocus(Qt::OtherFocusReason);
+        if (auto* edit = qobject_cast<QLineEdit*>(firstFocus)) edit->selectAll();
+    }
     return out;
 }
 
-void ShapeTemplateWindow(QWidget* window, const res::DialogTemplate& t) {
-    Qt::WindowFlags flags = (t.taskbarButton || !window->parentWidget() ? Qt::Window : Qt::Dialog) |
-                            Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                            Qt::WindowCloseButtonHint;
-    if (t.minimizeBox) flags |= Qt::WindowMinimizeButtonHint;
-    window->setWindowFlags(flags);
-    window->setWindowTitle(Utf8(t.title));
-    window->setFont(DialogFont(t.fontFace, t.pointSize));
-}
-
-void FocusFirstControl(const TemplateControls& controls) {
-    if (!controls.firstFocus) return;
-    controls.firstFocus->setFocus(Qt::OtherFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(controls.firstFocus)) edit->selectAll();
-}
-
-QMenu* InstallWindowMenu(QWidget* window, QWidget* client, bool minimizeBox) {
-    auto* menu = new QMenu(window);
-    menu->addAction(QObject::tr("最小化(&N)"), window, &QWidget::showMinimized)->setEnabled(minimizeBox);
-    menu->addAction(QObject::tr("閉じる(&C)"), window, &QWidget::close);
-
-    client->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(client, &QWidget::customContextMenuRequested, menu,
-                     [menu, client](const QPoint& pos) { menu->popup(client->mapToGlobal(pos)); });
-    auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), window);
-    shortcut->setContext(Qt::WindowShortcut);
-    QObject::connect(shortcut, &QShortcut::activated, menu,
-                     [menu, client] { menu->popup(client->mapToGlobal(QPoint(0, 0))); });
-    return menu;
+TemplateControls BuildTemplateBox(QDialog* box, const res::DialogTemplate& t) {
+    auto* client = new QWidget(box);
+    TemplateControls controls = BuildTemplateWindow(box, client, t, EnterKey::DialogDefault);
+    box->setFixedSize(controls.clientSize);
+    if (auto* ok = FindControl<QPushButton>(client, res::kIdOk))
+        QObject::connect(ok, &QPushButton::clicked, box, &QDialog::accept);
+    if (auto* cancel = FindControl<QPushButton>(client, res::kIdCancel))
+        QObject::connect(cancel, &QPushButton::clicked, box, &QDialog::reject);
+    return controls;
 }
 
 }  // namespace kelvor::fw

@@ -4,8 +4,8 @@
 // controls by id (each widget's objectName is "id" and the number).
 #pragma once
 
+#include <QDialog>
 #include <QString>
-#include <QWidget>
 
 #include <map>
 
@@ -17,8 +17,8 @@ namespace kelvor::fw {
 
 struct TemplateControls {
     std::map<int, QWidget*> byId;  // controls with an id (not -1)
-    QWidget* firstFocus = nullptr; // the first control that takes the focus
     QSize clientSize;              // the template's client area in pixels
+    QMenu* windowMenu = nullptr;   // see below
 };
 
 // How the buttons of the template answer Enter: in a dialog box the default
@@ -26,16 +26,15 @@ struct TemplateControls {
 // presses only a focused button, as the window handles it.
 enum class EnterKey { DialogDefault, FocusedButtonOnly };
 
-// Builds every control of `t` as a child of `client`, with the template's
-// font on `client`, and sizes `client` to the template.
-TemplateControls BuildTemplateControls(QWidget* client, const res::DialogTemplate& t, EnterKey enter);
+// Gives `window` the template's flags, title and font and its window menu,
+// builds every control of `t` as a child of `client` (sized to the
+// template) and gives the focus to the first control that takes it; an edit
+// gets its whole text selected, so that typing replaces what it offers.
+TemplateControls BuildTemplateWindow(QWidget* window, QWidget* client, const res::DialogTemplate& t, EnterKey enter);
 
-// The window flags, title and font of a template for `window`.
-void ShapeTemplateWindow(QWidget* window, const res::DialogTemplate& t);
-
-// Gives the focus to `controls.firstFocus`; an edit gets its whole text
-// selected, so that typing replaces what it offers.
-void FocusFirstControl(const TemplateControls& controls);
+// A box of the template: its client is the whole box, OK accepts it and
+// ｷｬﾝｾﾙ rejects it.
+TemplateControls BuildTemplateBox(QDialog* box, const res::DialogTemplate& t);
 
 // The objectName of control `id`, and the control found by it.
 QString ControlName(int id);
@@ -44,9 +43,8 @@ W* FindControl(const QWidget* root, int id) {
     return root->findChild<W*>(ControlName(id));
 }
 
-// The window menu, which the window manager does not give: minimise and
-// close, opened by Alt+Space and by a right-click on the background of
-// `client` (its labels, group boxes, icons and frame included).
-QMenu* InstallWindowMenu(QWidget* window, QWidget* client, bool minimizeBox);
+// The window menu is the one the window manager does not give: minimise
+// and close, opened by Alt+Space and by a right-click on the background of
+// the client (its labels, group boxes, icons and frame included).
 
 }  // namespace kelvor::fw

@@ -1,7 +1,5 @@
 #include "app/search/search_dlg.h"
 
-#include <QPushButton>
-
 #include "app/framework/byte_controls.h"
 #include "app/framework/template_builder.h"
 #include "res/control_ids.h"
@@ -10,16 +8,8 @@
 namespace kelvor {
 
 CSearchDlg::CSearchDlg(QWidget* parent) : QDialog(parent) {
-    const res::DialogTemplate& t = res::SearchBoxTemplate();
-    fw::ShapeTemplateWindow(this, t);
-    auto* client = new QWidget(this);
-    const fw::TemplateControls controls = fw::BuildTemplateControls(client, t, fw::EnterKey::DialogDefault);
-    setFixedSize(controls.clientSize);
-    fw::InstallWindowMenu(this, client, t.minimizeBox);
-    edit_ = fw::FindControl<fw::ByteEdit>(client, res::kIdSearchText);
-    connect(fw::FindControl<QPushButton>(client, res::kIdOk), &QPushButton::clicked, this, &QDialog::accept);
-    connect(fw::FindControl<QPushButton>(client, res::kIdCancel), &QPushButton::clicked, this, &QDialog::reject);
-    fw::FocusFirstControl(controls);
+    fw::BuildTemplateBox(this, res::SearchBoxTemplate());
+    edit_ = fw::FindControl<fw::ByteEdit>(this, res::kIdSearchText);
 }
 
 void CSearchDlg::SetSearchText(const std::string& text) {

@@ -82,28 +82,26 @@ TEST_F(Windows, TabRunsInTemplateOrderAndOnlyControlsTakeTheFocus) {
 TEST_F(Windows, InABoxEnterPressesOkOrTheFocusedButtonAndEveryOtherWayOutCancels) {
     struct Way {
         const char* name;
-        std::function<void(TemplateWindow&)> act;
+        std::function<void(QDialog&)> act;
         bool accepted;
     } ways[] = {
-        {"Enter", [](TemplateWindow&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }, true},
+        {"Enter", [](QDialog&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }, true},
         {"Enter on ｷｬﾝｾﾙ",
-         [](TemplateWindow& w) {
-             w.Item(kIdCancel)->setFocus();
-             QTest::keyClick(w.Item(kIdCancel), Qt::Key_Return);
+         [](QDialog& box) {
+             QWidget* cancel = FindControl(&box, kIdCancel);
+             cancel->setFocus();
+             QTest::keyClick(cancel, Qt::Key_Return);
          },
          false},
-        {"Escape", [](TemplateWindow&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); }, false},
-        {"close box", [](TemplateWindow& w) { w.close(); }, false},
+        {"Escape", [](QDialog&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); }, false},
+        {"close box", [](QDialog& box) { box.close(); }, false},
     };
     for (const Way& way : ways) {
         SCOPED_TRACE(way.name);
-        TemplateWindow box(kBox);
-        // The box's own buttons end it, as the program's boxes connect them.
-        QObject::connect(static_cast<QPushButton*>(box.Item(kIdOk)), &QPushButton::clicked, &box, &QDialog::accept);
-        QObject::connect(static_cast<QPushButton*>(box.Item(kIdCancel)), &QPushButton::clicked, &box,
-                         &QDialog::reject);
+        QDialog box;
+        BuildTemplateBox(&box, kBox);
         ShowActive(box);
-        EXPECT_EQ(box.focusWidget(), box.Item(kBoxText));
+        EXPECT_EQ(box.focusWidget(), FindControl(&box, kBoxText));
         EXPECT_FALSE(box.windowFlags() & Qt::WindowMinimizeButtonHint);
         way.act(box);
         EXPECT_EQ(box.result() == QDialog::Accepted, way.accepted);

@@ -69,11 +69,10 @@ inline constexpr res::DialogTemplate kBox{9131, "兵器の検索", 187, 45, "Ｍ
 class TemplateWindow : public QDialog {
 public:
     explicit TemplateWindow(const res::DialogTemplate& t) : t_(t) {
-        ShapeTemplateWindow(this, t);
         client = new QWidget(this);
-        controls = BuildTemplateControls(client, t, t.menuId ? EnterKey::FocusedButtonOnly : EnterKey::DialogDefault);
+        controls = BuildTemplateWindow(this, client, t, t.menuId ? EnterKey::FocusedButtonOnly : EnterKey::DialogDefault);
         setFixedSize(controls.clientSize);
-        menu = InstallWindowMenu(this, client, t.minimizeBox);
+        menu = controls.windowMenu;
         for (const auto& [id, widget] : controls.byId) {
             if (auto* button = qobject_cast<QPushButton*>(widget))
                 connect(button, &QPushButton::clicked, this, [this, id = id] { pressed.push_back(id); });
@@ -83,7 +82,6 @@ public:
                 connect(list, &ChoiceListView::userChose, this, [this](int row) { chosen.push_back(row); });
             }
         }
-        FocusFirstControl(controls);
     }
     const res::DialogTemplate& Template() const { return t_; }
     QWidget* Item(int id) const { return FindControl(client, id); }
