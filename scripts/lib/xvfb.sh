@@ -5,11 +5,14 @@
 # Starts Xvfb on a free display and exports DISPLAY. Xvfb picks the number
 # itself and writes it once it accepts connections, so test runs starting
 # at the same moment never end up on one display. Sets XVFB_PID. Screen
-# size fits the fixed-size unit form comfortably.
+# size fits the fixed-size unit form comfortably. Without -noreset the
+# server starts over each time its last client leaves (a screenshot, an
+# xdotool call before the editor is up), and refuses the editor's
+# connection while it does.
 xvfb_start() {
   local ready i
   ready=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp -noreset 3>"$ready" >/dev/null 2>&1 &
   XVFB_PID=$!
   for i in $(seq 1 100); do
     if grep -qx '[0-9][0-9]*' "$ready"; then
