@@ -3,12 +3,15 @@
 
 #include <string>
 
+#include "unitfile/import_messages.h"
 #include "unitfile/unit_file_format.h"
 
 namespace kelvor::cli {
 
 // What is wrong, filled in with the check's details; empty for a check that
 // passed. Follows "cannot be imported: ".
-std::string ImportProblemReason(const unitfile::ImportCheck& check);
+inline std::string ImportProblemReason(const unitfile::ImportCheck& check) {
+    return unitfile::ImportProblemReason(check, unitfile::MessageLanguage::English);
+}
 
 }  // namespace kelvor::cli

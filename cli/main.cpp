@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "kelvor_version.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ constexpr const char* kDescription =
 
 int main(int argc, char** argv) {
     CLI::App app{kDescription, "kelvor-cli"};
-    app.set_version_flag("--version", std::string("kelvor-cli ") + KELVOR_VERSION);
+    app.set_version_flag("--version", "kelvor-cli " KELVOR_VERSION_STRING);
     app.require_subcommand(1);
 
     std::string table, other, pictures, out;

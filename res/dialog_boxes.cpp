@@ -1,4 +1,5 @@
 // Dialogs 100 (the About box) and 131 (the search box).
+#include "kelvor_version.h"
 #include "res/unit_form_template.h"
 
 namespace kelvor::res {
@@ -8,7 +9,7 @@ namespace {
 constexpr ControlTemplate kAboutControls[] = {
     {1, ControlKind::PushButton, "OK", 178, 7, 50, 14, kTabStop | kDefault},
     {-1, ControlKind::Icon, "128", 11, 17, 20, 20, 0},
-    {-1, ControlKind::Label, "Kelvor Version 0.1.3.3", 40, 10, 119, 8, kNoPrefix},
+    {-1, ControlKind::Label, "Kelvor Version " KELVOR_VERSION_STRING, 40, 10, 119, 8, kNoPrefix},
 };
 
 constexpr ControlTemplate kSearchControls[] = {

@@ -1,4 +1,5 @@
 // The string table, the version record and the look-ups.
+#include "kelvor_version.h"
 #include "res/unit_form_template.h"
 
 namespace kelvor::res {
@@ -8,10 +9,10 @@ namespace {
 constexpr VersionString kVersionStrings[] = {
     {"Comments", "Halvane1.0 ユニットエディタ"},
     {"FileDescription", "Halvane1.0 ユニットエディタ"},
-    {"FileVersion", "0, 1, 3, 3"},
+    {"FileVersion", KELVOR_VERSION_COMMAS},
     {"InternalName", "Kelvor"},
     {"ProductName", "Kelvor ｱﾌﾟﾘｹｰｼｮﾝ"},
-    {"ProductVersion", "0, 1, 3, 3"},
+    {"ProductVersion", KELVOR_VERSION_COMMAS},
 };
 
 }  // namespace
@@ -33,7 +34,11 @@ std::string_view FindString(int id) {
 }
 
 const VersionRecord& Version() {
-    static const VersionRecord version{{0, 1, 3, 3}, {0, 1, 3, 3}, "041104b0", kVersionStrings};
+    static const VersionRecord version{
+        {KELVOR_VERSION_MAJOR, KELVOR_VERSION_MINOR, KELVOR_VERSION_PATCH, KELVOR_VERSION_TWEAK},
+        {KELVOR_VERSION_MAJOR, KELVOR_VERSION_MINOR, KELVOR_VERSION_PATCH, KELVOR_VERSION_TWEAK},
+        "041104b0",
+        kVersionStrings};
     return version;
 }
 

@@ -1,52 +1,126 @@
 #include "unitfile/import_messages.h"
 
+#include <cstddef>
+#include <iterator>
+
+// A switch over ImportProblem below must name every value.
+#pragma GCC diagnostic error "-Wswitch"
+
 namespace kelvor::unitfile {
 
 namespace {
 
+struct Texts {
+    const char* japanese;
+    const char* english;
+};
+
 struct ProblemText {
     ImportProblem problem;
-    const char* text;  // {line}, {fields} and {lines} stand for the details
+    Texts texts;  // {line}, {fields} and {lines} stand for the details
 };
 
+// One row for each problem, in the order of ImportProblem (None has none).
 constexpr ProblemText kTexts[] = {
-    {ImportProblem::NoComma, "1行目に行番号とユニットの行を分ける「,」がありません。"},
-    {ImportProblem::BadLineNumber, "行番号が半角数字ではありません。"},
-    {ImportProblem::StrayLineBreak, "ユニットの行の途中に改行文字があります。"},
-    {ImportProblem::WrongFieldCount, "ユニットの行の項目数が {fields} です（194 項目のはずです）。"},
-    {ImportProblem::EmptyName, "ユニットの行の最初の項目（兵器名）が空です。"},
-    {ImportProblem::NoUnitMarker, "ユニットの行の2番目の項目が「○」ではありません。"},
-    {ImportProblem::EmptyLastField, "ユニットの行の最後の項目が空です。"},
-    {ImportProblem::NoSuchLine, "行番号 {line} の行は開いている表にありません（表は {lines} 行です）。"},
-    {ImportProblem::NotAUnitLine, "開いている表の行番号 {line} の行はユニットの行ではありません。"},
+    {ImportProblem::NoComma,
+     {"1行目に行番号とユニットの行を分ける「,」がありません。",
+      "its first line holds no comma between a line number and a unit line"}},
+    {ImportProblem::BadLineNumber,
+     {"行番号が半角数字ではありません。",
+      "the line number before the first comma is not plain digits"}},
+    {ImportProblem::StrayLineBreak,
+     {"ユニットの行の途中に改行文字があります。",
+      "its unit line holds a CR or LF inside"}},
+    {ImportProblem::WrongFieldCount,
+     {"ユニットの行の項目数が {fields} です（194 項目のはずです）。",
+      "its unit line has {fields} fields, not 194"}},
+    {ImportProblem::EmptyName,
+     {"ユニットの行の最初の項目（兵器名）が空です。",
+      "its unit line has an empty name (field 0)"}},
+    {ImportProblem::NoUnitMarker,
+     {"ユニットの行の2番目の項目が「○」ではありません。",
+      "field 1 of its unit line is not \"○\""}},
+    {ImportProblem::EmptyLastField,
+     {"ユニットの行の最後の項目が空です。",
+      "the last field (193) of its unit line is empty"}},
+    {ImportProblem::NoSuchLine,
+     {"行番号 {line} の行は開いている表にありません（表は {lines} 行です）。",
+      "it names line {line}, which the table does not have (it has {lines} lines)"}},
+    {ImportProblem::NotAUnitLine,
+     {"開いている表の行番号 {line} の行はユニットの行ではありません。",
+      "it names line {line}, which is no unit line of the table"}},
 };
 
-constexpr const char* kImportHeadline = "単体データファイルを読み込めません。\n";
-constexpr const char* kExportHeadline =
-    "このユニットを書き出しても読み込めない単体データになるため、書き出しません。\n";
+// A line number too large for an int names no line of any table, and is no
+// number the user would recognise.
+constexpr Texts kOutOfRange{"(範囲外)", "(too large)"};
+
+// Whether a value is a problem a file can have. A value of ImportProblem
+// left out of the switch stops the build.
+constexpr bool IsProblem(ImportProblem problem) {
+    switch (problem) {
+    case ImportProblem::None:
+        return false;
+    case ImportProblem::NoComma:
+    case ImportProblem::BadLineNumber:
+    case ImportProblem::StrayLineBreak:
+    case ImportProblem::WrongFieldCount:
+    case ImportProblem::EmptyName:
+    case ImportProblem::NoUnitMarker:
+    case ImportProblem::EmptyLastField:
+    case ImportProblem::NoSuchLine:
+    case ImportProblem::NotAUnitLine:
+        return true;
+    }
+    return false;  // no value of ImportProblem
+}
+
+// Every problem has its row at its own place, with both texts.
+constexpr bool EveryProblemHasItsTexts() {
+    std::size_t problems = 0;
+    for (int value = 0; value < 256; ++value)
+        if (IsProblem(static_cast<ImportProblem>(value))) ++problems;
+    if (problems != std::size(kTexts)) return false;
+    for (std::size_t i = 0; i < std::size(kTexts); ++i) {
+        const ProblemText& row = kTexts[i];
+        if (static_cast<std::size_t>(row.problem) != i + 1 || !IsProblem(row.problem)) return false;
+        if (row.texts.japanese[0] == '\0' || row.texts.english[0] == '\0') return false;
+    }
+    return true;
+}
+static_assert(EveryProblemHasItsTexts(), "each ImportProblem but None needs its row in kTexts, in the enum's order");
+
+const char* In(const Texts& texts, MessageLanguage language) {
+    return language == MessageLanguage::Japanese ? texts.japanese : texts.english;
+}
 
 void Fill(std::string& text, const std::string& key, const std::string& value) {
     for (std::size_t at = text.find(key); at != std::string::npos; at = text.find(key, at + value.size()))
         text.replace(at, key.size(), value);
 }
 
-std::string Describe(const ImportCheck& check, const char* headline) {
-    for (const ProblemText& entry : kTexts) {
-        if (entry.problem != check.problem) continue;
-        std::string text = std::string(headline) + entry.text;
-        // A number too large for an int is no number the user would recognise.
-        Fill(text, "{line}", check.lineNumber >= 0 ? std::to_string(check.lineNumber) : "(範囲外)");
-        Fill(text, "{fields}", std::to_string(check.fieldCount));
-        Fill(text, "{lines}", std::to_string(check.tableLines));
-        return text;
-    }
-    return {};
+constexpr const char* kImportHeadline = "単体データファイルを読み込めません。\n";
+constexpr const char* kExportHeadline =
+    "このユニットを書き出しても読み込めない単体データになるため、書き出しません。\n";
+
+std::string WithHeadline(const char* headline, const ImportCheck& check) {
+    const std::string reason = ImportProblemReason(check, MessageLanguage::Japanese);
+    return reason.empty() ? reason : headline + reason;
 }
 
 }  // namespace
 
-std::string ImportProblemText(const ImportCheck& check) { return Describe(check, kImportHeadline); }
+std::string ImportProblemReason(const ImportCheck& check, MessageLanguage language) {
+    if (!IsProblem(check.problem)) return {};
+    std::string text = In(kTexts[static_cast<std::size_t>(check.problem) - 1].texts, language);
+    Fill(text, "{line}", check.lineNumber >= 0 ? std::to_string(check.lineNumber) : In(kOutOfRange, language));
+    Fill(text, "{fields}", std::to_string(check.fieldCount));
+    Fill(text, "{lines}", std::to_string(check.tableLines));
+    return text;
+}
 
-std::string ExportProblemText(const ImportCheck& check) { return Describe(check, kExportHeadline); }
+std::string ImportProblemText(const ImportCheck& check) { return WithHeadline(kImportHeadline, check); }
+
+std::string ExportProblemText(const ImportCheck& check) { return WithHeadline(kExportHeadline, check); }
 
 }  // namespace kelvor::unitfile

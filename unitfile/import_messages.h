@@ -1,5 +1,6 @@
 // What the user is told when a single-unit file cannot be imported: one
-// sentence per problem, filled in with the check's details. UTF-8 text.
+// sentence per problem, filled in with the check's details, in Japanese for
+// the window and in English for kelvor-cli. UTF-8 text.
 #pragma once
 
 #include <string>
@@ -8,8 +9,14 @@
 
 namespace kelvor::unitfile {
 
+enum class MessageLanguage { Japanese, English };
+
+// What is wrong, filled in with the check's details; empty for a check that
+// passed.
+std::string ImportProblemReason(const ImportCheck& check, MessageLanguage language);
+
 // The whole message for a failed check: a first line saying the file cannot
-// be read, then what is wrong. Empty for a check that passed.
+// be read, then what is wrong (in Japanese). Empty for a check that passed.
 std::string ImportProblemText(const ImportCheck& check);
 
 // The same for a unit whose own single-unit file would fail the check (a

@@ -12,12 +12,14 @@ session_begin
 start_editor "$app"
 screenshot "$artifacts/unit-form.png"
 
-xdotool key --clearmodifiers alt+space
-sleep 0.5
+screenshot "$work/before-menu.ppm"
+menu=$(open_menu_by_key alt+space) || { echo "FAIL: Alt+Space opened no window menu"; exit 1; }
+wait_window_drawn "$menu" "$work/before-menu.ppm" || { echo "FAIL: the window menu was not drawn"; exit 1; }
 screenshot "$artifacts/window-menu.png"
 xdotool key a
 about=$(wait_window 'Kelvor' 10) || { echo "FAIL: the About box did not appear"; exit 1; }
-sleep 0.3
+wait_window_drawn "$about" "$artifacts/window-menu.png" || { echo "FAIL: the About box was not drawn"; exit 1; }
+wait_focus "$about" || { echo "FAIL: the About box did not take the focus"; exit 1; }
 screenshot "$artifacts/about-box.png"
 xdotool key Escape
 wait_window_gone 'Kelvor' 10 || { echo "FAIL: the About box did not close"; exit 1; }

@@ -23,49 +23,44 @@ read -r _ height < <(xdotool getwindowgeometry --shell "$main" | awk -F= '/^WIDT
 menu=$((height - (315 * 13 + 4) / 8))
 click_at() {  # dialog units x y, then the number of clicks
   xdotool mousemove --window "$main" $(($1 * 7 / 4)) $((menu + $2 * 13 / 8))
-  sleep 0.2
   xdotool click --repeat "${3:-1}" --delay 100 1
 }
 
 # File › Open, Enter on the offered weapon.dat; the first unit is shown.
 open_offered_table
-sleep 0.5
 screenshot "$artifacts/first-unit.png"
 
 # Back in the form (without a window manager nobody hands the focus back),
-# the unit list has the focus: four steps down to the fifth unit.
-focus_window "$main"
-sleep 0.3
-for _ in 1 2 3 4; do xdotool key Down; sleep 0.2; done
+# the unit list has the focus: four steps down to the fifth unit. The keys
+# and clicks below reach the program in the order they are sent, each
+# handled before the next, so none waits for the one before it.
+focus_window "$main" || { echo "FAIL: the form did not take the focus back"; exit 1; }
+for _ in 1 2 3 4; do xdotool key Down; done
 # Keyboard: Tab from the list over box 1240, name, 旗 and 編成 to 耐久.
-for _ in 1 2 3 4 5; do xdotool key Tab; sleep 0.1; done
+for _ in 1 2 3 4 5; do xdotool key Tab; done
 xdotool type --delay 80 200
-sleep 0.2
 # Back over the same boxes and the list, past ｷｬﾝｾﾙ to 適用, and press it.
-for _ in 1 2 3 4 5 6 7; do xdotool key shift+Tab; sleep 0.1; done
+for _ in 1 2 3 4 5 6 7; do xdotool key shift+Tab; done
 xdotool key space
-sleep 0.5
+wait_window_drawn "$main" "$artifacts/first-unit.png" || { echo "FAIL: the form did not change for the fifth unit"; exit 1; }
 screenshot "$artifacts/keyboard-applied.png"
 
 # Mouse: the price box (x 295, y 25, 25 x 12), then 適用 (x 435, y 270, 75 x 15).
 click_at 307 31 2
 xdotool type --delay 80 4321
-sleep 0.2
 click_at 472 277
-sleep 0.5
+wait_window_drawn "$main" "$artifacts/keyboard-applied.png" 20 || { echo "FAIL: the typed price did not show"; exit 1; }
 screenshot "$artifacts/mouse-applied.png"
 
 # File › Save As under a new name.
-focus_window "$main"
-sleep 0.3
-xdotool key --clearmodifiers alt+f; sleep 0.3; xdotool key s
-wait_window '兵器データ' 15 >/dev/null || { echo "FAIL: the Save As dialog did not appear"; exit 1; }
-sleep 0.5
+focus_window "$main" || { echo "FAIL: the form did not take the focus back"; exit 1; }
+screenshot "$work/before-save-as.ppm"
+file_menu_key s
+wait_dialog '兵器データ' "$work/before-save-as.ppm" >/dev/null || { echo "FAIL: the Save As dialog (see above)"; exit 1; }
 xdotool type --delay 50 edited.dat
 xdotool key Return
 wait_window_gone '兵器データ' 15 || { echo "FAIL: the Save As dialog did not close"; exit 1; }
-for _ in $(seq 1 50); do [ -s "$game/edited.dat" ] && break; sleep 0.1; done
-[ -s "$game/edited.dat" ] || { echo "FAIL: nothing was saved"; exit 1; }
+wait_for_file "$game/edited.dat" || { echo "FAIL: nothing was saved"; exit 1; }
 
 # Which fields of which lines differ: "line:field=value" for each.
 changes=$(LC_ALL=C awk -F, '

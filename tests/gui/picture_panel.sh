@@ -43,7 +43,6 @@ flag_colour=$(pixel "$game/bmp/panel_btn.bmp" $((384 + 12)) $((156 + 7)))  # fla
 
 start_editor "$app"
 open_offered_table
-sleep 1
 screenshot "$work/before.png"
 
 # Another window over the whole form, then away again.
@@ -51,12 +50,12 @@ eval "$(xdotool getwindowgeometry --shell "$main")"
 xmessage -geometry "${WIDTH}x${HEIGHT}+${X}+${Y}" -name kelvor-cover "passing over the form" &
 cover_pid=$!
 session_pids=$cover_pid
-wait_window 'kelvor-cover|xmessage' 10 >/dev/null || fail "the covering window did not appear"
-sleep 0.5
+cover=$(wait_window 'kelvor-cover|xmessage' 10) || fail "the covering window did not appear"
+wait_window_drawn "$cover" "$work/before.png" || fail "the covering window was not drawn"
 screenshot "$work/covered.png"
 kill "$cover_pid"; wait "$cover_pid" 2>/dev/null || true; cover_pid=
 wait_window_gone 'kelvor-cover|xmessage' 10 || fail "the covering window did not go away"
-sleep 0.5
+wait_window_drawn "$main" "$work/covered.png" || fail "the form was not drawn again after the covering window went away"
 shot="$artifacts/picture-panel.png"
 screenshot "$shot"
 

@@ -54,22 +54,54 @@ write_test_table() {
   } > "$file"
 }
 
-# Starts the editor $1, waits for the unit form and gives it the focus.
-# Sets app_pid and main (the window's id).
+# Starts the editor $1, waits for the unit form to be drawn and gives it
+# the focus. Sets app_pid and main (the window's id).
 start_editor() {
+  screenshot "$work/screen-before-start.ppm"
   "$1" &
   app_pid=$!
   main=$(wait_window 'Halvane' 30) || { echo "FAIL: the unit form did not appear"; exit 1; }
-  focus_window "$main"
-  sleep 0.5
+  wait_window_drawn "$main" "$work/screen-before-start.ppm" || { echo "FAIL: the unit form was not drawn"; exit 1; }
+  focus_window "$main" || { echo "FAIL: the unit form did not take the focus"; exit 1; }
 }
 
-# File › Open with the keyboard, Enter on the table the dialog offers, and
-# waits until the dialog has closed.
+# Opens the File menu with the keyboard and presses $1, the key of one of
+# its entries.
+file_menu_key() {
+  open_menu_by_key alt+f >/dev/null || { echo "FAIL: Alt+F did not open the File menu"; exit 1; }
+  xdotool key "$1"
+}
+
+# File › Open with the keyboard, Enter on the table the dialog offers; waits
+# until the dialog has closed and the form has been drawn again with the
+# table. Leaves a screenshot with the dialog open in $work/open-dialog.png.
 open_offered_table() {
-  xdotool key --clearmodifiers alt+f; sleep 0.3; xdotool key o
-  wait_window '兵器データ' 15 >/dev/null || { echo "FAIL: the Open dialog did not appear"; exit 1; }
-  sleep 0.5
-  xdotool key Return
-  wait_window_gone '兵器データ' 15 || { echo "FAIL: the Open dialog did not close"; exit 1; }
+  open_offered_table_in "$main" "$work" || { echo "FAIL: File › Open of the offered table (see above)"; exit 1; }
+}
+
+# ---- Files the editor writes.
+
+# The identity of file $1 (inode, size, modification time), "none" while it
+# does not exist: a save replaces the file, so its identity changes even
+# when its bytes do not.
+file_stamp() {
+  stat -c '%i %s %.9Y' "$1" 2>/dev/null || echo none
+}
+file_not_empty() { [ -s "$1" ]; }
+file_stamp_differs() { [ "$(file_stamp "$1")" != "$2" ]; }
+file_holds_line() { grep -qx -- "$2" "$1" 2>/dev/null; }
+
+# Waits until file $1 exists and is not empty.
+wait_for_file() {
+  poll_until "${2:-10}" file_not_empty "$1"
+}
+
+# Waits until file $1 is no longer the one file_stamp gave $2 for.
+wait_file_changed() {
+  poll_until "${3:-10}" file_stamp_differs "$1" "$2"
+}
+
+# Waits until file $1 holds a line matching $2 (a basic regular expression).
+wait_file_line() {
+  poll_until "${3:-10}" file_holds_line "$1" "$2"
 }

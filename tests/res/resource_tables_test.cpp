@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <set>
+#include <sstream>
 #include <string>
 
 #include "res/control_ids.h"
@@ -11,6 +12,14 @@
 
 namespace kelvor::res {
 namespace {
+
+// The version the build was configured with, "major.minor.patch.tweak".
+std::vector<int> ProjectVersion() {
+    std::vector<int> numbers;
+    std::istringstream text(KELVOR_PROJECT_VERSION);
+    for (std::string part; std::getline(text, part, '.');) numbers.push_back(std::stoi(part));
+    return numbers;
+}
 
 bool Inside(const ControlTemplate& c, const DialogTemplate& t) {
     return c.x >= 0 && c.y >= 0 && c.x + c.cx <= t.cx && c.y + c.cy <= t.cy;
@@ -46,7 +55,7 @@ TEST(SmallBoxes, OkIsTheOnlyDefaultAndEachControlDoesItsPart) {
             EXPECT_NE(FindIcon(std::atoi(c.text)), nullptr) << c.text;
         }
         if (c.kind == ControlKind::Label) {
-            EXPECT_STREQ(c.text, "Kelvor Version 0.1.3.3");
+            EXPECT_EQ(std::string(c.text), std::string("Kelvor Version ") + KELVOR_PROJECT_VERSION);
             EXPECT_TRUE(c.style & kNoPrefix) << "the version text shows '&' as it is";
         }
     }
@@ -60,16 +69,19 @@ TEST(SmallBoxes, OkIsTheOnlyDefaultAndEachControlDoesItsPart) {
 }
 
 TEST(VersionRecord, NumbersKeyAndStringsAreExact) {
+    const std::vector<int> version = ProjectVersion();
+    ASSERT_EQ(version.size(), 4u) << KELVOR_PROJECT_VERSION;
+    const std::string commas = std::to_string(version[0]) + ", " + std::to_string(version[1]) + ", " +
+                               std::to_string(version[2]) + ", " + std::to_string(version[3]);
     const VersionRecord& v = Version();
-    for (const std::uint16_t* n : {v.fileVersion, v.productVersion})
-        EXPECT_EQ(std::vector<int>(n, n + 4), (std::vector<int>{0, 1, 3, 3}));
+    for (const std::uint16_t* n : {v.fileVersion, v.productVersion}) EXPECT_EQ(std::vector<int>(n, n + 4), version);
     EXPECT_STREQ(v.stringTableKey, "041104b0");
     std::vector<std::pair<std::string, std::string>> strings;
     for (const VersionString& s : v.strings) strings.emplace_back(s.key, s.value);
     EXPECT_EQ(strings, (std::vector<std::pair<std::string, std::string>>{
                            {"Comments", "Halvane1.0 ユニットエディタ"}, {"FileDescription", "Halvane1.0 ユニットエディタ"},
-                           {"FileVersion", "0, 1, 3, 3"}, {"InternalName", "Kelvor"},
-                           {"ProductName", "Kelvor ｱﾌﾟﾘｹｰｼｮﾝ"}, {"ProductVersion", "0, 1, 3, 3"}}));
+                           {"FileVersion", commas}, {"InternalName", "Kelvor"},
+                           {"ProductName", "Kelvor ｱﾌﾟﾘｹｰｼｮﾝ"}, {"ProductVersion", commas}}));
 }
 
 TEST(AppIcon, TwoSizesInClassicColoursOnly) {

@@ -134,5 +134,22 @@ TEST(UnitFile, EveryRefusedFileNamesItsProblem) {
     EXPECT_GE(texts.size(), 9u);  // one distinct text per problem
 }
 
+TEST(UnitFile, EveryProblemReadsInBothLanguagesAndTheWindowAddsItsHeadline) {
+    std::set<std::string> english;
+    for (int value = 1; value <= static_cast<int>(ImportProblem::NotAUnitLine); ++value) {
+        ImportCheck check;
+        check.problem = static_cast<ImportProblem>(value);
+        const std::string japanese = ImportProblemReason(check, MessageLanguage::Japanese);
+        english.insert(ImportProblemReason(check, MessageLanguage::English));
+        EXPECT_TRUE(ImportProblemText(check).ends_with(japanese) && ExportProblemText(check).ends_with(japanese));
+    }
+    english.erase("");
+    EXPECT_EQ(english.size(), static_cast<std::size_t>(ImportProblem::NotAUnitLine));  // one text each
+    ImportCheck beyond;  // a line number past an int
+    beyond.problem = ImportProblem::NoSuchLine;
+    EXPECT_NE(ImportProblemReason(beyond, MessageLanguage::English).find("line (too large)"), std::string::npos);
+    EXPECT_NE(ImportProblemText(beyond).find("行番号 (範囲外) の行"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace kelvor::unitfile
