@@ -31,6 +31,7 @@ struct UnitForm;
 }
 
 class CUnitEditorDlg : public QMainWindow {
+    Q_OBJECT
 public:
     explicit CUnitEditorDlg(fw::Platform& platform, QWidget* parent = nullptr);
     ~CUnitEditorDlg() override;

@@ -9,14 +9,9 @@
 
 namespace kelvor::fw {
 
-namespace {
-
-// Far beyond any field, so that no text given to an edit is ever cut.
-constexpr int kEditMaxLength = 1 << 24;
-
-}  // namespace
-
-ByteEdit::ByteEdit(QWidget* parent) : QLineEdit(parent) { setMaxLength(kEditMaxLength); }
+ByteEdit::ByteEdit(QWidget* parent) : QLineEdit(parent) {
+    setMaxLength(1 << 24);  // far beyond any field: no text given is ever cut
+}
 
 void ByteEdit::setBytes(const std::string& text) {
     given_ = text;

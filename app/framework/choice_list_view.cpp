@@ -12,8 +12,7 @@ ChoiceListView::ChoiceListView(QWidget* parent) : QListView(parent) {
 }
 
 void ChoiceListView::watchSelection() {
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { selectionChangedByUser(); });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { selectionChangedByUser(); });
 }
 
 void ChoiceListView::selectionChangedByUser() {

@@ -1,6 +1,7 @@
 #include "app/framework/template_builder.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -115,8 +116,9 @@ bool HasMnemonic(const QString& text) {
 
 QMenu* InstallWindowMenu(QWidget* window, QWidget* client, bool minimizeBox) {
     auto* menu = new QMenu(window);
-    menu->addAction(QObject::tr("最小化(&N)"), window, &QWidget::showMinimized)->setEnabled(minimizeBox);
-    menu->addAction(QObject::tr("閉じる(&C)"), window, &QWidget::close);
+    const auto text = [](const char* source) { return QCoreApplication::translate("WindowMenu", source); };
+    menu->addAction(text("最小化(&N)"), window, &QWidget::showMinimized)->setEnabled(minimizeBox);
+    menu->addAction(text("閉じる(&C)"), window, &QWidget::close);
 
     client->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(client, &QWidget::customContextMenuRequested, menu,
