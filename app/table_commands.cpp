@@ -1,6 +1,8 @@
 // The unit form's table commands: File › Open, the unit list and the
-// table-value lists, the replacement of one line, and File › Save As with the
-// one-time backup.
+// table-value lists, the replacement of one line, and File › Save and Save
+// As with the one-time backup.
+#include <QUndoStack>
+
 #include <array>
 #include <iterator>
 
@@ -41,6 +43,7 @@ void Offer(fw::ByteList& list, const std::string& value) {
 }  // namespace
 
 void CUnitEditorDlg::OnFileOpen() {
+    if (!MayLeaveTable()) return;
     if (!OpenTable()) return;
     LoadFlagSheet();
     RebuildLists();
@@ -74,6 +77,8 @@ int CUnitEditorDlg::OpenTable() {
     text.CommitRead(length);
     m_document = std::move(text);
     m_bTableLoaded = true;
+    m_pathTable = chosen.path;
+    m_undo->clear();
     UpdateTitle();
 
     const fw::Path systemDir = fw::Subfolder(m_pathLastDir, "bmp");
@@ -122,31 +127,39 @@ int CUnitEditorDlg::ReplaceLine(int lineNumber, const std::string& text) {
     return m_document.ReplaceLine(lineNumber, text);
 }
 
+void CUnitEditorDlg::OnFileSave() { SaveTable(); }
+
 void CUnitEditorDlg::OnFileSaveAs() { SaveTableAs(); }
+
+// The open table to its own file, without a question.
+int CUnitEditorDlg::SaveTable() {
+    if (!m_bTableLoaded) return 0;
+    return SaveTableTo(m_pathTable);
+}
 
 int CUnitEditorDlg::SaveTableAs() {
     if (!m_bTableLoaded) return 0;
-    fw::Platform& platform = m_platform;
     const fw::FileDialogResult chosen =
-        platform.modal.RunFileDialog(TableDialog(false, m_pathLastDir, m_pathFileName), this);
-    if (!chosen.ok) return 0;
-
+        m_platform.modal.RunFileDialog(TableDialog(false, m_pathLastDir, m_pathFileName), this);
+    if (!chosen.ok || !SaveTableTo(chosen.path)) return 0;
     m_pathFileName = chosen.fileName;
+    m_pathTable = chosen.path;
     StoreFolderSetting("LastDir", m_pathLastDir, fw::FolderOf(chosen.path));
     UpdateTitle();
+    return 1;
+}
 
-    // The file about to be replaced is set aside once per folder as
-    // "weapon.org"; an existing backup is never replaced or refreshed. The
-    // save never leaves the chosen file missing, empty or half written: on
-    // failure it stays as it was.
+// The file about to be replaced is set aside once per folder as
+// "weapon.org"; an existing backup is never replaced or refreshed. The save
+// never leaves the file missing, empty or half written: on failure it stays
+// as it was, and the user is told which file and why.
+int CUnitEditorDlg::SaveTableTo(const fw::Path& path) {
     fw::SaveError failure;
-    if (!platform.files.SaveTable(chosen.path, std::string_view(m_document.data(), m_document.size()), &failure)) {
-        if (failure.kind == fw::SaveError::Kind::Open)
-            platform.modal.MessageBox(fw::Cp932FromUtf8(kOpenFailed), fw::kIconStop, this);
-        else
-            fw::ReportFileError(platform.modal, this, failure.path, failure.systemError);
+    if (!m_platform.files.SaveTable(path, m_document.view(), &failure)) {
+        fw::ReportFileError(m_platform.modal, this, failure.path.empty() ? path : failure.path, failure.systemError);
         return 0;
     }
+    m_undo->setClean();
     return 1;
 }
 

@@ -1,9 +1,12 @@
 // The unit form's search, reference-button and single-unit-file commands:
 // each tests the loaded flag and hands the work to its subsystem.
+#include <QUndoStack>
+
 #include "app/form/form_exchange.h"
 #include "app/form/unit_list_model.h"
 #include "app/framework/choice_list_view.h"
 #include "app/search/search_command.h"
+#include "app/line_change.h"
 #include "app/unit_editor_dlg.h"
 #include "app/unitfile/unit_file_commands.h"
 #include "form/unit_reference.h"
@@ -14,7 +17,7 @@ void CUnitEditorDlg::OnSearch() {
     if (!m_bTableLoaded) return;
     const int current = m_widgets.unitList ? m_widgets.unitList->selectedRow() : -1;
     search::RunUnitSearch(this, m_platform.modal, m_units, current, m_strLastSearch,
-                          [this](int row) { return SelectUnit(row); });
+                          [this](int row) { return ShowOtherUnit(row); });
 }
 
 void CUnitEditorDlg::OnJumpTransform() { JumpFromField(form::kTransformTargetField); }
@@ -25,14 +28,15 @@ void CUnitEditorDlg::JumpFromField(int field) {
     if (!m_bTableLoaded || !m_bUnitShown) return;
     // The boxes as they stand, a number typed and not applied included; a
     // refused box ends the command (its prompt has been shown).
-    if (!form::TakeMembers(m_widgets, m_form, m_platform.modal, this)) return;
+    const form::FieldSet changed = form::ChangedFields(m_widgets, m_shown);
+    if (!form::TakeMembers(m_widgets, m_form, m_platform.modal, this, &changed)) return;
     const int unitNumber = m_form.number[static_cast<std::size_t>(field)];
-    if (unitNumber != 0) JumpToUnitNumber(unitNumber);
+    if (unitNumber != 0) JumpToUnitNumber(unitNumber, field);
 }
 
-void CUnitEditorDlg::JumpToUnitNumber(int unitNumber) {
+void CUnitEditorDlg::JumpToUnitNumber(int unitNumber, int jumpField) {
     const int index = form::UnitListIndexOf(unitNumber, m_units.Count(), [this](int row) { return m_units.LineNumber(row); });
-    if (index >= 0) SelectUnit(index);
+    if (index >= 0) ShowOtherUnit(index, jumpField);
 }
 
 void CUnitEditorDlg::OnExportUnit() { ExportUnitFile(); }
@@ -49,7 +53,15 @@ unitfile::UnitForm CUnitEditorDlg::UnitFileForm() {
         m_record,
         m_pathLastDir,
         [this](const fw::Path& folder) { StoreFolderSetting("LastDir", m_pathLastDir, folder); },
-        [this](int line, const std::string& text) { return ReplaceLine(line, text); },
+        [this](int line, const std::string& text) {
+            std::string before(m_document.LineBytes(line));
+            if (!ReplaceLine(line, text)) return 0;
+            if (m_document.LineBytes(line) == before) return 1;  // the same line: nothing to undo
+            const QString step = tr("読み込み: ユニット %1").arg(line - 2);
+            m_undo->push(new LineChange(step, line, std::move(before), std::string(m_document.LineBytes(line)),
+                                        [this](int at, const std::string& bytes) { PutLine(at, bytes); }));
+            return 1;
+        },
         [this](int row) { return SelectUnit(row); },
         [this](int row, const std::string& name) {
             m_units.Rename(row, name);
@@ -65,7 +77,7 @@ int CUnitEditorDlg::ExportUnitFile() {
 }
 
 int CUnitEditorDlg::ImportUnitFile() {
-    if (!m_bTableLoaded) return 0;
+    if (!m_bTableLoaded || !MayLeaveUnit()) return 0;
     unitfile::UnitForm form = UnitFileForm();
     return unitfile::ImportUnitFile(form);
 }

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QUndoStack>
 
 #include "app/about_dlg.h"
 #include "app/default_folders.h"
@@ -26,6 +27,9 @@ constexpr const char* kSection = "InitData";
 CUnitEditorDlg::CUnitEditorDlg(fw::Platform& platform, QWidget* parent)
     : QMainWindow(parent), m_platform(platform) {
     setWindowIcon(fw::IconFromResource(res::kIdAppIcon));
+    m_undo = new QUndoStack(this);
+    // The title's marker: changes since the table was opened or saved.
+    connect(m_undo, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
     auto* client = new QWidget(this);
     m_controls = fw::BuildTemplateWindow(this, client, res::UnitFormTemplate(), fw::EnterKey::FocusedButtonOnly);
     m_widgets = form::BindFormWidgets(m_controls);
@@ -67,7 +71,9 @@ CUnitEditorDlg::~CUnitEditorDlg() = default;
 void CUnitEditorDlg::BuildMenus() {
     QMenu* file = menuBar()->addMenu(tr("ﾌｧｲﾙ(&F)"));
     file->addAction(tr("開く(&O)..."), this, &CUnitEditorDlg::OnFileOpen);
-    file->addAction(tr("名前を付けて保存(&S)..."), this, &CUnitEditorDlg::OnFileSaveAs);
+    file->addAction(tr("上書き保存(&W)"), this, &CUnitEditorDlg::OnFileSave)->setShortcut(QKeySequence::Save);
+    file->addAction(tr("名前を付けて保存(&S)..."), this, &CUnitEditorDlg::OnFileSaveAs)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
     file->addAction(tr("単体データの読み込み..."), this, &CUnitEditorDlg::OnImportUnit);
     // Many files at once are imported with the command-line tool.
@@ -75,6 +81,20 @@ void CUnitEditorDlg::BuildMenus() {
     file->addAction(tr("単体データの書き出し..."), this, &CUnitEditorDlg::OnExportUnit);
 
     QMenu* edit = menuBar()->addMenu(tr("編集(&E)"));
+    // The entries name the step they undo or redo.
+    QAction* undo = edit->addAction(tr("元に戻す(&U)"), this, &CUnitEditorDlg::OnUndo);
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = edit->addAction(tr("やり直し(&R)"), this, &CUnitEditorDlg::OnRedo);
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    const auto follow = [this](QAction* action, const QString& verb, auto textChanged, auto canChanged) {
+        const auto name = [verb](const QString& step) { return step.isEmpty() ? verb : verb + QLatin1Char(' ') + step; };
+        action->setEnabled(false);
+        connect(m_undo, textChanged, action, [action, name](const QString& step) { action->setText(name(step)); });
+        connect(m_undo, canChanged, action, &QAction::setEnabled);
+    };
+    follow(undo, undo->text(), &QUndoStack::undoTextChanged, &QUndoStack::canUndoChanged);
+    follow(redo, redo->text(), &QUndoStack::redoTextChanged, &QUndoStack::canRedoChanged);
+    edit->addSeparator();
     edit->addAction(tr("検索(&S)..."), this, &CUnitEditorDlg::OnSearch);
 
     QMenu* help = menuBar()->addMenu(tr("ヘルプ(&H)"));
@@ -111,7 +131,12 @@ void CUnitEditorDlg::OnAbout() {
     m_platform.modal.RunModal(about);
 }
 
-void CUnitEditorDlg::closeEvent(QCloseEvent* event) { event->accept(); }
+void CUnitEditorDlg::closeEvent(QCloseEvent* event) {
+    if (MayLeaveTable())
+        event->accept();
+    else
+        event->ignore();
+}
 
 void CUnitEditorDlg::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;

@@ -20,6 +20,7 @@
 
 class QAction;
 class QMenu;
+class QUndoStack;
 
 namespace kelvor {
 
@@ -38,7 +39,10 @@ public:
 
     // Commands of the menus and the buttons.
     void OnFileOpen();
+    void OnFileSave();
     void OnFileSaveAs();
+    void OnUndo();
+    void OnRedo();
     void OnApply();
     void OnJumpTransform();
     void OnJumpMi();
@@ -52,15 +56,31 @@ public:
     int OpenTable();
     int RebuildLists();
     int ReplaceLine(int lineNumber, const std::string& text);
+    int SaveTable();
     int SaveTableAs();
+    // Puts exactly `bytes` in place of a line and its line end, renews the
+    // unit's list entry and shows it (undo and redo).
+    void PutLine(int lineNumber, const std::string& bytes);
+
+    // Before the table or the shown unit is left: edits not applied are
+    // applied or dropped as the user says, and a table with changes not
+    // saved is saved or left. False when the user stays (キャンセル, or a
+    // refused Apply or a failed save).
+    bool MayLeaveUnit(int jumpField = -1);
+    bool MayLeaveTable();
 
     // Showing a unit (the one way to show one) and taking the form back.
     int SelectUnit(int row);
+    // SelectUnit for another unit the user asked for, after MayLeaveUnit.
+    int ShowOtherUnit(int row, int jumpField = -1);
     void ShowRecord(const table::UnitRecord& rec);
     int CaptureRecord();
+    // Apply of the shown unit; false when it was refused.
+    bool ApplyShown();
 
     // The reference buttons and the single-unit files.
-    void JumpToUnitNumber(int unitNumber);
+    // Shows unit `unitNumber`; the box of `jumpField` (-1: none) named it.
+    void JumpToUnitNumber(int unitNumber, int jumpField = -1);
     int ExportUnitFile();
     int ImportUnitFile();
 
@@ -88,6 +108,8 @@ public:
     // The control `id` of the form's template (nullptr: none).
     QWidget* Control(int id) const;
     QMenu* WindowMenu() const { return m_windowMenu; }
+    QUndoStack* UndoStack() const { return m_undo; }
+    const fw::Path& TablePath() const { return m_pathTable; }
 
     // For tests: the unit record on display, as a display would leave it.
     void SetRecordForTests(const table::UnitRecord& record) {
@@ -108,12 +130,16 @@ private:
     void JumpFromField(int field);
     unitfile::UnitForm UnitFileForm();
     int LoadPanelBitmap(const fw::Path& path, QImage& bitmap, bool& loaded);
+    int SaveTableTo(const fw::Path& path);
+    void RememberShown();
+    void ReportSaveFailure(const fw::SaveError& failure);
 
     fw::Platform& m_platform;
     QImage m_bmpUnit;       // the last unit picture that loaded
     QImage m_bmpFlagSheet;  // the last flag sheet that loaded
     bool m_bSheetLoaded = false;
     fw::Path m_pathFileName;  // the file name the file dialogs offer
+    fw::Path m_pathTable;     // the open table's file
     std::string m_strLastSearch;
     bool m_bUnitLoaded = false;
     // The three folder settings, each ending in the path separator.
@@ -122,6 +148,10 @@ private:
     fw::Path m_pathLastDir;
     int m_nCurrentIndex = 0;  // unit-index row of the unit on display
     table::UnitRecord m_record{};
+    // The shown unit's fields as its line stores them, and how many it has.
+    table::UnitRecord m_stored{};
+    int m_storedFields = 0;
+    form::ShownState m_shown;
     bool m_bUnitShown = false;   // the form shows the unit at the current row
     bool m_bTableLoaded = false;
     table::DocumentText m_document;
@@ -132,6 +162,7 @@ private:
     form::FormWidgets m_widgets;
     form::UnitListModel* m_unitModel = nullptr;
     QMenu* m_windowMenu = nullptr;
+    QUndoStack* m_undo = nullptr;
 
     // The form's members, by field number, and the unit number.
     form::FormMembers m_form;

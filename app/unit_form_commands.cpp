@@ -1,6 +1,8 @@
 // The unit form's display and Apply: showing the unit of a list entry, and
 // taking the form back into its line. The work is done in form/; this is
 // the order in which the window does it.
+#include <QUndoStack>
+
 #include <string>
 
 #include "app/form/form_exchange.h"
@@ -8,6 +10,7 @@
 #include "app/framework/byte_controls.h"
 #include "app/framework/choice_list_view.h"
 #include "app/framework/codec.h"
+#include "app/line_change.h"
 #include "app/unit_editor_dlg.h"
 #include "form/record_capture.h"
 #include "form/record_display.h"
@@ -28,7 +31,7 @@ std::string ShortLineMessage(int fields) {
 }  // namespace
 
 void CUnitEditorDlg::OnSelchangeUnitList(int row) {
-    if (m_bTableLoaded) SelectUnit(row);
+    if (m_bTableLoaded) ShowOtherUnit(row);
 }
 
 int CUnitEditorDlg::SelectUnit(int row) {
@@ -38,7 +41,9 @@ int CUnitEditorDlg::SelectUnit(int row) {
         EmptyForm();
         return 1;
     }
-    const int fields = form::ReadUnitRecord(m_document, m_units.LineNumber(row), m_record);
+    const int lineNumber = m_units.LineNumber(row);
+    m_storedFields = form::ReadStoredFields(m_document, lineNumber, m_stored);
+    const int fields = form::ReadUnitRecord(m_document, lineNumber, m_record);
     ShowRecord(m_record);
     if (m_widgets.unitList && m_widgets.unitList->selectedRow() != row) m_widgets.unitList->selectRow(row);
     if (fields < table::kFieldCount)
@@ -54,7 +59,10 @@ void CUnitEditorDlg::ShowRecord(const table::UnitRecord& rec) {
     LoadUnitPicture(m_form.number[form::kPictureNumberField]);
     DrawPicturePanel();
     form::ShowMembers(m_widgets, m_form);
+    RememberShown();
 }
+
+void CUnitEditorDlg::RememberShown() { m_shown = form::RememberShown(m_widgets); }
 
 // No unit to show: empty boxes, integer boxes 0, clear check boxes, no list
 // selection, an empty unit-number box and a black picture panel; nothing
@@ -67,27 +75,49 @@ void CUnitEditorDlg::EmptyForm() {
     DrawPicturePanel();
     form::ShowMembers(m_widgets, m_form);
     if (m_widgets.unitNumber) m_widgets.unitNumber->setBytes(std::string());
+    RememberShown();
 }
 
-void CUnitEditorDlg::OnApply() {
-    if (!m_bTableLoaded || !m_bUnitShown) return;
-    if (!CaptureRecord()) return;
+void CUnitEditorDlg::OnApply() { ApplyShown(); }
+
+// Only the fields whose control the user changed are written; every other
+// field keeps the bytes its line stores (letter case, leading zeros, codes
+// no class has, flags of other marks, negative numbers). A short line is
+// written whole, its missing fields as the form shows them.
+bool CUnitEditorDlg::ApplyShown() {
+    if (!m_bTableLoaded || !m_bUnitShown) return false;
+    if (!CaptureRecord()) return false;
+    form::FieldSet changed = form::ChangedFields(m_widgets, m_shown);
     std::string line;
-    if (!table::ComposeUnitLine(m_record, line)) {
+    if (!form::ComposeChangedLine(m_record, m_stored, m_storedFields, changed, line)) {
         // The exchange refuses separators typed into a box, and fields read
         // from a line cannot hold them; should a value still hold one, the
         // line is left as it was and the user told.
         m_platform.modal.MessageBox(fw::Cp932FromUtf8(kLineCannotHold), fw::kIconExclamation, this);
-        return;
+        return false;
     }
-    if (!ReplaceLine(m_units.LineNumber(m_nCurrentIndex), line)) return;
+    const int lineNumber = m_units.LineNumber(m_nCurrentIndex);
+    std::string before(m_document.LineBytes(lineNumber));
+    if (!ReplaceLine(lineNumber, line)) return false;
+    std::string after(m_document.LineBytes(lineNumber));
+    m_storedFields = form::ReadStoredFields(m_document, lineNumber, m_stored);
+    form::ReadUnitRecord(m_document, lineNumber, m_record);
+    RememberShown();
+    if (before == after) return true;  // nothing to undo
     // The unit's list entry shows the name as applied.
     m_units.Rename(m_nCurrentIndex, m_record[0]);
     m_unitModel->RowRenamed(m_nCurrentIndex);
+    const QString step = tr("適用: %1").arg(fw::FromCp932(m_record[0]));
+    m_undo->push(new LineChange(step, lineNumber, std::move(before), std::move(after),
+                                [this](int line, const std::string& bytes) { PutLine(line, bytes); }));
+    return true;
 }
 
+// The boxes the user changed, taken back into the members, and the record
+// rebuilt from them.
 int CUnitEditorDlg::CaptureRecord() {
-    if (!form::TakeMembers(m_widgets, m_form, m_platform.modal, this)) return 0;
+    const form::FieldSet changed = form::ChangedFields(m_widgets, m_shown);
+    if (!form::TakeMembers(m_widgets, m_form, m_platform.modal, this, &changed)) return 0;
     form::RecordFromMembers(m_form, form::SelectedItems(m_widgets), m_record);
     LoadUnitPicture(m_form.number[form::kPictureNumberField]);
     DrawPicturePanel();

@@ -24,6 +24,7 @@ public:
         return {true, path_, "weapon.dat"};
     }
     int MessageBox(const std::string&, int, QWidget*) override { return 1; }
+    int Ask(const fw::Question& question, QWidget*) override { return question.escapeButton; }
 
 private:
     fw::Path path_;

@@ -3,6 +3,7 @@
 // code; the window hands in what its lists have selected.
 #pragma once
 
+#include <bitset>
 #include <functional>
 #include <optional>
 #include <string>
@@ -21,5 +22,15 @@ using SelectedItemText = std::function<std::optional<std::string>(int field)>;
 // A list without a selection leaves its field as it is, so a value the
 // list cannot show is never lost.
 void RecordFromMembers(const FormMembers& members, const SelectedItemText& selected, table::UnitRecord& rec);
+
+using FieldSet = std::bitset<table::kFieldCount>;
+
+// The unit line Apply writes: every field in `changed` from the record taken
+// back (a movement class as its code), every other field exactly as the
+// line stores it. `stored` holds the line's `storedCount` fields; the fields
+// a short line lacks are written from the record, so the line has all 194.
+// False when a field to write holds a separator (the line is left as it was).
+bool ComposeChangedLine(const table::UnitRecord& captured, const table::UnitRecord& stored, int storedCount,
+                        const FieldSet& changed, std::string& line);
 
 }  // namespace kelvor::form

@@ -4,17 +4,17 @@
 
 namespace kelvor::form {
 
-int ReadUnitRecord(const table::DocumentText& text, int lineNumber, table::UnitRecord& rec) {
-    for (std::string& entry : rec) entry.clear();
-    const table::Cursor start = text.LineStart(lineNumber);
-    if (!table::IsUnitLine(start)) return 0;
-    if (table::ParseUnitLine(start, rec)) return table::kFieldCount;
-
-    // A short line: the parse kept what it read and turned no codes into
-    // names. Count the fields and name the codes that are there.
-    table::Cursor c = start;
+int ReadStoredFields(const table::DocumentText& text, int lineNumber, table::UnitRecord& stored) {
+    for (std::string& entry : stored) entry.clear();
+    table::Cursor c = text.LineStart(lineNumber);
+    if (!table::IsUnitLine(c)) return 0;
     int count = 0;
-    while (count < table::kFieldCount && table::SkipFields(c, 1)) ++count;
+    while (count < table::kFieldCount && table::ReadField(c, stored[static_cast<std::size_t>(count)])) ++count;
+    return count;
+}
+
+int ReadUnitRecord(const table::DocumentText& text, int lineNumber, table::UnitRecord& rec) {
+    const int count = ReadStoredFields(text, lineNumber, rec);
     for (int f = table::kFirstMovementField; f <= table::kLastMovementField && f < count; ++f)
         rec[static_cast<std::size_t>(f)] = table::MovementClassName(rec[static_cast<std::size_t>(f)]);
     return count;

@@ -15,6 +15,10 @@ namespace kelvor::form {
 // line holds, at most 194: fewer means a short line (0: no unit line there).
 int ReadUnitRecord(const table::DocumentText& text, int lineNumber, table::UnitRecord& rec);
 
+// The same, with every field's bytes as the line stores them (movement
+// codes as codes, a code no class has included).
+int ReadStoredFields(const table::DocumentText& text, int lineNumber, table::UnitRecord& stored);
+
 // Sets the members by kind: text as it is, integers through ParseDecimal,
 // check boxes set exactly for "○". List fields and the marker have no
 // member; the unit number is left to the caller.

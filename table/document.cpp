@@ -73,13 +73,27 @@ Cursor DocumentText::LineStart(int lineNumber) const {
     return c;
 }
 
+std::string_view DocumentText::LineBytes(int lineNumber) const {
+    Cursor start = LineStart(lineNumber);
+    Cursor after = start;
+    SkipLine(after);
+    return {start.pos, static_cast<std::size_t>(after.pos - start.pos)};
+}
+
 int DocumentText::ReplaceLine(int lineNumber, std::string_view text) {
+    std::string line;
+    line.reserve(text.size() + 2);
+    line.append(text).append("\r\n");
+    return ReplaceLineBytes(lineNumber, line);
+}
+
+int DocumentText::ReplaceLineBytes(int lineNumber, std::string_view bytes) {
     if (length_ == 0) return 0;  // an empty text has no lines
     // A replacement taken from the text itself is copied before the text moves.
     const std::less_equal<const char*> notAfter;
-    if (!text.empty() && notAfter(block_.get(), text.data()) && !notAfter(block_.get() + capacity_, text.data())) {
-        const std::string copy(text);
-        return ReplaceLine(lineNumber, copy);
+    if (!bytes.empty() && notAfter(block_.get(), bytes.data()) && !notAfter(block_.get() + capacity_, bytes.data())) {
+        const std::string copy(bytes);
+        return ReplaceLineBytes(lineNumber, copy);
     }
     Cursor start = LineStart(lineNumber);
     if (start.pos >= start.end) return 0;  // past the last line
@@ -89,7 +103,7 @@ int DocumentText::ReplaceLine(int lineNumber, std::string_view text) {
     const std::size_t lineOffset = static_cast<std::size_t>(start.pos - block_.get());
     const std::size_t tailOffset = static_cast<std::size_t>(after.pos - block_.get());
     const std::size_t tailLength = length_ - tailOffset;
-    const std::size_t newLength = lineOffset + text.size() + 2 + tailLength;
+    const std::size_t newLength = lineOffset + bytes.size() + tailLength;
 
     if (newLength > capacity_) {
         // Grow: build the new text in a larger block, then take it.
@@ -98,21 +112,15 @@ int DocumentText::ReplaceLine(int lineNumber, std::string_view text) {
         if (!block) return 0;
         char* out = block.get();
         std::memcpy(out, block_.get(), lineOffset);
-        out += lineOffset;
-        if (!text.empty()) std::memcpy(out, text.data(), text.size());
-        out += text.size();
-        *out++ = '\r';
-        *out++ = '\n';
-        if (tailLength) std::memcpy(out, block_.get() + tailOffset, tailLength);
+        if (!bytes.empty()) std::memcpy(out + lineOffset, bytes.data(), bytes.size());
+        if (tailLength) std::memcpy(out + lineOffset + bytes.size(), block_.get() + tailOffset, tailLength);
         block_ = std::move(block);
         capacity_ = capacity;
     } else {
         char* base = block_.get();
         // Move the tail once to where it belongs, then write the new line.
-        if (tailLength) std::memmove(base + lineOffset + text.size() + 2, base + tailOffset, tailLength);
-        if (!text.empty()) std::memmove(base + lineOffset, text.data(), text.size());
-        base[lineOffset + text.size()] = '\r';
-        base[lineOffset + text.size() + 1] = '\n';
+        if (tailLength) std::memmove(base + lineOffset + bytes.size(), base + tailOffset, tailLength);
+        if (!bytes.empty()) std::memmove(base + lineOffset, bytes.data(), bytes.size());
     }
     length_ = newLength;
     return 1;

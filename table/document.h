@@ -45,6 +45,11 @@ public:
     // line (a line number below 0 means line 0) or the memory for a longer
     // text cannot be had.
     int ReplaceLine(int lineNumber, std::string_view text);
+    // Puts `bytes` exactly in place of line `lineNumber` and its line end
+    // (undo puts a line back this way, with the line end it had).
+    int ReplaceLineBytes(int lineNumber, std::string_view bytes);
+    // Line `lineNumber` with its line end, as it stands; empty past the end.
+    std::string_view LineBytes(int lineNumber) const;
 
     // Gives a block back to the system.
     struct Release {

@@ -83,10 +83,12 @@ void ShowMembers(const FormWidgets& widgets, const FormMembers& members) {
     if (widgets.unitNumber) widgets.unitNumber->setBytes(std::to_string(members.unitNumber));
 }
 
-bool TakeMembers(const FormWidgets& widgets, FormMembers& members, fw::ModalServices& modal, QWidget* owner) {
+bool TakeMembers(const FormWidgets& widgets, FormMembers& members, fw::ModalServices& modal, QWidget* owner,
+                 const FieldSet* only) {
     Taking taking(modal, owner);
     for (const FieldLayout* f : ExchangeOrder()) {
         const auto field = static_cast<std::size_t>(f->field);
+        if (only && !(*only)[field]) continue;
         switch (f->kind) {
         case FieldKind::Text: taking.Text(widgets.edit[field], members.text[field], f->field); break;
         case FieldKind::Integer: taking.Integer(widgets.edit[field], members.number[field], f); break;

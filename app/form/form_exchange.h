@@ -20,7 +20,9 @@ namespace kelvor::form {
 
 void ShowMembers(const FormWidgets& widgets, const FormMembers& members);
 
-// False when a box was refused.
-bool TakeMembers(const FormWidgets& widgets, FormMembers& members, fw::ModalServices& modal, QWidget* owner);
+// Takes back the boxes of the fields in `only` (every box when null); false
+// when a box was refused.
+bool TakeMembers(const FormWidgets& widgets, FormMembers& members, fw::ModalServices& modal, QWidget* owner,
+                 const FieldSet* only = nullptr);
 
 }  // namespace kelvor::form

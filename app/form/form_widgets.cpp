@@ -46,6 +46,25 @@ FormWidgets BindFormWidgets(const fw::TemplateControls& controls) {
     return w;
 }
 
+ShownState RememberShown(const FormWidgets& widgets) {
+    ShownState shown;
+    for (std::size_t f = 0; f < widgets.edit.size(); ++f) {
+        if (widgets.edit[f]) widgets.edit[f]->markShown();
+        if (widgets.check[f]) shown.checked[f] = widgets.check[f]->isChecked();
+        if (widgets.list[f]) shown.listIndex[f] = widgets.list[f]->currentIndex();
+    }
+    return shown;
+}
+
+FieldSet ChangedFields(const FormWidgets& widgets, const ShownState& shown) {
+    FieldSet changed;
+    for (std::size_t f = 0; f < widgets.edit.size(); ++f)
+        changed[f] = (widgets.edit[f] && widgets.edit[f]->isEdited()) ||
+                     (widgets.check[f] && widgets.check[f]->isChecked() != shown.checked[f]) ||
+                     (widgets.list[f] && widgets.list[f]->currentIndex() != shown.listIndex[f]);
+    return changed;
+}
+
 void FillMovementClassLists(const FormWidgets& widgets) {
     for (int field = table::kFirstMovementField; field <= table::kLastMovementField; ++field) {
         fw::ByteList* list = widgets.list[static_cast<std::size_t>(field)];

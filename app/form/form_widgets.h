@@ -32,6 +32,19 @@ struct FormWidgets {
     fw::ImageFrame* picture = nullptr;
 };
 
+// What the lists and check boxes showed when the unit was shown or last
+// applied; the edit boxes know it themselves.
+struct ShownState {
+    std::array<int, table::kFieldCount> listIndex{};
+    std::array<bool, table::kFieldCount> checked{};
+};
+
+// The form as it stands counts as shown: nothing is changed.
+ShownState RememberShown(const FormWidgets& widgets);
+
+// The fields whose control the user changed since then.
+FieldSet ChangedFields(const FormWidgets& widgets, const ShownState& shown);
+
 // Finds every widget the record layout names among the built controls. A
 // control the template lacks stays nullptr and shows nothing.
 FormWidgets BindFormWidgets(const fw::TemplateControls& controls);

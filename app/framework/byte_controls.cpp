@@ -21,6 +21,11 @@ void ByteEdit::setBytes(const std::string& text) {
 
 std::string ByteEdit::bytes() const { return text() == shown_ ? given_ : ToCp932(text()); }
 
+void ByteEdit::markShown() {
+    given_ = bytes();
+    shown_ = text();
+}
+
 std::vector<char32_t> ByteEdit::unstorableCharacters() const {
     return text() == shown_ ? std::vector<char32_t>() : CharactersOutsideCp932(text());
 }

@@ -23,6 +23,10 @@ public:
     // The characters of the text that code page 932 cannot hold; none while
     // the text is as given.
     std::vector<char32_t> unstorableCharacters() const;
+    // Whether the user changed the text since it was given or marked.
+    bool isEdited() const { return text() != shown_; }
+    // The text as it stands counts as given (after it was applied).
+    void markShown();
 
 private:
     std::string given_;

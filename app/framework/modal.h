@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/framework/paths.h"
 
@@ -36,6 +37,15 @@ inline constexpr int kIconStop = 16;
 inline constexpr int kIconExclamation = 48;
 inline constexpr int kIconInformation = 64;
 
+// A question with buttons, titled with the program's name. Texts are
+// cp932; '&' marks a button's mnemonic.
+struct Question {
+    std::string text;
+    std::vector<std::string> buttons;
+    int defaultButton = 0;
+    int escapeButton = 0;  // what Escape and the close box answer
+};
+
 class ModalServices {
 public:
     virtual ~ModalServices() = default;
@@ -49,6 +59,9 @@ public:
     // A box with one OK button, titled with the program's name; gives 1.
     // text is cp932; icon is one of the kIcon... values (0: none).
     virtual int MessageBox(const std::string& text, int icon, QWidget* owner) = 0;
+
+    // Asks the question; gives the index of the button chosen.
+    virtual int Ask(const Question& question, QWidget* owner) = 0;
 };
 
 // The real thing: QDialog::exec, a non-native QFileDialog, QMessageBox.
@@ -57,6 +70,7 @@ public:
     bool RunModal(QDialog& box) override;
     FileDialogResult RunFileDialog(const FileDialogRequest& request, QWidget* owner) override;
     int MessageBox(const std::string& text, int icon, QWidget* owner) override;
+    int Ask(const Question& question, QWidget* owner) override;
 };
 
 }  // namespace kelvor::fw

@@ -5,6 +5,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
+
+#include <algorithm>
 
 #include "app/framework/codec.h"
 #include "app/framework/file_dialog_view.h"
@@ -77,6 +80,25 @@ int QtModalServices::MessageBox(const std::string& text, int icon, QWidget* owne
     QMessageBox box(IconOf(icon), QCoreApplication::applicationName(), FromCp932(text), QMessageBox::Ok, owner);
     box.exec();
     return 1;
+}
+
+int QtModalServices::Ask(const Question& question, QWidget* owner) {
+    QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(), FromCp932(question.text),
+                    QMessageBox::NoButton, owner);
+    std::vector<QAbstractButton*> buttons;
+    for (std::size_t i = 0; i < question.buttons.size(); ++i) {
+        const int index = static_cast<int>(i);
+        const QMessageBox::ButtonRole role = index == question.escapeButton ? QMessageBox::RejectRole
+                                             : index == 0                   ? QMessageBox::AcceptRole
+                                                                            : QMessageBox::DestructiveRole;
+        buttons.push_back(box.addButton(FromCp932(question.buttons[i]), role));
+    }
+    const auto at = [&](int index) { return index >= 0 && index < int(buttons.size()) ? buttons[index] : nullptr; };
+    if (auto* button = qobject_cast<QPushButton*>(at(question.defaultButton))) box.setDefaultButton(button);
+    box.setEscapeButton(at(question.escapeButton));
+    box.exec();
+    const auto chosen = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+    return chosen == buttons.end() ? question.escapeButton : static_cast<int>(chosen - buttons.begin());
 }
 
 }  // namespace kelvor::fw

@@ -68,11 +68,12 @@ inline std::string ItemText(const CUnitEditorDlg& dlg, int id) {
     return {};
 }
 
-// Puts the bytes into edit `id`, as the program shows a value.
-inline void SetItemText(const CUnitEditorDlg& dlg, int id, const std::string& bytes) {
+// Types the text of `bytes` over the whole of edit `id`, as the user would.
+inline void TypeInto(const CUnitEditorDlg& dlg, int id, const std::string& bytes) {
     auto* edit = dynamic_cast<fw::ByteEdit*>(dlg.Control(id));
     ASSERT_NE(edit, nullptr) << id;
-    edit->setBytes(bytes);
+    edit->selectAll();
+    edit->insert(fw::FromCp932(bytes));
 }
 
 inline bool IsChecked(const CUnitEditorDlg& dlg, int id) {

@@ -275,8 +275,8 @@ TEST_F(PicturePanelTest, ShownAndAppliedUnitsDrawTheirOwnPictureAndFlag) {
     const panel::Copy cell = panel::PlaceFlag(Window().Record()[2]);
     EXPECT_EQ(missing.copy(flag), SheetCell(cell.srcX, cell.srcY));
 
-    SetItemText(Window(), 1173, "101");
-    SetItemText(Window(), 1012, "18");
+    TypeInto(Window(), 1173, "101");
+    TypeInto(Window(), 1012, "18");
     (&Window())->repaint();
     EXPECT_EQ(Panel(), missing);
     Click(Window(), res::kIdApply);

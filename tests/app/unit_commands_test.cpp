@@ -123,10 +123,16 @@ TEST_F(UnitCommandsTest, SearchStepsDownThroughEveryMatchAndWrapsToTheTop) {
     Search(nullptr, Sjis("ヘリ"));
     EXPECT_EQ(Units().GetCurSel(), matches.front());
 
-    // The selected unit is looked at last: as the only match it is shown afresh.
+    // The selected unit is looked at last: as the only match it is shown
+    // afresh once the user drops the edit.
     ShowUnit(demo::kUnitTrailByte5C);
-    SetItemText(Window(), res::kIdUnitName, "edited");
-    Search("ソ連戦車", Sjis("ヘリ"));
+    TypeInto(Window(), res::kIdUnitName, "edited");
+    modal_.AnswerBox([](QDialog& box) {
+        fw::FindControl<fw::ByteEdit>(&box, res::kIdSearchText)->setBytes(Sjis("ソ連戦車"));
+        ScriptedModalServices::Press(box, res::kIdOk);
+    });
+    modal_.Answer(Sjis("編集中の内容を適用しますか?"), 1);
+    Trigger(Window(), menu::kSearch);
     EXPECT_EQ(Units().GetCurSel(), demo::kUnitTrailByte5C - 1);
     EXPECT_EQ(Shown(res::kIdUnitName), Sjis("ソ連戦車"));
     EXPECT_TRUE(modal_.Messages().empty());
@@ -148,14 +154,16 @@ TEST_F(UnitCommandsTest, ReferenceButtonsShowTheUnitTheirBoxNames) {
 
     // A number typed and not applied serves the jump and is not stored.
     ShowUnit(1);
-    SetItemText(dlg, kEditTransform, "12");
+    TypeInto(dlg, kEditTransform, "12");
     Click(dlg, res::kIdJumpTransform);
     EXPECT_EQ(Shown(res::kIdUnitNumber), "12");
     ShowUnit(1);
     EXPECT_EQ(Shown(kEditTransform), "0");
-    // "ミ" uses its first box only.
-    SetItemText(dlg, kEditMi, "40");
-    SetItemText(dlg, kEditMiSecond, "7");
+    // "ミ" uses its first box only; a number typed into another box is an
+    // edit the user is asked about.
+    TypeInto(dlg, kEditMi, "40");
+    TypeInto(dlg, kEditMiSecond, "7");
+    modal_.Answer(Sjis("編集中の内容を適用しますか?"), 1);
     Click(dlg, res::kIdJumpMi);
     EXPECT_EQ(Shown(res::kIdUnitNumber), "40");
     EXPECT_TRUE(modal_.Messages().empty());
@@ -165,19 +173,19 @@ TEST_F(UnitCommandsTest, ReferenceButtonsDoNothingForZeroANumberWithoutUnitOrARe
     OpenDemoTable();
     CUnitEditorDlg& dlg = Window();
     ShowUnit(1);
-    SetItemText(dlg, res::kIdUnitName, "edited");
+    TypeInto(dlg, res::kIdUnitName, "edited");
     Click(dlg, res::kIdJumpTransform);  // field 50 is 0
     EXPECT_EQ(Shown(res::kIdUnitName), "edited");
     EXPECT_EQ(Units().GetCurSel(), 0);
 
     ShowUnit(demo::kUnitAllMaximum);  // 999 in both: no such unit
-    SetItemText(dlg, res::kIdUnitName, "edited");
+    TypeInto(dlg, res::kIdUnitName, "edited");
     Click(dlg, res::kIdJumpTransform);
     Click(dlg, res::kIdJumpMi);
     EXPECT_EQ(Units().GetCurSel(), demo::kUnitAllMaximum - 1);
     EXPECT_TRUE(modal_.Messages().empty());
 
-    SetItemText(dlg, kEditTransform, "1000");
+    TypeInto(dlg, kEditTransform, "1000");
     modal_.AcceptMessage(Sjis("0 から 999 までの整数を入力してください。"), fw::kIconExclamation);
     Click(dlg, res::kIdJumpTransform);
     EXPECT_EQ(Units().GetCurSel(), demo::kUnitAllMaximum - 1);
@@ -190,7 +198,7 @@ TEST_F(UnitCommandsTest, ExportWritesTheUnitAsLastShownUnderItsNumber) {
     OpenDemoTable();
     CUnitEditorDlg& dlg = Window();
     ShowUnit(demo::kUnitOddMovement);
-    SetItemText(dlg, res::kIdUnitName, "edited");  // not applied: not written
+    TypeInto(dlg, res::kIdUnitName, "edited");  // not applied: not written
     // A folder whose name code page 932 cannot hold: the path stays as it is.
     QDir(fw::FromPath(TempFolder())).mkpath(QStringLiteral("café 한국"));
     const fw::Path path = TempPath("café 한국/unit0060.kmv");
@@ -367,7 +375,7 @@ TEST_F(UnitCommandsTest, ImportAsksForAUnitFileAndReportsOneThatCannotBeRead) {
 TEST_F(UnitCommandsTest, WithoutAUnitOnDisplayExportAndTheButtonsDoNothing) {
     OpenTable(demo::DemoHeadingLines());
     CUnitEditorDlg& dlg = Window();
-    SetItemText(dlg, kEditTransform, "1");
+    TypeInto(dlg, kEditTransform, "1");
     // The scripted services fail the test for any dialog or message.
     Trigger(dlg, menu::kExportUnit);
     Click(dlg, res::kIdJumpTransform);

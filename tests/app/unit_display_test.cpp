@@ -84,12 +84,22 @@ TEST_F(UnitDisplayTest, KeysAndClicksShowTheChosenUnitAfreshFromItsLine) {
     QTest::keyClick(list, Qt::Key_Down);
     ExpectShown(c, 4);  // the note line counts: unit number = line number - 2
 
-    // An edit not applied is dropped when the same unit is clicked again.
+    // An edit not applied is kept until the user says: キャンセル stays on
+    // the unit with the edit and the list's selection as they were, 破棄
+    // drops it when the same unit is clicked again.
     Type(res::kIdUnitName, "changed");
     Type(1023, "12");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(2, 0)).center());
+    const auto click = [list](int row) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
+    };
+    modal_.Answer(Sjis("編集中の内容を適用しますか?"), 2);
+    click(0);
+    EXPECT_EQ(ItemText(Window(), res::kIdUnitName), "changed");
+    EXPECT_EQ(list->selectedRow(), 2);
+    modal_.Answer(1);
+    click(2);
     ExpectShown(c, 4);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
+    click(0);  // nothing pending: no question
     ExpectShown(a, 1);
     EXPECT_EQ(list->selectedRow(), 0);
     EXPECT_TRUE(modal_.Messages().empty());

@@ -216,9 +216,9 @@ TEST_F(UnitFormTest, CommandsThatNeedATableDoNothingBeforeOne) {
 
 TEST_F(UnitFormTest, RefusedIntegerShowsThePromptAndPutsTheFocusInTheBox) {
     CUnitEditorDlg& dlg = ShownWindow();
-    SetItemText(dlg, res::kIdUnitName, "A");  // a unit name is needed
-    SetItemText(dlg, 1022, "10");  // formation and durability must be 1 or more
-    SetItemText(dlg, 1023, "abc");
+    TypeInto(dlg, res::kIdUnitName, "A");  // a unit name is needed
+    TypeInto(dlg, 1022, "10");  // formation and durability must be 1 or more
+    TypeInto(dlg, 1023, "abc");
     form::FormMembers members;
     modal_.AcceptMessage(Sjis("整数を入力してください。"), fw::kIconExclamation);
     EXPECT_FALSE(form::TakeMembers(dlg.Widgets(), members, modal_, &dlg));
@@ -227,10 +227,10 @@ TEST_F(UnitFormTest, RefusedIntegerShowsThePromptAndPutsTheFocusInTheBox) {
     EXPECT_EQ(QApplication::focusWidget(), edit);
     EXPECT_EQ(edit->selectedText(), QStringLiteral("abc"));
 
-    SetItemText(dlg, 1023, "300");  // outside 1 to 255
+    TypeInto(dlg, 1023, "300");  // outside 1 to 255
     modal_.AcceptMessage(Sjis("1 から 255 までの整数を入力してください。"), fw::kIconExclamation);
     EXPECT_FALSE(form::TakeMembers(dlg.Widgets(), members, modal_, &dlg));
-    SetItemText(dlg, 1023, " 255 ");
+    TypeInto(dlg, 1023, " 255 ");
     EXPECT_TRUE(form::TakeMembers(dlg.Widgets(), members, modal_, &dlg));
     EXPECT_EQ(members.number[8], 255);
 }

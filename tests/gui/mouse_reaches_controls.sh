@@ -106,8 +106,15 @@ xdotool key Escape
 wait_hidden "$menu" 10 || fail "Escape did not close the edit's menu"
 screenshot "$artifacts/mouse-form.png"
 
-# 7. A click on ｷｬﾝｾﾙ ends the program.
+# 7. A click on ｷｬﾝｾﾙ asks about the edits not applied; 破棄 (Alt+D) drops
+#    them and the program ends, leaving the table as it was.
+cp "$game/weapon.dat" "$work/opened.dat"
 click_du "${cancel[@]}"
-wait_exited "$app_pid" 5 || fail "a click on ｷｬﾝｾﾙ did not end the program"
+question=$(wait_window '^Kelvor$' 10) || fail "a click on ｷｬﾝｾﾙ with edits not applied asked nothing"
+wait_focus "$question" || fail "the question did not take the focus"
+screenshot "$artifacts/mouse-pending-question.png"
+xdotool key --clearmodifiers alt+d
+wait_exited "$app_pid" 5 || fail "破棄 did not end the program"
+cmp -s "$game/weapon.dat" "$work/opened.dat" || fail "the table changed though the edits were dropped"
 app_pid=
 echo "PASS: the mouse reaches the list, an edit, check boxes, a drop-down list, both menus, About and ｷｬﾝｾﾙ"

@@ -64,14 +64,14 @@ answer_file_dialog() {
 }
 
 # File › 開く on the offered weapon.dat.
-choose_menu "$file_menu" 1 5
+choose_menu "$file_menu" 1 6
 answer_file_dialog "" open
 wait_window_drawn "$main" "$artifacts/unit-commands-open.png" || fail "the form was not drawn after File › 開く"
 
 # Edit › 検索: the name typed into the box, OK clicked. "軽戦車" is unit 30
 # (the first name holding it), whose field 50 names unit 31.
 screenshot "$work/before-search.ppm"
-choose_menu "$edit_menu" 1 1
+choose_menu "$edit_menu" 3 3
 box=$(wait_window '兵器の検索' 10) || fail "the search box did not appear"
 wait_focus "$box" || fail "the search box did not take the focus"
 xdotool type --delay 80 '軽戦車'
@@ -88,7 +88,7 @@ wait_window_drawn "$main" "$artifacts/unit-commands-found.png" || fail "the form
 screenshot "$artifacts/unit-commands-jumped.png"
 
 # File › 単体データの書き出し: the offered name names the shown unit.
-choose_menu "$file_menu" 5 5
+choose_menu "$file_menu" 6 6
 answer_file_dialog "" export
 wait_for_file "$game/unit0031.kmv" || fail "no unit0031.kmv was written (search or 変 did not reach unit 31)"
 # The file is line 33 of the table (unit 31) after "33,", without a line end.
@@ -97,10 +97,10 @@ expected=$(printf '33,'; sed -n '34p' "$game/weapon.dat" | tr -d '\r\n')
 
 # File › 単体データの読み込み of that file, then File › 名前を付けて保存 under a
 # new name: the table is the opened one, byte for byte.
-choose_menu "$file_menu" 3 5
+choose_menu "$file_menu" 4 6
 answer_file_dialog unit0031.kmv import
 # A refused file would say so in a message box, which choose_menu notices.
-choose_menu "$file_menu" 2 5
+choose_menu "$file_menu" 3 6
 answer_file_dialog after.dat save
 wait_for_file "$game/after.dat" || fail "nothing was saved as after.dat"
 cmp -s "$game/after.dat" "$game/weapon.dat" || fail "the table after the import differs from the opened one"

@@ -13,7 +13,7 @@ namespace kelvor::test {
 namespace {
 
 const char* KindName(std::size_t index) {
-    static const char* const kNames[] = {"a file dialog", "a message box", "a box"};
+    static const char* const kNames[] = {"a file dialog", "a message box", "a box", "a question"};
     return kNames[index];
 }
 
@@ -41,6 +41,16 @@ ScriptedModalServices& ScriptedModalServices::AcceptMessage(std::string text, in
     return *this;
 }
 
+ScriptedModalServices& ScriptedModalServices::Answer(int index) {
+    answers_.emplace_back(QuestionAnswer{std::nullopt, index});
+    return *this;
+}
+
+ScriptedModalServices& ScriptedModalServices::Answer(std::string text, int index) {
+    answers_.emplace_back(QuestionAnswer{std::move(text), index});
+    return *this;
+}
+
 ScriptedModalServices& ScriptedModalServices::AnswerBox(std::function<void(QDialog&)> answer) {
     answers_.emplace_back(BoxAnswer{std::move(answer)});
     return *this;
@@ -61,7 +71,7 @@ void ScriptedModalServices::Press(QDialog& box, int id) {
 }
 
 void ScriptedModalServices::VerifyAllUsed() {
-    for (const Answer& answer : answers_) ADD_FAILURE() << "an answer for " << KindName(answer.index()) << " was not used";
+    for (const AnyAnswer& answer : answers_) ADD_FAILURE() << "an answer for " << KindName(answer.index()) << " was not used";
     answers_.clear();
 }
 
@@ -111,6 +121,16 @@ int ScriptedModalServices::MessageBox(const std::string& text, int icon, QWidget
         EXPECT_EQ(answer->icon, icon) << "message icon";
     }
     return 1;
+}
+
+int ScriptedModalServices::Ask(const fw::Question& question, QWidget*) {
+    questions_.push_back(question);
+    const std::optional<QuestionAnswer> answer = Take<QuestionAnswer>("question");
+    if (!answer) return question.escapeButton;
+    if (answer->text) {
+        EXPECT_EQ(fw::Utf8FromCp932(*answer->text), fw::Utf8FromCp932(question.text)) << "question text";
+    }
+    return answer->index;
 }
 
 }  // namespace kelvor::test

@@ -33,6 +33,9 @@ public:
     // A message box, any text and icon; or exactly this text (cp932) and icon.
     ScriptedModalServices& AcceptMessage();
     ScriptedModalServices& AcceptMessage(std::string text, int icon);
+    // A question, answered with button `index`; or only this text (cp932).
+    ScriptedModalServices& Answer(int index);
+    ScriptedModalServices& Answer(std::string text, int index);
     // One of our own boxes: `answer` fills in its controls and presses a
     // button (see Press); the box must have ended when it returns.
     ScriptedModalServices& AnswerBox(std::function<void(QDialog& box)> answer);
@@ -58,6 +61,7 @@ public:
     };
     const std::vector<FileDialogCall>& FileDialogs() const { return fileDialogs_; }
     const std::vector<MessageCall>& Messages() const { return messages_; }
+    const std::vector<fw::Question>& Questions() const { return questions_; }
     const std::vector<BoxCall>& Boxes() const { return boxes_; }
 
     std::size_t PendingAnswers() const { return answers_.size(); }
@@ -68,6 +72,7 @@ public:
     bool RunModal(QDialog& box) override;
     fw::FileDialogResult RunFileDialog(const fw::FileDialogRequest& request, QWidget* owner) override;
     int MessageBox(const std::string& text, int icon, QWidget* owner) override;
+    int Ask(const fw::Question& question, QWidget* owner) override;
 
 private:
     struct FileAnswer {
@@ -80,15 +85,20 @@ private:
     struct BoxAnswer {
         std::function<void(QDialog&)> answer;  // empty: cancel
     };
-    using Answer = std::variant<FileAnswer, MessageAnswer, BoxAnswer>;
+    struct QuestionAnswer {
+        std::optional<std::string> text;
+        int index = 0;
+    };
+    using AnyAnswer = std::variant<FileAnswer, MessageAnswer, BoxAnswer, QuestionAnswer>;
 
     template <class A>
     std::optional<A> Take(const char* asked);
 
-    std::vector<Answer> answers_;
+    std::vector<AnyAnswer> answers_;
     std::vector<FileDialogCall> fileDialogs_;
     std::vector<MessageCall> messages_;
     std::vector<BoxCall> boxes_;
+    std::vector<fw::Question> questions_;
 };
 
 }  // namespace kelvor::test
