@@ -50,7 +50,7 @@ unitfile::UnitForm CUnitEditorDlg::UnitFileForm() {
         m_document,
         m_units,
         m_bUnitShown ? m_nCurrentIndex : -1,
-        m_record,
+        m_stored,
         m_pathLastDir,
         [this](const fw::Path& folder) { StoreFolderSetting("LastDir", m_pathLastDir, folder); },
         [this](int line, const std::string& text) {

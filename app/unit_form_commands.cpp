@@ -54,7 +54,7 @@ int CUnitEditorDlg::SelectUnit(int row) {
 void CUnitEditorDlg::ShowRecord(const table::UnitRecord& rec) {
     m_form.unitNumber = m_units.LineNumber(m_nCurrentIndex) - 2;
     form::MembersFromRecord(rec, m_form);
-    form::SelectListItems(m_widgets, rec);
+    form::SelectListItems(m_widgets, rec, m_stored);
     m_bUnitShown = true;
     LoadUnitPicture(m_form.number[form::kPictureNumberField]);
     DrawPicturePanel();

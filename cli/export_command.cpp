@@ -17,20 +17,12 @@ namespace kelvor::cli {
 
 namespace {
 
-// Where the file says other than the table's line: movement codes that no
-// class has are written as "00000000", and fields after field 193 are left
-// out, as the editor's own export does.
-std::vector<std::string> Rewritten(std::string_view line, const table::UnitRecord& record) {
+// Where the file says other than the table's line: fields after field 193
+// are left out, as the editor's own export does.
+std::vector<std::string> Rewritten(std::string_view line) {
     UnitFields stored;
     SplitFields(line, stored);
     std::vector<std::string> notes;
-    for (int f = table::kFirstMovementField; f <= table::kLastMovementField; ++f) {
-        const auto i = static_cast<std::size_t>(f);
-        const std::string code = table::MovementClassCode(record[i]);
-        if (stored.field[i] != code)
-            notes.push_back("field " + FieldLabel(f) + ": " + Quoted(stored.field[i]) + " is no movement class: written as " +
-                            Quoted(code));
-    }
     if (stored.count > table::kFieldCount)
         notes.push_back("the " + std::to_string(stored.count - table::kFieldCount) + " fields after field 193 are left out");
     return notes;
@@ -50,11 +42,9 @@ int RunExport(const table::Path& path, int unitNumber, const std::optional<table
     TableLine line;
     if (!FindUnitLine(text.view(), unitNumber, line, reason)) return Unusable(output, path, reason);
 
-    // The record as the editor holds it once the unit is shown: the line
-    // read, its movement codes turned into names (which composing turns
-    // back into codes).
+    // The unit's fields as the line stores them, as the editor exports them.
     table::UnitRecord record;
-    const int fields = form::ReadUnitRecord(text, line.number, record);
+    const int fields = form::ReadStoredFields(text, line.number, record);
     const std::string unit = LineLabel(line.number, true, record[0]);
     if (fields < table::kFieldCount)
         return Unusable(output, path,
@@ -75,7 +65,7 @@ int RunExport(const table::Path& path, int unitNumber, const std::optional<table
     if (!table::ReplaceFileSafely(file, bytes, table::Path(), &failure)) return SaveFailed(output, failure);
 
     output.out << "wrote " << PathText(file) << ": " << unit << "\n";
-    for (const std::string& note : Rewritten(line.text, record)) output.out << "note: " << note << "\n";
+    for (const std::string& note : Rewritten(line.text)) output.out << "note: " << note << "\n";
     return kExitClean;
 }
 

@@ -151,11 +151,11 @@ private:
                 Add(line, name, true, layout.field, Problem::OutOfRange,
                     (plain ? std::to_string(shown) : Quote(value) + " shows as " + std::to_string(shown) + ",") +
                         " outside " + std::to_string(layout.min) + " to " + std::to_string(layout.max) +
-                        ": Apply refuses it");
+                        ": Apply keeps it until the box is changed, and takes only a number in range then");
             } else if (!plain) {
                 Add(line, name, true, layout.field, Problem::NotPlainDecimal,
                     Quote(value) + " is not plain decimal: the form shows " + std::to_string(shown) +
-                        " and Apply writes \"" + std::to_string(shown) + "\"");
+                        "; Apply keeps it until the box is changed");
             }
             if (layout.field >= kFirstReferenceField && layout.field <= kLastReferenceField && shown != 0)
                 references_.push_back({Finding{line, true, name, layout.field, Problem::MissingReference,
@@ -167,12 +167,12 @@ private:
         case FieldKind::Flag:
             if (value != table::kMarkSet && value != table::kMarkClear)
                 Add(line, name, true, layout.field, Problem::BadFlag,
-                    Quote(value) + " is neither \"○\" nor \"×\": the form shows it clear and Apply writes \"×\"");
+                    Quote(value) + " is neither \"○\" nor \"×\": the form shows it clear; Apply keeps it until the box is changed");
             break;
         case FieldKind::MovementClass:
             if (!IsMovementCode(value))
                 Add(line, name, true, layout.field, Problem::UnknownMovementCode,
-                    Quote(value) + " is no movement class: the form shows \"error\" and Apply writes \"00000000\"");
+                    Quote(value) + " is no movement class: the form shows it as not from the table; Apply keeps it until the list is changed");
             break;
         case FieldKind::Text:
         case FieldKind::TableValue:
@@ -186,7 +186,8 @@ private:
         if (const auto* earlier = items.Offer(value, line))
             Add(line, fields_.field[0], true, field, Problem::CaseVariant,
                 Quote(value) + " differs from " + Quote(earlier->first) + " (line " + std::to_string(earlier->second) +
-                    ") only in letter case: the form selects " + Quote(earlier->first) + " and Apply writes that");
+                    ") only in letter case: the form selects " + Quote(earlier->first) + "; Apply keeps " + Quote(value) +
+                    " until the list is changed");
     }
 
     void Picture(int line, int number) {

@@ -52,10 +52,13 @@ std::string UnitFileName(int unitNumber) {
     return name;
 }
 
-int ComposeUnitFile(int lineNumber, const table::UnitRecord& record, std::string& text) {
-    std::string unitLine;
-    if (!table::ComposeUnitLine(record, unitLine)) return 0;
-    text = std::to_string(lineNumber) + ',' + unitLine;
+int ComposeUnitFile(int lineNumber, const table::UnitRecord& stored, std::string& text) {
+    std::string out = std::to_string(lineNumber);
+    for (const std::string& field : stored) {
+        if (field.find_first_of(",\r\n") != std::string::npos) return 0;
+        out.append(1, ',').append(field);
+    }
+    text = std::move(out);
     return 1;
 }
 

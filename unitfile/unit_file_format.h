@@ -17,10 +17,11 @@ namespace kelvor::unitfile {
 // number minus 2), so at least four digits and wider numbers in full.
 std::string UnitFileName(int unitNumber);
 
-// The file's text: lineNumber in "%d", a comma, and the record composed into
-// a unit line, with no line end. Gives 0 and leaves text unchanged when the
-// record cannot be composed (an entry holds a comma, CR or LF).
-int ComposeUnitFile(int lineNumber, const table::UnitRecord& record, std::string& text);
+// The file's text: lineNumber in "%d", a comma, and the unit's 194 fields
+// as its line stores them (a movement code no class has included), with no
+// line end. Gives 0 and leaves text unchanged when a field holds a comma,
+// CR or LF (it would not stay one field).
+int ComposeUnitFile(int lineNumber, const table::UnitRecord& stored, std::string& text);
 
 // The line an import uses: the bytes up to the first LF (all of them when
 // there is none), without that LF and without one CR just before it. Takes

@@ -1,9 +1,11 @@
 #include "app/form/form_widgets.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 
 #include "app/framework/byte_controls.h"
 #include "app/framework/choice_list_view.h"
+#include "app/framework/codec.h"
 #include "app/framework/image_frame.h"
 #include "app/framework/template_builder.h"
 #include "form/record_layout.h"
@@ -74,14 +76,25 @@ void FillMovementClassLists(const FormWidgets& widgets) {
     }
 }
 
-void SelectListItems(const FormWidgets& widgets, const table::UnitRecord& rec) {
+void SelectListItems(const FormWidgets& widgets, const table::UnitRecord& rec, const table::UnitRecord& stored) {
     ForEachList(widgets, [&](int field, fw::ByteList& list) {
-        list.setCurrentIndex(list.findBytes(rec[static_cast<std::size_t>(field)]));
+        list.clearOther();
+        const int found = list.findBytes(rec[static_cast<std::size_t>(field)]);
+        const std::string& value = stored[static_cast<std::size_t>(field)];
+        if (found >= 0 || value.empty()) {
+            list.setCurrentIndex(found);
+        } else {
+            const QString label = QCoreApplication::translate("UnitForm", "%1 (表にない値)").arg(fw::FromCp932(value));
+            list.showOther(value, label);
+        }
     });
 }
 
 void ClearListSelections(const FormWidgets& widgets) {
-    ForEachList(widgets, [](int, fw::ByteList& list) { list.setCurrentIndex(-1); });
+    ForEachList(widgets, [](int, fw::ByteList& list) {
+        list.clearOther();
+        list.setCurrentIndex(-1);
+    });
 }
 
 SelectedItemText SelectedItems(const FormWidgets& widgets) {

@@ -54,9 +54,11 @@ FormWidgets BindFormWidgets(const fw::TemplateControls& controls);
 void FillMovementClassLists(const FormWidgets& widgets);
 
 // Selects in the list of every list field the first item equal to the
-// field's text, letter case ignored; a list without such an item is left
-// without a selection.
-void SelectListItems(const FormWidgets& widgets, const table::UnitRecord& rec);
+// field's text, letter case ignored. A value no item is (a movement code no
+// class has, a table value the lists do not hold) is shown as it is stored,
+// as an item of its own marked as not from the table; an empty one leaves
+// the list without a selection.
+void SelectListItems(const FormWidgets& widgets, const table::UnitRecord& rec, const table::UnitRecord& stored);
 
 // Leaves every list of the form without a selection.
 void ClearListSelections(const FormWidgets& widgets);

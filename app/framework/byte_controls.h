@@ -17,11 +17,13 @@ public:
     explicit ByteEdit(QWidget* parent = nullptr);
 
     void setBytes(const std::string& text);
-    // The bytes given, while the text shown is still theirs; else the text
-    // encoded (a character the code page cannot hold becomes '?').
+    // The bytes given, while the text shown is still theirs. Once the user
+    // changed it, the characters before and after the changed part keep the
+    // bytes they were given as (a duplicate code stays itself) and only the
+    // part typed is encoded (a character the code page cannot hold becomes '?').
     std::string bytes() const;
-    // The characters of the text that code page 932 cannot hold; none while
-    // the text is as given.
+    // The characters typed that code page 932 cannot hold; none while the
+    // text is as given.
     std::vector<char32_t> unstorableCharacters() const;
     // Whether the user changed the text since it was given or marked.
     bool isEdited() const { return text() != shown_; }
@@ -29,6 +31,15 @@ public:
     void markShown();
 
 private:
+    // The text as it stands: the bytes kept before and after the part the
+    // user changed, and that part.
+    struct Edited {
+        std::string before;
+        QString typed;
+        std::string after;
+    };
+    Edited Split() const;
+
     std::string given_;
     QString shown_;  // what was shown for given_
 };
@@ -46,12 +57,19 @@ public:
     std::string bytesAt(int index) const;
     // The first item equal to `text` with letter case ignored, or -1.
     int findBytes(const std::string& text) const;
+    // Shows and selects `text`, a value none of the items is, as an item of
+    // its own labelled `label`; it stays until the next clearOther.
+    void showOther(const std::string& text, const QString& label);
+    void clearOther();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // The wheel passing over a list the user is not in changes nothing.
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     std::vector<std::string> items_;
+    bool other_ = false;  // the last item is a value shown by showOther
     // The first item of each case-folded text.
     std::unordered_map<std::string, int> firstByFolded_;
 };

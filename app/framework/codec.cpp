@@ -29,9 +29,13 @@ std::vector<char32_t> CharactersOutsideCp932(const QString& text) {
     std::vector<char32_t> outside;
     // A character is held when it comes back from the code page as itself.
     if (FromCp932(ToCp932(text)) == CanonicalForms(text)) return outside;
-    for (const uint u : text.toUcs4()) {
-        const char32_t c = u;
-        const QString one = QString::fromUcs4(&c, 1);
+    // Code point by code point, a byte order mark included (QString's own
+    // conversion to UCS-4 drops it).
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const QString one = text.mid(i, pair ? 2 : 1);
+        const char32_t c = pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : text[i].unicode();
+        if (pair) ++i;
         if (FromCp932(ToCp932(one)) == CanonicalForms(one)) continue;
         if (std::find(outside.begin(), outside.end(), c) == outside.end()) outside.push_back(c);
     }

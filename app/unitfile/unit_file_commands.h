@@ -29,7 +29,7 @@ struct UnitForm {
     const table::DocumentText& table;  // the document text
     const table::UnitIndex& units;     // the units of the table
     int shownRow;                      // the unit-index row on display, -1: none
-    const table::UnitRecord& record;   // the unit as last shown or applied
+    const table::UnitRecord& record;   // the unit's fields as its line stores them, as last shown or applied
     const fw::Path& lastDir;
     std::function<void(const fw::Path& folder)> storeLastDir;  // member and profile
     std::function<int(int lineNumber, const std::string& text)> replaceLine;

@@ -63,13 +63,18 @@ TEST_F(UnitDisplayTest, OpenShowsTheFirstUnitInEveryControlByItsKind) {
     EXPECT_EQ(dlg.SelectUnit(1), 1);
     EXPECT_EQ(Units(dlg).GetCurSel(), 1);  // the list follows a unit chosen by code
     EXPECT_EQ(List(dlg, 1019).bytesAt(List(dlg, 1019).currentIndex()), "abc");
-    // Only the list of the unknown code is left without a selection.
-    EXPECT_EQ(List(dlg, 1055).currentIndex(), -1);
+    // The unknown code is shown as it is, as an item of its own, marked.
+    fw::ByteList& odd = List(dlg, 1055);
+    EXPECT_EQ(odd.currentIndex(), odd.count() - 1);
+    EXPECT_EQ(odd.currentText(), QString::fromUtf8("00000011 (表にない値)"));
     EXPECT_EQ(dlg.Record()[27], "error");
     for (int id : {1029, 1054, 1056, 1057, 1058}) EXPECT_GE(List(dlg, id).currentIndex(), 0) << id;
     EXPECT_EQ(IsChecked(dlg, 1025), 1);
     EXPECT_EQ(ItemText(dlg, res::kIdUnitNumber), "2");
     EXPECT_TRUE(modal_.Messages().empty());
+    // Another unit takes it away again.
+    dlg.SelectUnit(0);
+    EXPECT_EQ(odd.count(), 9);
 }
 
 TEST_F(UnitDisplayTest, KeysAndClicksShowTheChosenUnitAfreshFromItsLine) {

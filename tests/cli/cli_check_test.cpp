@@ -111,7 +111,7 @@ TEST(CliCheck, FindsEveryKnownFaultAtItsLineAndFieldAndNothingElse) {
     const auto text = RunTool(dir.Path(), {"check", (dir.Path() / "weapon.dat").string()});
     EXPECT_EQ(text.exitCode, 1);
     EXPECT_NE(text.out.find("line 11, unit 9 \""), std::string::npos);
-    EXPECT_NE(text.out.find("field 7 Formation [編成]: \"\" shows as 0, outside 1 to 10: Apply refuses it\n"),
+    EXPECT_NE(text.out.find("field 7 Formation [編成]: \"\" shows as 0, outside 1 to 10: Apply keeps it until the box is changed, and takes only a number in range then\n"),
               std::string::npos)
         << text.out;
     EXPECT_NE(text.out.find(": " + std::to_string(faulty.errors.size()) + " errors, "), std::string::npos);
