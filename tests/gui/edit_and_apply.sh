@@ -62,15 +62,19 @@ xdotool key Return
 wait_window_gone '兵器データ' 15 || { echo "FAIL: the Save As dialog did not close"; exit 1; }
 wait_for_file "$game/edited.dat" || { echo "FAIL: nothing was saved"; exit 1; }
 
-# Which fields of which lines differ: "line:field=value" for each.
-changes=$(LC_ALL=C awk -F, '
-  NR == FNR { original[FNR] = $0; lines = FNR; next }
-  $0 != original[FNR] {
-    n = split(original[FNR], was, ",")
-    if (n != NF) { printf " %d:fields", FNR; next }
-    for (i = 1; i <= NF; i++) if ($i != was[i]) printf " %d:%d=%s", FNR, i - 1, $i
-  }
-  END { if (FNR != lines) printf " lines" }' "$game/weapon.dat" "$game/edited.dat")
+# Which fields of which lines of file $2 differ from file $1: "line:field=value" for each.
+changed_fields() {
+  LC_ALL=C awk -F, '
+    NR == FNR { original[FNR] = $0; lines = FNR; next }
+    $0 != original[FNR] {
+      n = split(original[FNR], was, ",")
+      if (n != NF) { printf " %d:fields", FNR; next }
+      for (i = 1; i <= NF; i++) if ($i != was[i]) printf " %d:%d=%s", FNR, i - 1, $i
+    }
+    END { if (FNR != lines) printf " lines" }' "$1" "$2"
+}
+title_is() { [ "$(xdotool getwindowname "$1" 2>/dev/null)" = "$2" ]; }
+changes=$(changed_fields "$game/weapon.dat" "$game/edited.dat")
 # Unit 5 stands on line 8; durability is field 8, price field 24.
 case "$changes" in
   " 8:8=200 8:24=4321") ;;
@@ -78,6 +82,32 @@ case "$changes" in
   *) echo "FAIL: the saved table differs in:${changes:- nothing}"; exit 1 ;;
 esac
 
-escape_ends_program "$main" "$app_pid" || { echo "FAIL: Escape did not end the program"; exit 1; }
+# The title names the table saved, with nothing changed.
+[ "$(xdotool getwindowname "$main")" = "edited.dat - Halvane ユニットエディタ" ] ||
+  { echo "FAIL: the title after Save As: $(xdotool getwindowname "$main")"; exit 1; }
+
+# Ctrl+Z undoes the price (the focus is on 適用, not in a box), the title
+# shows the change, Ctrl+S writes the table to its own file at once.
+focus_window "$main" || { echo "FAIL: the form did not take the focus back"; exit 1; }
+xdotool key ctrl+z
+poll_until 10 title_is "$main" "edited.dat* - Halvane ユニットエディタ" || { echo "FAIL: Ctrl+Z marked no change"; exit 1; }
+stamp=$(file_stamp "$game/edited.dat")
+xdotool key ctrl+s
+wait_file_changed "$game/edited.dat" "$stamp" || { echo "FAIL: Ctrl+S wrote nothing"; exit 1; }
+poll_until 10 title_is "$main" "edited.dat - Halvane ユニットエディタ" || { echo "FAIL: the saved table is still marked"; exit 1; }
+saved=$(cat "$game/edited.dat" | md5sum)
+[ "$(changed_fields "$game/weapon.dat" "$game/edited.dat")" = " 8:8=200" ] || { echo "FAIL: Ctrl+Z and Ctrl+S did not leave the durability alone"; exit 1; }
+
+# Ctrl+Z once more, then Escape: the question, answered 保存しない (Alt+N),
+# ends the program and leaves the file as saved.
+xdotool key ctrl+z
+poll_until 10 title_is "$main" "edited.dat* - Halvane ユニットエディタ" || { echo "FAIL: the second Ctrl+Z marked no change"; exit 1; }
+xdotool key Escape
+question=$(wait_window '^Kelvor$' 10) || { echo "FAIL: Escape with changes not saved asked nothing"; exit 1; }
+wait_focus "$question" || { echo "FAIL: the question did not take the focus"; exit 1; }
+screenshot "$artifacts/save-question.png"
+xdotool key --clearmodifiers alt+n
+wait_exited "$app_pid" 5 || { echo "FAIL: 保存しない did not end the program"; exit 1; }
 app_pid=
-echo "PASS: a unit picked with the keys, edited by keyboard and mouse, applied and saved in exactly its two fields"
+[ "$(cat "$game/edited.dat" | md5sum)" = "$saved" ] || { echo "FAIL: 保存しない changed the file"; exit 1; }
+echo "PASS: a unit picked with the keys, edited by keyboard and mouse, applied and saved in exactly its two fields; Ctrl+Z, Ctrl+S and the question before closing"

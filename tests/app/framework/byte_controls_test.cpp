@@ -1,4 +1,6 @@
 // The controls that hold code page 932 text, and the unit list's choices.
+#include <QWheelEvent>
+
 #include "app/framework/byte_controls.h"
 #include "app/framework/codec.h"
 #include "tests/app/framework/test_windows.h"
@@ -41,6 +43,25 @@ TEST_F(Controls, ADropDownListFindsWholeTextsIgnoringLetterCase) {
     EXPECT_EQ(box.findBytes("X"), 4);                   // the first of equal items
 }
 
+TEST_F(Controls, TheWheelOverADropDownListTheUserIsNotInChangesNothing) {
+    TemplateWindow window(kMainWindow);
+    ShowActive(window);
+    auto* list = FindControl<ByteList>(window.client, kKind);
+    for (const char* item : {"a", "b", "c"}) list->addBytes(item);
+    list->setCurrentIndex(0);
+    const auto wheel = [list] {
+        QWheelEvent event(QPointF(5, 5), list->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(list, &event);
+    };
+    window.Item(kName)->setFocus();
+    wheel();
+    EXPECT_EQ(list->currentIndex(), 0);
+    list->setFocus();
+    wheel();
+    EXPECT_EQ(list->currentIndex(), 1);
+}
+
 TEST_F(Controls, TheListSignalsTheUsersChoicesOnly) {
     TemplateWindow window(kMainWindow);
     auto* list = FindControl<ChoiceListView>(window.client, kList);
@@ -78,8 +99,8 @@ TEST_F(Controls, AnEditHandsBackTheBytesItWasGivenUntilTheUserChangesThem) {
     edit.setText(QStringLiteral("1") + QChar(0x301C) + QStringLiteral("3"));
     EXPECT_EQ(edit.bytes(), "1\x81\x60" "3");
     EXPECT_TRUE(edit.unstorableCharacters().empty());
-    edit.setText(QStringLiteral("\U0001F600"));
-    EXPECT_EQ(edit.unstorableCharacters(), std::vector<char32_t>{0x1F600});
+    edit.setText(QStringLiteral("\U0001F600") + QChar(0xFEFF));
+    EXPECT_EQ(edit.unstorableCharacters(), (std::vector<char32_t>{0x1F600, 0xFEFF}));
     // Changed back to what was shown: the bytes given come back.
     edit.setBytes(std::string("A\x85\x40", 3));
     const QString shown = edit.text();
