@@ -41,9 +41,9 @@ int CUnitEditorDlg::SelectUnit(int row) {
         EmptyForm();
         return 1;
     }
-    const int lineNumber = m_units.LineNumber(row);
-    m_storedFields = form::ReadStoredFields(m_document, lineNumber, m_stored);
-    const int fields = form::ReadUnitRecord(m_document, lineNumber, m_record);
+    m_storedFields = form::ReadStoredFields(m_document, m_units.LineNumber(row), m_stored);
+    form::NamesFromStored(m_stored, m_storedFields, m_record);
+    const int fields = m_storedFields;
     ShowRecord(m_record);
     if (m_widgets.unitList && m_widgets.unitList->selectedRow() != row) m_widgets.unitList->selectRow(row);
     if (fields < table::kFieldCount)
@@ -97,11 +97,11 @@ bool CUnitEditorDlg::ApplyShown() {
         return false;
     }
     const int lineNumber = m_units.LineNumber(m_nCurrentIndex);
-    std::string before(m_document.LineBytes(lineNumber));
-    if (!ReplaceLine(lineNumber, line)) return false;
-    std::string after(m_document.LineBytes(lineNumber));
-    m_storedFields = form::ReadStoredFields(m_document, lineNumber, m_stored);
-    form::ReadUnitRecord(m_document, lineNumber, m_record);
+    std::string before;
+    std::string after = line + "\r\n";
+    if (!m_document.ReplaceLineBytes(lineNumber, after, &before)) return false;
+    m_storedFields = form::StoredFieldsAt({after.data(), after.data() + after.size()}, m_stored);
+    form::NamesFromStored(m_stored, m_storedFields, m_record);
     RememberShown();
     if (before == after) return true;  // nothing to undo
     // The unit's list entry shows the name as applied.

@@ -4,19 +4,28 @@
 
 namespace kelvor::form {
 
-int ReadStoredFields(const table::DocumentText& text, int lineNumber, table::UnitRecord& stored) {
+int StoredFieldsAt(table::Cursor c, table::UnitRecord& stored) {
     for (std::string& entry : stored) entry.clear();
-    table::Cursor c = text.LineStart(lineNumber);
     if (!table::IsUnitLine(c)) return 0;
     int count = 0;
     while (count < table::kFieldCount && table::ReadField(c, stored[static_cast<std::size_t>(count)])) ++count;
     return count;
 }
 
-int ReadUnitRecord(const table::DocumentText& text, int lineNumber, table::UnitRecord& rec) {
-    const int count = ReadStoredFields(text, lineNumber, rec);
+int ReadStoredFields(const table::DocumentText& text, int lineNumber, table::UnitRecord& stored) {
+    return StoredFieldsAt(text.LineStart(lineNumber), stored);
+}
+
+void NamesFromStored(const table::UnitRecord& stored, int count, table::UnitRecord& rec) {
+    rec = stored;
     for (int f = table::kFirstMovementField; f <= table::kLastMovementField && f < count; ++f)
         rec[static_cast<std::size_t>(f)] = table::MovementClassName(rec[static_cast<std::size_t>(f)]);
+}
+
+int ReadUnitRecord(const table::DocumentText& text, int lineNumber, table::UnitRecord& rec) {
+    table::UnitRecord stored;
+    const int count = ReadStoredFields(text, lineNumber, stored);
+    NamesFromStored(stored, count, rec);
     return count;
 }
 

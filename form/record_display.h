@@ -18,6 +18,11 @@ int ReadUnitRecord(const table::DocumentText& text, int lineNumber, table::UnitR
 // The same, with every field's bytes as the line stores them (movement
 // codes as codes, a code no class has included).
 int ReadStoredFields(const table::DocumentText& text, int lineNumber, table::UnitRecord& stored);
+// The same for the unit line at `c`.
+int StoredFieldsAt(table::Cursor c, table::UnitRecord& stored);
+// The record a display shows for `count` stored fields: movement codes as
+// their names.
+void NamesFromStored(const table::UnitRecord& stored, int count, table::UnitRecord& rec);
 
 // Sets the members by kind: text as it is, integers through ParseDecimal,
 // check boxes set exactly for "○". List fields and the marker have no

@@ -87,19 +87,20 @@ int DocumentText::ReplaceLine(int lineNumber, std::string_view text) {
     return ReplaceLineBytes(lineNumber, line);
 }
 
-int DocumentText::ReplaceLineBytes(int lineNumber, std::string_view bytes) {
+int DocumentText::ReplaceLineBytes(int lineNumber, std::string_view bytes, std::string* previous) {
     if (length_ == 0) return 0;  // an empty text has no lines
     // A replacement taken from the text itself is copied before the text moves.
     const std::less_equal<const char*> notAfter;
     if (!bytes.empty() && notAfter(block_.get(), bytes.data()) && !notAfter(block_.get() + capacity_, bytes.data())) {
         const std::string copy(bytes);
-        return ReplaceLineBytes(lineNumber, copy);
+        return ReplaceLineBytes(lineNumber, copy, previous);
     }
     Cursor start = LineStart(lineNumber);
     if (start.pos >= start.end) return 0;  // past the last line
 
     Cursor after = start;
     SkipLine(after);
+    if (previous) previous->assign(start.pos, after.pos);
     const std::size_t lineOffset = static_cast<std::size_t>(start.pos - block_.get());
     const std::size_t tailOffset = static_cast<std::size_t>(after.pos - block_.get());
     const std::size_t tailLength = length_ - tailOffset;

@@ -46,8 +46,9 @@ public:
     // text cannot be had.
     int ReplaceLine(int lineNumber, std::string_view text);
     // Puts `bytes` exactly in place of line `lineNumber` and its line end
-    // (undo puts a line back this way, with the line end it had).
-    int ReplaceLineBytes(int lineNumber, std::string_view bytes);
+    // (undo puts a line back this way, with the line end it had); `previous`
+    // (when given) receives the bytes replaced.
+    int ReplaceLineBytes(int lineNumber, std::string_view bytes, std::string* previous = nullptr);
     // Line `lineNumber` with its line end, as it stands; empty past the end.
     std::string_view LineBytes(int lineNumber) const;
 
