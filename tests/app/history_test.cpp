@@ -72,6 +72,20 @@ TEST_F(HistoryTest, UndoAndRedoPutLinesBackByteForByteAndTheMarkerFollowsSave) {
     dlg.OnRedo();
     EXPECT_EQ(Line(4).substr(0, 2), "B,");
     EXPECT_NE(Text(), opened_);
+
+    // An import is a step of its own, named by the unit it replaced.
+    const std::string imported = NormalUnitLine("Imported", 9);
+    QFile kmv(fw::FromPath(TempPath("unit0001.kmv")));
+    ASSERT_TRUE(kmv.open(QIODevice::WriteOnly));
+    kmv.write(QByteArray::fromStdString("3," + imported));
+    kmv.close();
+    modal_.ChooseFile(TempPath("unit0001.kmv"));
+    Trigger(dlg, menu::kImportUnit);
+    EXPECT_EQ(UndoText(), QString::fromUtf8("元に戻す(&U) 読み込み: ユニット 1"));
+    EXPECT_EQ(Line(3), imported);
+    dlg.OnUndo();
+    EXPECT_EQ(Line(3), a_);
+    EXPECT_EQ(Units(dlg).GetText(0), "A");
     EXPECT_TRUE(modal_.Messages().empty());
 }
 
