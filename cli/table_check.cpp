@@ -88,6 +88,9 @@ public:
                 "byte " + std::to_string(bad) + " of the line (" + hex +
                     ") starts no character of code page 932: the editor shows \"\uFFFD\" there");
         }
+        if (const std::size_t nul = line.text.find('\0'); nul != std::string_view::npos)
+            Add(line.number, name, unit, -1, Problem::NulByte,
+                "byte " + std::to_string(nul) + " of the line is NUL: a single-unit file holding it does not import");
         if (unit) UnitLine(line);
     }
 
@@ -233,6 +236,7 @@ const char* ProblemCode(Problem problem) {
     case Problem::MissingPicture: return "missing-picture";
     case Problem::LineEnd: return "line-end";
     case Problem::InvalidCp932: return "invalid-cp932";
+    case Problem::NulByte: return "nul-byte";
     case Problem::DuplicateName: return "duplicate-name";
     case Problem::PicturesNotChecked: return "pictures-not-checked";
     }

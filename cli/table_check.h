@@ -17,7 +17,7 @@ enum class Problem {
     EmptyLastField,       // 194 fields, the last one empty (the line ends in a comma)
     StrayCr,              // a CR inside a unit line ends its fields there
     NotPlainDecimal,      // an integer field Apply would rewrite ("007", "", "-5", "5a")
-    OutOfRange,           // an integer the form shows outside its field's range: Apply refuses it
+    OutOfRange,           // an integer the form shows outside its field's range
     BadFlag,              // a flag field other than "○" or "×"
     UnknownMovementCode,  // a movement code outside the movement-class table
     CaseVariant,          // a table value differing from an earlier one only in letter case
@@ -25,6 +25,7 @@ enum class Problem {
     MissingPicture,       // field 189: no such picture in the picture folder
     LineEnd,              // a line ending in CR CR LF or in a bare LF
     InvalidCp932,         // bytes that are no character of code page 932
+    NulByte,              // a NUL byte, which the import refuses
     DuplicateName,        // a note: another unit has the same name
     PicturesNotChecked,   // a note: there is no picture folder to look in
 };

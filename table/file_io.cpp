@@ -21,6 +21,8 @@ namespace {
 
 // Not an errno: a device or a pipe has no size to read it by.
 constexpr int kNotRegular = -1;
+// A first line read is a single-unit file's one line: a few kilobytes.
+constexpr std::size_t kMaxFirstLine = std::size_t{1} << 20;
 
 void SetError(std::string* error, int code) {
     if (error) *error = code == kNotRegular ? std::string("not a regular file") : ErrorText(code);
@@ -38,7 +40,9 @@ bool IsFolder(const Stat& st) { return (st.st_mode & _S_IFMT) == _S_IFDIR; }
 bool IsRegular(const Stat& st) { return (st.st_mode & _S_IFMT) == _S_IFREG; }
 #else
 using Stat = struct stat;
-int OpenForReading(const Path& path) { return ::open(path.c_str(), O_RDONLY | O_CLOEXEC); }
+// Without blocking: a named pipe with no writer would hold the open for
+// ever. What is opened is checked to be a regular file before any read.
+int OpenForReading(const Path& path) { return ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK); }
 int Status(int fd, Stat& st) { return ::fstat(fd, &st); }
 long long ReadSome(int fd, char* to, std::size_t size) {
     for (;;) {
@@ -114,20 +118,23 @@ bool ReadWholeFile(const Path& path, const std::function<char*(std::size_t size)
 bool CanOpenForReading(const Path& path) {
     Reader file(path);
     Stat st{};
-    const int e = file.Check(st);
-    return e == 0 || e == kNotRegular;  // a device or a pipe opens too
+    return file.Check(st) == 0;
 }
 
 bool ReadFirstLine(const Path& path, std::string& line, std::string* error) {
     Reader file(path);
     Stat st{};
-    if (const int e = file.Check(st); e != 0 && e != kNotRegular) {
+    if (const int e = file.Check(st)) {
         SetError(error, e);
         return false;
     }
     line.clear();
     char chunk[4096];
     for (;;) {
+        if (line.size() > kMaxFirstLine) {  // no single-unit file is that long
+            SetError(error, EFBIG);
+            return false;
+        }
         const long long n = ReadSome(file.fd(), chunk, sizeof chunk);
         if (n < 0) {
             SetError(error, errno);

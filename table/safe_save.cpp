@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <filesystem>
 
 #include "table/file_system.h"
 
@@ -156,8 +157,16 @@ Path TableBackupPath(const Path& table) { return Path(table).remove_filename() /
 
 bool SaveTableFile(const Path& table, std::string_view bytes, SaveError* error, const SinkFactory& openSink) {
     const Path backup = TableBackupPath(table);
-    const bool keepExistingBackup = CanOpenForReading(backup);
-    return ReplaceFileSafely(table, bytes, keepExistingBackup ? Path() : backup, error, openSink);
+    // A backup is made when nothing stands at its name and kept when it is a
+    // file. Anything else there (a folder, a broken link, a pipe) would leave
+    // the table's first version nowhere: the save is refused.
+    std::error_code ec;
+    const bool nothingThere = !std::filesystem::exists(std::filesystem::symlink_status(backup, ec));
+    if (!nothingThere && !std::filesystem::is_regular_file(std::filesystem::status(backup, ec))) {
+        if (error) *error = SaveError{SaveError::Kind::Backup, backup, "not a regular file"};
+        return false;
+    }
+    return ReplaceFileSafely(table, bytes, nothingThere ? backup : Path(), error, openSink);
 }
 
 }  // namespace kelvor::table

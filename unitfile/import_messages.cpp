@@ -31,6 +31,12 @@ constexpr ProblemText kTexts[] = {
     {ImportProblem::StrayLineBreak,
      {"ユニットの行の途中に改行文字があります。",
       "its unit line holds a CR or LF inside"}},
+    {ImportProblem::HoldsNul,
+     {"ユニットの行に NUL 文字があります。",
+      "its unit line holds a NUL byte"}},
+    {ImportProblem::NotCodePage932,
+     {"ユニットの行にシフトJISの文字でないバイトがあります。",
+      "its unit line holds bytes that are no code page 932 character"}},
     {ImportProblem::WrongFieldCount,
      {"ユニットの行の項目数が {fields} です（194 項目のはずです）。",
       "its unit line has {fields} fields, not 194"}},
@@ -64,6 +70,8 @@ constexpr bool IsProblem(ImportProblem problem) {
     case ImportProblem::NoComma:
     case ImportProblem::BadLineNumber:
     case ImportProblem::StrayLineBreak:
+    case ImportProblem::HoldsNul:
+    case ImportProblem::NotCodePage932:
     case ImportProblem::WrongFieldCount:
     case ImportProblem::EmptyName:
     case ImportProblem::NoUnitMarker:

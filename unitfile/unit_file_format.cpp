@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "table/cp932_codec.h"
+
 namespace kelvor::unitfile {
 
 namespace {
@@ -33,6 +35,8 @@ int CountFields(std::string_view line) {
 // The checks of the unit line on its own.
 ImportProblem CheckUnitLine(std::string_view line, ImportCheck& check) {
     if (line.find_first_of("\r\n") != std::string_view::npos) return ImportProblem::StrayLineBreak;
+    if (line.find('\0') != std::string_view::npos) return ImportProblem::HoldsNul;
+    if (table::FindInvalidCp932(line) != std::string_view::npos) return ImportProblem::NotCodePage932;
     check.fieldCount = CountFields(line);
     if (check.fieldCount != table::kFieldCount) return ImportProblem::WrongFieldCount;
     const std::size_t firstComma = line.find(',');

@@ -36,6 +36,8 @@ enum class ImportProblem {
     NoComma,          // the line holds no comma (an empty file among them)
     BadLineNumber,    // the text before the comma is not plain ASCII digits
     StrayLineBreak,   // the unit line holds a CR or LF (a field would end there)
+    HoldsNul,         // the unit line holds a NUL byte
+    NotCodePage932,   // the unit line holds bytes that are no code page 932 character
     WrongFieldCount,  // the unit line has other than 194 fields
     EmptyName,        // its first field is empty
     NoUnitMarker,     // its second field is not "○"

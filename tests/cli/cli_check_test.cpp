@@ -47,7 +47,9 @@ FaultyTable MakeFaultyTable() {
     field(11, 7, "", "out-of-range");          // shows 0; Formation is 1 to 10
     field(12, 24, "1000001", "out-of-range");
     field(13, 9, "o", "bad-flag");
-    field(16, 190, "-5", "not-plain-decimal");  // no range, but Apply writes "0"
+    field(16, 190, "-5", "not-plain-decimal");  // no range: the form shows 0
+    field(20, 53, std::string("N\0w", 3), nullptr);
+    t.errors.insert({20, -1, "nul-byte"});
     field(16, 191, "99999999999", "not-plain-decimal");  // too large for the form's integer
     field(27, 50, "140", nullptr);               // unit 140 is there
     field(28, 51, "151", "missing-reference");  // 150 units

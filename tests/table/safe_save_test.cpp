@@ -231,5 +231,44 @@ TEST(SafeSave, AFullTmpfsLeavesTheOriginalIntact) {
     EXPECT_EQ(Entries(dir.Path()), std::set<std::string>{"weapon.dat"});
 }
 
+// What is not a regular file is refused at once, before any read could
+// block: a named pipe without a writer, a device, a folder.
+TEST(SafeSave, ReadsRefuseWhatIsNoRegularFileWithoutWaiting) {
+    TempFolder folder;
+    const Path dir = folder.Path();
+    const Path pipe = dir / "weapon.dat";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    for (const Path& path : {pipe, Path("/dev/zero"), dir}) {
+        std::string text, error;
+        EXPECT_FALSE(ReadWholeFile(path, IntoBuffer(text), &error)) << path;
+        EXPECT_FALSE(ReadFirstLine(path, text, &error)) << path;
+        EXPECT_FALSE(CanOpenForReading(path)) << path;
+        EXPECT_FALSE(error.empty());
+    }
+    // A first line longer than any single-unit file is refused too.
+    std::ofstream(dir / "huge.kmv") << std::string((std::size_t{1} << 20) + 10, 'x');
+    std::string line, error;
+    EXPECT_FALSE(ReadFirstLine(dir / "huge.kmv", line, &error));
+}
+
+// Something at the backup's name that is no file would leave the table's
+// first version nowhere: the save is refused and nothing is written.
+TEST(SafeSave, ABackupNameTakenByAFolderOrABrokenLinkRefusesTheSave) {
+    for (const bool asFolder : {true, false}) {
+        TempFolder folder;
+        const Path dir = folder.Path();
+        std::ofstream(dir / "weapon.dat") << "old";
+        if (asFolder)
+            std::filesystem::create_directory(dir / "weapon.org");
+        else
+            std::filesystem::create_symlink(dir / "gone", dir / "weapon.org");
+        SaveError error;
+        EXPECT_FALSE(SaveTableFile(dir / "weapon.dat", "new", &error));
+        EXPECT_EQ(error.kind, SaveError::Kind::Backup);
+        EXPECT_EQ(error.path, dir / "weapon.org");
+        EXPECT_EQ(Slurp(dir / "weapon.dat"), "old");
+    }
+}
+
 }  // namespace
 }  // namespace kelvor::table

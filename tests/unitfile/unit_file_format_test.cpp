@@ -100,6 +100,8 @@ TEST(UnitFile, EveryRefusedFileNamesItsProblem) {
         {"\x82\x52," + unit, ImportProblem::BadLineNumber},  // full-width 3
         {"3," + Join(UnitFields("New", 100)) + "\r" + Join(UnitFields("x", 94)), ImportProblem::StrayLineBreak},
         {"3," + unit + "\r", ImportProblem::StrayLineBreak},
+        {"3," + Join(UnitFields(std::string("N\0w", 3))), ImportProblem::HoldsNul},
+        {"3," + Join(UnitFields("N\x85\x40w")), ImportProblem::NotCodePage932},
         {"3," + Join(UnitFields("New", 193)), ImportProblem::WrongFieldCount},
         {"3," + Join(UnitFields("New", 195)), ImportProblem::WrongFieldCount},
         {"3," + Join(UnitFields("", 194)), ImportProblem::EmptyName},
@@ -127,7 +129,7 @@ TEST(UnitFile, EveryRefusedFileNamesItsProblem) {
     EXPECT_EQ(CheckUnitFile("99999999999," + unit, t).lineNumber, -1);
     // An empty table has no line at all.
     EXPECT_EQ(CheckUnitFile("0," + unit, Table("")).problem, ImportProblem::NoSuchLine);
-    EXPECT_GE(texts.size(), 9u);  // one distinct text per problem
+    EXPECT_GE(texts.size(), 11u);  // one distinct text per problem
 }
 
 TEST(UnitFile, EveryProblemReadsInBothLanguagesAndTheWindowAddsItsHeadline) {
