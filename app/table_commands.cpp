@@ -58,13 +58,27 @@ int CUnitEditorDlg::OpenTable() {
 
     m_pathFileName = chosen.fileName;
     StoreFolderSetting("LastDir", m_pathLastDir, fw::FolderOf(chosen.path));
+    if (!LoadTable(chosen.path)) return 0;
 
+    const fw::Path systemDir = fw::Subfolder(m_pathLastDir, "bmp");
+    if (platform.files.CanOpenForReading(systemDir / "panel_btn.bmp"))
+        StoreFolderSetting("SystemBitmapDir", m_pathSystemBitmapDir, systemDir);
+    const fw::Path unitDir = fw::Subfolder(m_pathLastDir, "unit");
+    if (platform.files.CanOpenForReading(unitDir / "101.bmp"))
+        StoreFolderSetting("UnitBitmapDir", m_pathUnitBitmapDir, unitDir);
+    return 1;
+}
+
+// Reads the table at `path` as the open table; a failed read says so and
+// keeps the table loaded before.
+int CUnitEditorDlg::LoadTable(const fw::Path& path) {
+    fw::Platform& platform = m_platform;
     // Read into a fresh text so that a failed read keeps the loaded table.
     table::DocumentText text;
     std::string error;
     std::size_t length = 0;
     const bool read = platform.files.ReadWholeFile(
-        chosen.path,
+        path,
         [&](std::size_t size) -> char* {
             length = size;
             return text.PrepareForRead(size);
@@ -77,16 +91,10 @@ int CUnitEditorDlg::OpenTable() {
     text.CommitRead(length);
     m_document = std::move(text);
     m_bTableLoaded = true;
-    m_pathTable = chosen.path;
+    m_pathTable = path;
     m_undo->clear();
+    RememberOnDisk();
     UpdateTitle();
-
-    const fw::Path systemDir = fw::Subfolder(m_pathLastDir, "bmp");
-    if (platform.files.CanOpenForReading(systemDir / "panel_btn.bmp"))
-        StoreFolderSetting("SystemBitmapDir", m_pathSystemBitmapDir, systemDir);
-    const fw::Path unitDir = fw::Subfolder(m_pathLastDir, "unit");
-    if (platform.files.CanOpenForReading(unitDir / "101.bmp"))
-        StoreFolderSetting("UnitBitmapDir", m_pathUnitBitmapDir, unitDir);
     return 1;
 }
 
@@ -144,6 +152,7 @@ int CUnitEditorDlg::SaveTableAs() {
     if (!chosen.ok || !SaveTableTo(chosen.path)) return 0;
     m_pathFileName = chosen.fileName;
     m_pathTable = chosen.path;
+    RememberOnDisk();
     StoreFolderSetting("LastDir", m_pathLastDir, fw::FolderOf(chosen.path));
     UpdateTitle();
     return 1;
@@ -154,12 +163,14 @@ int CUnitEditorDlg::SaveTableAs() {
 // never leaves the file missing, empty or half written: on failure it stays
 // as it was, and the user is told which file and why.
 int CUnitEditorDlg::SaveTableTo(const fw::Path& path) {
+    if (path == m_pathTable && !MayOverwriteOnDisk()) return 0;
     fw::SaveError failure;
     if (!m_platform.files.SaveTable(path, m_document.view(), &failure)) {
         fw::ReportFileError(m_platform.modal, this, failure.path.empty() ? path : failure.path, failure.systemError);
         return 0;
     }
     m_undo->setClean();
+    if (path == m_pathTable) RememberOnDisk();
     return 1;
 }
 

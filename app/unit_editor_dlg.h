@@ -15,10 +15,12 @@
 #include "app/framework/template_builder.h"
 #include "form/form_members.h"
 #include "table/document.h"
+#include "table/file_identity.h"
 #include "table/text_format.h"
 #include "table/unit_index.h"
 
 class QAction;
+class QFileSystemWatcher;
 class QMenu;
 class QUndoStack;
 
@@ -58,6 +60,12 @@ public:
     int ReplaceLine(int lineNumber, const std::string& text);
     int SaveTable();
     int SaveTableAs();
+    // Reads the table at `path` as the open one (File › Open, and opening it
+    // again after another program changed it).
+    int LoadTable(const fw::Path& path);
+    // Another program changed the open table's file: said, and with nothing
+    // unsaved, offered to be opened again.
+    void OnTableChangedOnDisk();
     // Puts exactly `bytes` in place of a line and its line end, renews the
     // unit's list entry and shows it (undo and redo).
     void PutLine(int lineNumber, const std::string& bytes);
@@ -131,6 +139,8 @@ private:
     unitfile::UnitForm UnitFileForm();
     int LoadPanelBitmap(const fw::Path& path, QImage& bitmap, bool& loaded);
     int SaveTableTo(const fw::Path& path);
+    void RememberOnDisk();
+    bool MayOverwriteOnDisk();
     void RememberShown();
     void ReportSaveFailure(const fw::SaveError& failure);
 
@@ -163,6 +173,10 @@ private:
     form::UnitListModel* m_unitModel = nullptr;
     QMenu* m_windowMenu = nullptr;
     QUndoStack* m_undo = nullptr;
+    // The open table's file as last read or written, and as last said.
+    table::FileIdentity m_onDisk;
+    table::FileIdentity m_noticed;
+    QFileSystemWatcher* m_watcher = nullptr;
 
     // The form's members, by field number, and the unit number.
     form::FormMembers m_form;

@@ -146,7 +146,7 @@ TEST_F(HistoryTest, AFailedSaveNamesTheFileKeepsTheMarkerAndTheRememberedFolder)
     const fw::Path folder = dlg.LastDir();
     ASSERT_TRUE(QFile::remove(fw::FromPath(TempPath("weapon.dat"))));
     ASSERT_TRUE(QDir(fw::FromPath(TempFolder())).mkdir(QStringLiteral("weapon.dat")));  // a folder in its place
-    modal_.AcceptMessage();
+    modal_.Answer(0).AcceptMessage();  // the file changed since it was read: 上書き
     Entry("上書き保存(&W)")->trigger();
     ASSERT_EQ(modal_.Messages().size(), 1u);
     EXPECT_NE(fw::Utf8FromCp932(modal_.Messages()[0].text).find("weapon.dat"), std::string::npos);
@@ -184,6 +184,42 @@ TEST_F(HistoryTest, ApplyKeepsEveryByteTheUserDidNotTouch) {
     expected[0] = std::string("\xED\x40") + "Ax" + std::string("\xFA\x5C");
     EXPECT_EQ(SplitFields(Line(4)), expected);
     EXPECT_TRUE(modal_.Messages().empty());
+}
+
+// Another program changed the file after it was opened: a save asks first
+// (キャンセル writes nothing), and the change is said while the table is open.
+TEST_F(HistoryTest, AChangeMadeByAnotherProgramIsNeverOverwrittenWithoutAQuestion) {
+    const std::string overwrite = Sjis("このファイルは開いた後でほかのプログラムによって変更されています。上書きしますか?");
+    OpenThree();
+    CUnitEditorDlg& dlg = ShownWindow();
+    const auto writeOnDisk = [this](const std::string& bytes) {
+        QFile file(fw::FromPath(TempPath("weapon.dat")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    };
+    const std::string theirs = opened_ + "\r\n; added by another program\r\n";
+    writeOnDisk(theirs);
+    modal_.Answer(Sjis("このファイルはほかのプログラムによって変更されました。開き直しますか?"), 1);
+    dlg.OnTableChangedOnDisk();
+    dlg.OnTableChangedOnDisk();  // said once
+
+    EditDurability(0, "200");
+    modal_.Answer(overwrite, 1);  // キャンセル
+    Entry("上書き保存(&W)")->trigger();
+    EXPECT_TRUE(OnDisk() == theirs);
+    EXPECT_TRUE(dlg.isWindowModified());
+    modal_.Answer(overwrite, 0);  // 上書き
+    Entry("上書き保存(&W)")->trigger();
+    EXPECT_TRUE(OnDisk() == Text());
+    Entry("上書き保存(&W)")->trigger();  // our own file: no question
+    EXPECT_EQ(modal_.Questions().size(), 3u);
+
+    // With nothing unsaved, 開き直す reads the file again.
+    writeOnDisk(theirs);
+    modal_.Answer(0);
+    dlg.OnTableChangedOnDisk();
+    EXPECT_TRUE(Text() == theirs);
+    EXPECT_FALSE(dlg.isWindowModified());
 }
 
 }  // namespace

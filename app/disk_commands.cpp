@@ -1,0 +1,66 @@
+// The open table and its file on disk: what was read or written is
+// remembered, a change made by another program is noticed while the table
+// is open, and a save over such a change asks first.
+#include <QFileSystemWatcher>
+#include <QUndoStack>
+
+#include "app/framework/codec.h"
+#include "app/unit_editor_dlg.h"
+
+namespace kelvor {
+
+namespace {
+
+constexpr const char* kOverwrite = "このファイルは開いた後でほかのプログラムによって変更されています。上書きしますか?";
+constexpr const char* kReopen = "このファイルはほかのプログラムによって変更されました。開き直しますか?";
+constexpr const char* kChangedWhileEditing =
+    "このファイルはほかのプログラムによって変更されました。保存するときに上書きするか確かめます。";
+
+}  // namespace
+
+void CUnitEditorDlg::RememberOnDisk() {
+    m_onDisk = table::IdentityOf(m_pathTable, m_document.view());
+    m_noticed = m_onDisk;
+    if (!m_watcher) {
+        m_watcher = new QFileSystemWatcher(this);
+        connect(m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { OnTableChangedOnDisk(); });
+    }
+    if (!m_watcher->files().isEmpty()) m_watcher->removePaths(m_watcher->files());
+    m_watcher->addPath(fw::FromPath(m_pathTable));
+}
+
+bool CUnitEditorDlg::MayOverwriteOnDisk() {
+    if (!table::ChangedSince(m_pathTable, m_onDisk)) return true;
+    const fw::Question question{fw::Cp932FromUtf8(kOverwrite),
+                                {fw::Cp932FromUtf8("上書き"), fw::Cp932FromUtf8("キャンセル")},
+                                1,
+                                1};
+    return m_platform.modal.Ask(question, this) == 0;
+}
+
+void CUnitEditorDlg::OnTableChangedOnDisk() {
+    if (!m_bTableLoaded) return;
+    // A file replaced by a rename is watched no more under its name.
+    const QString watched = fw::FromPath(m_pathTable);
+    if (m_watcher && !m_watcher->files().contains(watched)) m_watcher->addPath(watched);
+    if (!table::ChangedSince(m_pathTable, m_noticed)) return;  // ours, or said already
+    std::string bytes;
+    m_platform.files.ReadWholeFile(m_pathTable, bytes, nullptr);
+    m_noticed = table::IdentityOf(m_pathTable, bytes);
+    if (!m_undo->isClean() || !MayLeaveUnit()) {
+        m_platform.modal.MessageBox(fw::Cp932FromUtf8(kChangedWhileEditing), fw::kIconInformation, this);
+        return;
+    }
+    const fw::Question question{fw::Cp932FromUtf8(kReopen),
+                                {fw::Cp932FromUtf8("開き直す"), fw::Cp932FromUtf8("キャンセル")},
+                                0,
+                                1};
+    if (m_platform.modal.Ask(question, this) != 0) return;
+    const int row = m_nCurrentIndex;
+    if (!LoadTable(m_pathTable)) return;
+    LoadFlagSheet();
+    RebuildLists();
+    SelectUnit(row < m_units.Count() ? row : 0);
+}
+
+}  // namespace kelvor

@@ -1,0 +1,63 @@
+#include "table/file_identity.h"
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+namespace kelvor::table {
+
+namespace {
+
+struct Looked {
+    bool ok = false;
+    std::uint64_t size = 0;
+    std::int64_t modified = 0;
+    std::uint64_t fileNumber = 0;
+};
+
+Looked Look(const Path& path) {
+    Looked l;
+#ifdef _WIN32
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec) return l;
+    const auto time = std::filesystem::last_write_time(path, ec);
+    if (ec) return l;
+    l.size = size;
+    l.modified = static_cast<std::int64_t>(time.time_since_epoch().count());
+#else
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return l;
+    l.size = static_cast<std::uint64_t>(st.st_size);
+    l.modified = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    l.fileNumber = static_cast<std::uint64_t>(st.st_ino);
+#endif
+    l.ok = true;
+    return l;
+}
+
+std::uint64_t HashOf(std::string_view bytes) { return std::hash<std::string_view>{}(bytes); }
+
+}  // namespace
+
+FileIdentity IdentityOf(const Path& path, std::string_view bytes) {
+    const Looked l = Look(path);
+    if (!l.ok) return {};
+    return {true, l.size, l.modified, l.fileNumber, HashOf(bytes)};
+}
+
+bool ChangedSince(const Path& path, const FileIdentity& known) {
+    if (!known.known) return false;
+    const Looked l = Look(path);
+    if (!l.ok) return true;
+    if (l.size == known.size && l.modified == known.modified && l.fileNumber == known.fileNumber) return false;
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes, nullptr)) return true;
+    return bytes.size() != known.size || HashOf(bytes) != known.hash;
+}
+
+}  // namespace kelvor::table
