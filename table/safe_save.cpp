@@ -113,6 +113,14 @@ Failure MakeBackup(const Path& original, const Path& backup, const SinkFactory& 
 Failure Replace(const Path& target, std::string_view bytes, const Path& backup, const SinkFactory& openSink,
                 bool& failedAtBackup) {
     failedAtBackup = false;
+    // A device, a pipe or a socket is never replaced by a file, and a loop
+    // of links names no file at all.
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::status(target, ec);
+    if (ec && ec != std::errc::no_such_file_or_directory) return Fail(SaveError::Kind::Open, ec.message());
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
+        !std::filesystem::is_directory(status))
+        return Fail(SaveError::Kind::Open, std::string("not a regular file"));
     bool exists = false;
     if (const int r = fs::CheckWritable(target, exists)) return Fail(SaveError::Kind::Open, r);
 

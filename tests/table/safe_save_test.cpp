@@ -270,5 +270,24 @@ TEST(SafeSave, ABackupNameTakenByAFolderOrABrokenLinkRefusesTheSave) {
     }
 }
 
+// A save never puts a file where a pipe or a device stands, and a loop of
+// links is refused; what stood there stays.
+TEST(SafeSave, WritingOntoAPipeOrALoopOfLinksIsRefusedAndLeavesThemAsTheyWere) {
+    TempFolder folder;
+    const Path dir = folder.Path();
+    ASSERT_EQ(mkfifo((dir / "out.kmv").c_str(), 0600), 0);
+    std::filesystem::create_symlink(dir / "b", dir / "a");
+    std::filesystem::create_symlink(dir / "a", dir / "b");
+    for (const Path& target : {dir / "out.kmv", dir / "a"}) {
+        SaveError error;
+        EXPECT_FALSE(ReplaceFileSafely(target, "3,x", Path(), &error)) << target;
+        EXPECT_EQ(error.kind, SaveError::Kind::Open);
+        EXPECT_FALSE(error.systemError.empty());
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(dir / "out.kmv"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "a"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 3);  // no temporary file left
+}
+
 }  // namespace
 }  // namespace kelvor::table
