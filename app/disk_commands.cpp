@@ -43,10 +43,10 @@ void CUnitEditorDlg::OnTableChangedOnDisk() {
     // A file replaced by a rename is watched no more under its name.
     const QString watched = fw::FromPath(m_pathTable);
     if (m_watcher && !m_watcher->files().contains(watched)) m_watcher->addPath(watched);
-    if (!table::ChangedSince(m_pathTable, m_noticed)) return;  // ours, or said already
-    std::string bytes;
-    m_platform.files.ReadWholeFile(m_pathTable, bytes, nullptr);
-    m_noticed = table::IdentityOf(m_pathTable, bytes);
+    table::FileIdentity now;
+    const bool changed = table::ChangedSince(m_pathTable, m_noticed, &now);
+    if (changed || now.known) m_noticed = now;  // said once, whatever comes next
+    if (!changed) return;                       // ours, or said already
     if (!m_undo->isClean() || !MayLeaveUnit()) {
         m_platform.modal.MessageBox(fw::Cp932FromUtf8(kChangedWhileEditing), fw::kIconInformation, this);
         return;

@@ -29,22 +29,17 @@ void RecordFromMembers(const FormMembers& members, const SelectedItemText& selec
 
 bool ComposeChangedLine(const table::UnitRecord& captured, const table::UnitRecord& stored, int storedCount,
                         const FieldSet& changed, std::string& line) {
-    std::string out;
+    table::UnitRecord out;
     for (int f = 0; f < table::kFieldCount; ++f) {
         const auto i = static_cast<std::size_t>(f);
-        std::string field;
         if (f < storedCount && !changed[i])
-            field = stored[i];
+            out[i] = stored[i];
         else if (f >= table::kFirstMovementField && f <= table::kLastMovementField)
-            field = table::MovementClassCode(captured[i]);
+            out[i] = table::MovementClassCode(captured[i]);
         else
-            field = captured[i];
-        if (field.find_first_of(",\r\n") != std::string::npos) return false;
-        if (f) out += ',';
-        out += field;
+            out[i] = captured[i];
     }
-    line = std::move(out);
-    return true;
+    return table::JoinUnitFields(out, line) != 0;
 }
 
 }  // namespace kelvor::form

@@ -50,14 +50,21 @@ FileIdentity IdentityOf(const Path& path, std::string_view bytes) {
     return {true, l.size, l.modified, l.fileNumber, HashOf(bytes)};
 }
 
-bool ChangedSince(const Path& path, const FileIdentity& known) {
+bool ChangedSince(const Path& path, const FileIdentity& known, FileIdentity* now) {
+    FileIdentity seen;
+    if (now) *now = seen;
     if (!known.known) return false;
     const Looked l = Look(path);
     if (!l.ok) return true;
-    if (l.size == known.size && l.modified == known.modified && l.fileNumber == known.fileNumber) return false;
+    if (l.size == known.size && l.modified == known.modified && l.fileNumber == known.fileNumber) {
+        if (now) *now = known;
+        return false;
+    }
     std::string bytes;
     if (!ReadWholeFile(path, bytes, nullptr)) return true;
-    return bytes.size() != known.size || HashOf(bytes) != known.hash;
+    seen = {true, l.size, l.modified, l.fileNumber, HashOf(bytes)};
+    if (now) *now = seen;
+    return bytes.size() != known.size || seen.hash != known.hash;
 }
 
 }  // namespace kelvor::table

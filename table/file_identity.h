@@ -23,7 +23,8 @@ struct FileIdentity {
 FileIdentity IdentityOf(const Path& path, std::string_view bytes);
 
 // Whether `path` no longer holds what `known` remembers: it is gone, or its
-// size, time or number differ and its bytes do too.
-bool ChangedSince(const Path& path, const FileIdentity& known);
+// size, time or number differ and its bytes do too. `now` (when given)
+// receives the identity the file has now.
+bool ChangedSince(const Path& path, const FileIdentity& known, FileIdentity* now = nullptr);
 
 }  // namespace kelvor::table

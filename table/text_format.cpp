@@ -31,8 +31,6 @@ constexpr MovementClass kMovementClasses[] = {
     {"00000001", "\x83\x7a\x83\x6f\x81\x5b"},          // ホバー
 };
 
-bool IsMovementField(int field) { return field >= kFirstMovementField && field <= kLastMovementField; }
-
 }  // namespace
 
 int ReadField(Cursor& c, std::string& out) {
@@ -120,20 +118,29 @@ int ParseUnitLine(Cursor c, UnitRecord& rec) {
     return 1;
 }
 
-int ComposeUnitLine(const UnitRecord& rec, std::string& line) {
-    for (const std::string& entry : rec)
-        if (entry.find_first_of(",\r\n") != std::string::npos) return 0;
-    std::string out;
+int JoinUnitFields(const UnitRecord& fields, std::string& line) {
     std::size_t length = 0;
-    for (const std::string& entry : rec) length += entry.size() + 1;
+    for (const std::string& entry : fields) {
+        if (entry.find_first_of(",\r\n") != std::string::npos) return 0;
+        length += entry.size() + 1;
+    }
+    std::string out;
     out.reserve(length);
-    for (int i = 0; i < kFieldCount; ++i) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i) out += ',';
-        const std::string& entry = rec[static_cast<std::size_t>(i)];
-        out += IsMovementField(i) ? MovementClassCode(entry) : entry;
+        out += fields[i];
     }
     line = std::move(out);
     return 1;
+}
+
+int ComposeUnitLine(const UnitRecord& rec, std::string& line) {
+    for (const std::string& entry : rec)
+        if (entry.find_first_of(",\r\n") != std::string::npos) return 0;
+    UnitRecord coded = rec;
+    for (int i = kFirstMovementField; i <= kLastMovementField; ++i)
+        coded[static_cast<std::size_t>(i)] = MovementClassCode(rec[static_cast<std::size_t>(i)]);
+    return JoinUnitFields(coded, line);
 }
 
 int ParseDecimal(std::string_view s) {

@@ -54,6 +54,10 @@ int ParseUnitLine(Cursor c, UnitRecord& rec);
 // when an entry holds a comma, CR or LF (it would not stay one field).
 int ComposeUnitLine(const UnitRecord& rec, std::string& line);
 
+// Joins the 194 fields as they are into a line without line end; gives 0
+// and leaves line unchanged when one holds a comma, CR or LF.
+int JoinUnitFields(const UnitRecord& fields, std::string& line);
+
 // Plain ASCII digits to a number; anything else, or a value that does not
 // fit a signed 32-bit integer, gives 0.
 int ParseDecimal(std::string_view s);

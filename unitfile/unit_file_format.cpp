@@ -57,12 +57,9 @@ std::string UnitFileName(int unitNumber) {
 }
 
 int ComposeUnitFile(int lineNumber, const table::UnitRecord& stored, std::string& text) {
-    std::string out = std::to_string(lineNumber);
-    for (const std::string& field : stored) {
-        if (field.find_first_of(",\r\n") != std::string::npos) return 0;
-        out.append(1, ',').append(field);
-    }
-    text = std::move(out);
+    std::string unitLine;
+    if (!table::JoinUnitFields(stored, unitLine)) return 0;
+    text = std::to_string(lineNumber) + ',' + unitLine;
     return 1;
 }
 
