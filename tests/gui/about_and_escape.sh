@@ -13,18 +13,18 @@ start_editor "$app"
 screenshot "$artifacts/unit-form.png"
 
 screenshot "$work/before-menu.ppm"
-menu=$(open_menu_by_key alt+space) || { echo "FAIL: Alt+Space opened no window menu"; exit 1; }
-wait_window_drawn "$menu" "$work/before-menu.ppm" || { echo "FAIL: the window menu was not drawn"; exit 1; }
+menu=$(open_menu_by_key alt+space) || fail "Alt+Space opened no window menu"
+wait_window_drawn "$menu" "$work/before-menu.ppm" || fail "the window menu was not drawn"
 screenshot "$artifacts/window-menu.png"
 xdotool key a
-about=$(wait_window 'Kelvor' 10) || { echo "FAIL: the About box did not appear"; exit 1; }
-wait_window_drawn "$about" "$artifacts/window-menu.png" || { echo "FAIL: the About box was not drawn"; exit 1; }
-wait_focus "$about" || { echo "FAIL: the About box did not take the focus"; exit 1; }
+about=$(wait_window 'Kelvor' 10) || fail "the About box did not appear"
+wait_window_drawn "$about" "$artifacts/window-menu.png" || fail "the About box was not drawn"
+wait_focus "$about" || fail "the About box did not take the focus"
 screenshot "$artifacts/about-box.png"
 xdotool key Escape
-wait_window_gone 'Kelvor' 10 || { echo "FAIL: the About box did not close"; exit 1; }
-kill -0 "$app_pid" || { echo "FAIL: closing the About box ended the program"; exit 1; }
+wait_window_gone 'Kelvor' 10 || fail "the About box did not close"
+kill -0 "$app_pid" || fail "closing the About box ended the program"
 
-escape_ends_program "$main" "$app_pid" || { echo "FAIL: Escape did not end the program"; exit 1; }
+escape_ends_program "$main" "$app_pid" || fail "Escape did not end the program"
 app_pid=
 echo "PASS: About box through the window menu, Escape ends the program"

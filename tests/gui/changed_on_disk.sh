@@ -9,18 +9,7 @@ artifacts=$2
 demo_data=$3
 . "$(dirname "$0")/session.sh"
 
-fail() {
-  echo "FAIL: $*"
-  screenshot "$artifacts/on-disk-failure.png" || true
-  exit 1
-}
-
-session_begin
-demo_game_folder "$demo_data"
-start_editor "$app"
-open_offered_table
-focus_window "$main" || fail "the form did not take the focus back"
-measure_window "$main" 519 315 1 || fail "the unit form has not the template's size"
+start_on_demo_table
 
 # Another program adds a line to the table.
 printf '; added by another program\r\n' >> "$game/weapon.dat"

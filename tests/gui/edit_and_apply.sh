@@ -34,7 +34,7 @@ screenshot "$artifacts/first-unit.png"
 # the unit list has the focus: four steps down to the fifth unit. The keys
 # and clicks below reach the program in the order they are sent, each
 # handled before the next, so none waits for the one before it.
-focus_window "$main" || { echo "FAIL: the form did not take the focus back"; exit 1; }
+focus_window "$main" || fail "the form did not take the focus back"
 for _ in 1 2 3 4; do xdotool key Down; done
 # Keyboard: Tab from the list over box 1240, name, 旗 and 編成 to 耐久.
 for _ in 1 2 3 4 5; do xdotool key Tab; done
@@ -42,25 +42,25 @@ xdotool type --delay 80 200
 # Back over the same boxes and the list, past ｷｬﾝｾﾙ to 適用, and press it.
 for _ in 1 2 3 4 5 6 7; do xdotool key shift+Tab; done
 xdotool key space
-wait_window_drawn "$main" "$artifacts/first-unit.png" || { echo "FAIL: the form did not change for the fifth unit"; exit 1; }
+wait_window_drawn "$main" "$artifacts/first-unit.png" || fail "the form did not change for the fifth unit"
 screenshot "$artifacts/keyboard-applied.png"
 
 # Mouse: the price box (x 295, y 25, 25 x 12), then 適用 (x 435, y 270, 75 x 15).
 click_at 307 31 2
 xdotool type --delay 80 4321
 click_at 472 277
-wait_window_drawn "$main" "$artifacts/keyboard-applied.png" 20 || { echo "FAIL: the typed price did not show"; exit 1; }
+wait_window_drawn "$main" "$artifacts/keyboard-applied.png" 20 || fail "the typed price did not show"
 screenshot "$artifacts/mouse-applied.png"
 
 # File › Save As under a new name.
-focus_window "$main" || { echo "FAIL: the form did not take the focus back"; exit 1; }
+focus_window "$main" || fail "the form did not take the focus back"
 screenshot "$work/before-save-as.ppm"
 file_menu_key s
-wait_dialog '兵器データ' "$work/before-save-as.ppm" >/dev/null || { echo "FAIL: the Save As dialog (see above)"; exit 1; }
+wait_dialog '兵器データ' "$work/before-save-as.ppm" >/dev/null || fail "the Save As dialog (see above)"
 xdotool type --delay 50 edited.dat
 xdotool key Return
-wait_window_gone '兵器データ' 15 || { echo "FAIL: the Save As dialog did not close"; exit 1; }
-wait_for_file "$game/edited.dat" || { echo "FAIL: nothing was saved"; exit 1; }
+wait_window_gone '兵器データ' 15 || fail "the Save As dialog did not close"
+wait_for_file "$game/edited.dat" || fail "nothing was saved"
 
 # Which fields of which lines of file $2 differ from file $1: "line:field=value" for each.
 changed_fields() {
@@ -88,26 +88,26 @@ esac
 
 # Ctrl+Z undoes the price (the focus is on 適用, not in a box), the title
 # shows the change, Ctrl+S writes the table to its own file at once.
-focus_window "$main" || { echo "FAIL: the form did not take the focus back"; exit 1; }
+focus_window "$main" || fail "the form did not take the focus back"
 xdotool key ctrl+z
-poll_until 10 title_is "$main" "edited.dat* - Halvane ユニットエディタ" || { echo "FAIL: Ctrl+Z marked no change"; exit 1; }
+poll_until 10 title_is "$main" "edited.dat* - Halvane ユニットエディタ" || fail "Ctrl+Z marked no change"
 stamp=$(file_stamp "$game/edited.dat")
 xdotool key ctrl+s
-wait_file_changed "$game/edited.dat" "$stamp" || { echo "FAIL: Ctrl+S wrote nothing"; exit 1; }
-poll_until 10 title_is "$main" "edited.dat - Halvane ユニットエディタ" || { echo "FAIL: the saved table is still marked"; exit 1; }
+wait_file_changed "$game/edited.dat" "$stamp" || fail "Ctrl+S wrote nothing"
+poll_until 10 title_is "$main" "edited.dat - Halvane ユニットエディタ" || fail "the saved table is still marked"
 saved=$(cat "$game/edited.dat" | md5sum)
-[ "$(changed_fields "$game/weapon.dat" "$game/edited.dat")" = " 8:8=200" ] || { echo "FAIL: Ctrl+Z and Ctrl+S did not leave the durability alone"; exit 1; }
+[ "$(changed_fields "$game/weapon.dat" "$game/edited.dat")" = " 8:8=200" ] || fail "Ctrl+Z and Ctrl+S did not leave the durability alone"
 
 # Ctrl+Z once more, then Escape: the question, answered 保存しない (Alt+N),
 # ends the program and leaves the file as saved.
 xdotool key ctrl+z
-poll_until 10 title_is "$main" "edited.dat* - Halvane ユニットエディタ" || { echo "FAIL: the second Ctrl+Z marked no change"; exit 1; }
+poll_until 10 title_is "$main" "edited.dat* - Halvane ユニットエディタ" || fail "the second Ctrl+Z marked no change"
 xdotool key Escape
-question=$(wait_window '^Kelvor$' 10) || { echo "FAIL: Escape with changes not saved asked nothing"; exit 1; }
-wait_focus "$question" || { echo "FAIL: the question did not take the focus"; exit 1; }
+question=$(wait_window '^Kelvor$' 10) || fail "Escape with changes not saved asked nothing"
+wait_focus "$question" || fail "the question did not take the focus"
 screenshot "$artifacts/save-question.png"
 xdotool key --clearmodifiers alt+n
-wait_exited "$app_pid" 5 || { echo "FAIL: 保存しない did not end the program"; exit 1; }
+wait_exited "$app_pid" 5 || fail "保存しない did not end the program"
 app_pid=
-[ "$(cat "$game/edited.dat" | md5sum)" = "$saved" ] || { echo "FAIL: 保存しない changed the file"; exit 1; }
+[ "$(cat "$game/edited.dat" | md5sum)" = "$saved" ] || fail "保存しない changed the file"
 echo "PASS: a unit picked with the keys, edited by keyboard and mouse, applied and saved in exactly its two fields; Ctrl+Z, Ctrl+S and the question before closing"

@@ -18,12 +18,6 @@ game="$work/game"
 write_test_table "$game/weapon.dat" Alpha Beta Gamma
 remember_folder "$game"
 
-fail() {
-  echo "FAIL: $*"
-  screenshot "$artifacts/mouse-failure.png" || true
-  exit 1
-}
-
 start_editor "$app"
 # The table is opened with the keyboard; everything after with the mouse.
 open_offered_table

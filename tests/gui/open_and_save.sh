@@ -24,27 +24,27 @@ cp "$work/open-dialog.png" "$artifacts/open-dialog.png"
 screenshot "$artifacts/table-opened.png"
 
 # File › Save As over the same file; the dialog asks before replacing it.
-focus_window "$main" || { echo "FAIL: the form did not take the focus back"; exit 1; }
+focus_window "$main" || fail "the form did not take the focus back"
 stamp=$(file_stamp "$game/weapon.dat")
 screenshot "$work/before-save-as.ppm"
 file_menu_key s
-dialog=$(wait_dialog '兵器データ' "$work/before-save-as.ppm") || { echo "FAIL: the Save As dialog (see above)"; exit 1; }
+dialog=$(wait_dialog '兵器データ' "$work/before-save-as.ppm") || fail "the Save As dialog (see above)"
 screenshot "$work/save-as-dialog.ppm"
 before=$(visible_windows)
 xdotool key Return
-question=$(wait_new_window "$before" 10) || { echo "FAIL: no question before replacing the file"; exit 1; }
-wait_window_drawn "$question" "$work/save-as-dialog.ppm" || { echo "FAIL: the replace question was not drawn"; exit 1; }
-wait_focus "$question" || { echo "FAIL: the replace question did not take the focus"; exit 1; }
+question=$(wait_new_window "$before" 10) || fail "no question before replacing the file"
+wait_window_drawn "$question" "$work/save-as-dialog.ppm" || fail "the replace question was not drawn"
+wait_focus "$question" || fail "the replace question did not take the focus"
 screenshot "$artifacts/replace-question.png"
 xdotool key --clearmodifiers alt+y
-wait_window_gone '兵器データ' 15 || { echo "FAIL: the Save As dialog did not close"; exit 1; }
-wait_file_changed "$game/weapon.dat" "$stamp" || { echo "FAIL: weapon.dat was not saved"; exit 1; }
+wait_window_gone '兵器データ' 15 || fail "the Save As dialog did not close"
+wait_file_changed "$game/weapon.dat" "$stamp" || fail "weapon.dat was not saved"
 
-cmp -s "$game/weapon.dat" "$work/original.dat" || { echo "FAIL: the saved table differs from the opened one"; exit 1; }
-cmp -s "$game/weapon.org" "$work/original.dat" || { echo "FAIL: weapon.org is not the original table"; exit 1; }
+cmp -s "$game/weapon.dat" "$work/original.dat" || fail "the saved table differs from the opened one"
+cmp -s "$game/weapon.org" "$work/original.dat" || fail "weapon.org is not the original table"
 if find "$work" -name '*\?*' | grep -q .; then echo "FAIL: a name with '?' appeared on disk"; exit 1; fi
-wait_file_line "$work/config/orvan/Kelvor.conf" "LastDir=$game/" || { echo "FAIL: the folder was not remembered"; exit 1; }
+wait_file_line "$work/config/orvan/Kelvor.conf" "LastDir=$game/" || fail "the folder was not remembered"
 
-escape_ends_program "$main" "$app_pid" || { echo "FAIL: Escape did not end the program"; exit 1; }
+escape_ends_program "$main" "$app_pid" || fail "Escape did not end the program"
 app_pid=
 echo "PASS: open and save as through the menus; byte-identical with one backup"

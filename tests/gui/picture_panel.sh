@@ -13,8 +13,6 @@ demo_data=$3
 session_begin
 demo_game_folder "$demo_data"
 
-fail() { echo "FAIL: $*"; exit 1; }
-
 # The colour of pixel (x, y) of an image as "r,g,b".
 pixel() {
   convert "$1" -format "%[fx:int(255*p{$2,$3}.r+0.5)],%[fx:int(255*p{$2,$3}.g+0.5)],%[fx:int(255*p{$2,$3}.b+0.5)]" info:

@@ -16,12 +16,6 @@ demo_data=$3
 session_begin
 demo_game_folder "$demo_data"
 
-fail() {
-  echo "FAIL: $*"
-  screenshot "$artifacts/unit-commands-failure.png" || true
-  exit 1
-}
-
 start_editor "$app"
 measure_window "$main" 519 315 1 || fail "the unit form has not the template's size"
 

@@ -25,6 +25,14 @@ session_end() {
   rm -rf "$work"
 }
 
+# Says why the test failed, keeps a screenshot named after the script in
+# the artifact folder, and ends the test.
+fail() {
+  echo "FAIL: $*"
+  screenshot "$artifacts/$(basename "$0" .sh)-failure.png" || true
+  exit 1
+}
+
 # The profile names folder $1 as the last one used: File › Open offers it.
 remember_folder() {
   printf '[InitData]\nLastDir=%s/\n' "$1" > "$work/config/orvan/Kelvor.conf"
@@ -60,15 +68,15 @@ start_editor() {
   screenshot "$work/screen-before-start.ppm"
   "$1" &
   app_pid=$!
-  main=$(wait_window 'Halvane' 30) || { echo "FAIL: the unit form did not appear"; exit 1; }
-  wait_window_drawn "$main" "$work/screen-before-start.ppm" || { echo "FAIL: the unit form was not drawn"; exit 1; }
-  focus_window "$main" || { echo "FAIL: the unit form did not take the focus"; exit 1; }
+  main=$(wait_window 'Halvane' 30) || fail "the unit form did not appear"
+  wait_window_drawn "$main" "$work/screen-before-start.ppm" || fail "the unit form was not drawn"
+  focus_window "$main" || fail "the unit form did not take the focus"
 }
 
 # Opens the File menu with the keyboard and presses $1, the key of one of
 # its entries.
 file_menu_key() {
-  open_menu_by_key alt+f >/dev/null || { echo "FAIL: Alt+F did not open the File menu"; exit 1; }
+  open_menu_by_key alt+f >/dev/null || fail "Alt+F did not open the File menu"
   xdotool key "$1"
 }
 
@@ -76,7 +84,7 @@ file_menu_key() {
 # until the dialog has closed and the form has been drawn again with the
 # table. Leaves a screenshot with the dialog open in $work/open-dialog.png.
 open_offered_table() {
-  open_offered_table_in "$main" "$work" || { echo "FAIL: File › Open of the offered table (see above)"; exit 1; }
+  open_offered_table_in "$main" "$work" || fail "File › Open of the offered table (see above)"
 }
 
 # ---- Files the editor writes.
@@ -104,4 +112,15 @@ wait_file_changed() {
 # Waits until file $1 holds a line matching $2 (a basic regular expression).
 wait_file_line() {
   poll_until "${3:-10}" file_holds_line "$1" "$2"
+}
+
+# The editor started on the demo game folder (generator $demo_data) with its
+# table opened through File › Open, the form focused and measured.
+start_on_demo_table() {
+  session_begin
+  demo_game_folder "$demo_data"
+  start_editor "$app"
+  open_offered_table
+  focus_window "$main" || fail "the form did not take the focus back"
+  measure_window "$main" 519 315 1 || fail "the unit form has not the template's size"
 }

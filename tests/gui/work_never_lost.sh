@@ -11,18 +11,7 @@ artifacts=$2
 demo_data=$3
 . "$(dirname "$0")/session.sh"
 
-fail() {
-  echo "FAIL: $*"
-  screenshot "$artifacts/never-lost-failure.png" || true
-  exit 1
-}
-
-session_begin
-demo_game_folder "$demo_data"
-start_editor "$app"
-open_offered_table
-focus_window "$main" || fail "the form did not take the focus back"
-measure_window "$main" 519 315 1 || fail "the unit form has not the template's size"
+start_on_demo_table
 cp "$game/weapon.dat" "$work/opened.dat"
 
 altitude=(320 25 30 12)   # 高度, a drop-down list
