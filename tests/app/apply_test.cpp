@@ -153,25 +153,6 @@ TEST_F(ApplyTest, DashesOfTheJisFormAreStoredAsTheCodePageCharacters) {
     EXPECT_TRUE(modal_.Messages().empty());
 }
 
-TEST_F(ApplyTest, AValueNoItemOfItsListIsShownAsItIsAndKept) {
-    OpenThree();
-    CUnitEditorDlg& dlg = Window();
-    // A line brought in from elsewhere, with values the lists do not hold.
-    const std::string imported = NormalUnitLine("I", 4, {{31, "new"}, {104, "Laser"}, {26, "10101010"}});
-    ASSERT_EQ(dlg.ReplaceLine(5, imported), 1);
-    dlg.SelectUnit(2);
-    EXPECT_EQ(List(dlg, 1030).currentText(), QString::fromUtf8("new (表にない値)"));
-    EXPECT_EQ(List(dlg, 1129).currentText(), QString::fromUtf8("Laser (表にない値)"));
-    Apply();
-    EXPECT_EQ(Line(5), imported);  // a code no class has is kept as it is
-    // A list the user sets is written.
-    List(dlg, 1030).setCurrentIndex(0);
-    Apply();
-    Fields expected = SplitFields(imported);
-    expected[31] = List(dlg, 1030).bytesAt(0);
-    EXPECT_EQ(SplitFields(Line(5)), expected);
-}
-
 // Shows every unit and applies it without an edit, then does it all again
 // with two Applies each; gives the text after the first round and checks
 // that the second changed nothing further.

@@ -169,12 +169,14 @@ TEST_F(HistoryTest, ApplyKeepsEveryByteTheUserDidNotTouch) {
     EXPECT_TRUE(Text() == table);
     EXPECT_FALSE(dlg.isWindowModified());
 
-    // One field edited: exactly its bytes change.
+    // One box and one list changed: exactly their fields' bytes change.
     dlg.SelectUnit(1);
     Type(1023, "42");
+    Choose(1029, "VTOL");
     Apply();
     Fields expected = SplitFields(odd);
     expected[8] = "42";
+    expected[25] = "01100000";
     EXPECT_EQ(SplitFields(Line(4)), expected);
 
     // One character typed into the name: the duplicate codes around it stay.

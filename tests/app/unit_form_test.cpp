@@ -17,7 +17,6 @@
 #include "app/framework/template_builder.h"
 #include "res/control_ids.h"
 #include "res/resources.h"
-#include "app/search/search_dlg.h"
 #include "tests/app/main_window_fixture.h"
 
 namespace kelvor::test {
@@ -233,27 +232,6 @@ TEST_F(UnitFormTest, RefusedIntegerShowsThePromptAndPutsTheFocusInTheBox) {
     TypeInto(dlg, 1023, " 255 ");
     EXPECT_TRUE(form::TakeMembers(dlg.Widgets(), members, modal_, &dlg));
     EXPECT_EQ(members.number[8], 255);
-}
-
-TEST_F(UnitFormTest, SearchBoxOffersItsTextAndTakesTheTypedOneOnOkOnly) {
-    CUnitEditorDlg& dlg = Window();
-    CSearchDlg search(&dlg);
-    search.SetSearchText(Sjis("戦車"));
-    EXPECT_EQ(search.windowTitle(), QString::fromUtf8("兵器の検索"));
-    modal_.AnswerBox([](QDialog& box) {
-        auto* edit = fw::FindControl<fw::ByteEdit>(&box, res::kIdSearchText);
-        EXPECT_EQ(edit->bytes(), Sjis("戦車"));
-        edit->setBytes(Sjis("歩兵"));
-        ScriptedModalServices::Press(box, res::kIdCancel);
-    });
-    EXPECT_FALSE(modal_.RunModal(search));
-    search.SetSearchText(Sjis("戦車"));
-    modal_.AnswerBox([](QDialog& box) {
-        fw::FindControl<fw::ByteEdit>(&box, res::kIdSearchText)->setBytes(Sjis("歩兵"));
-        ScriptedModalServices::Press(box, res::kIdOk);
-    });
-    EXPECT_TRUE(modal_.RunModal(search));
-    EXPECT_EQ(search.SearchText(), Sjis("歩兵"));
 }
 
 }  // namespace
