@@ -6,6 +6,7 @@
 #include "app/form/unit_list_model.h"
 #include "app/framework/choice_list_view.h"
 #include "app/framework/codec.h"
+#include "app/line_change.h"
 #include "app/unit_editor_dlg.h"
 
 namespace kelvor {
@@ -39,9 +40,22 @@ void CUnitEditorDlg::PutLine(int lineNumber, const std::string& bytes) {
     table::Cursor c{bytes.data(), bytes.data() + bytes.size()};
     std::string name;
     table::ReadField(c, name);
+    RenameRow(row, name);
+    SelectUnit(row);
+}
+
+int CUnitEditorDlg::ReplaceLineAsStep(const QString& step, int lineNumber, const std::string& bytes) {
+    std::string before;
+    if (!m_document.ReplaceLineBytes(lineNumber, bytes, &before)) return -1;
+    if (before == bytes) return 0;  // nothing to undo
+    m_undo->push(new LineChange(step, lineNumber, std::move(before), bytes,
+                                [this](int line, const std::string& put) { PutLine(line, put); }));
+    return 1;
+}
+
+void CUnitEditorDlg::RenameRow(int row, const std::string& name) {
     m_units.Rename(row, name);
     m_unitModel->RowRenamed(row);
-    SelectUnit(row);
 }
 
 bool CUnitEditorDlg::MayLeaveUnit(int jumpField) {

@@ -1,12 +1,8 @@
 // The unit form's search, reference-button and single-unit-file commands:
 // each tests the loaded flag and hands the work to its subsystem.
-#include <QUndoStack>
-
 #include "app/form/form_exchange.h"
-#include "app/form/unit_list_model.h"
 #include "app/framework/choice_list_view.h"
 #include "app/search/search_command.h"
-#include "app/line_change.h"
 #include "app/unit_editor_dlg.h"
 #include "app/unitfile/unit_file_commands.h"
 #include "form/unit_reference.h"
@@ -54,19 +50,10 @@ unitfile::UnitForm CUnitEditorDlg::UnitFileForm() {
         m_pathLastDir,
         [this](const fw::Path& folder) { StoreFolderSetting("LastDir", m_pathLastDir, folder); },
         [this](int line, const std::string& text) {
-            std::string before(m_document.LineBytes(line));
-            if (!ReplaceLine(line, text)) return 0;
-            if (m_document.LineBytes(line) == before) return 1;  // the same line: nothing to undo
-            const QString step = tr("読み込み: ユニット %1").arg(line - 2);
-            m_undo->push(new LineChange(step, line, std::move(before), std::string(m_document.LineBytes(line)),
-                                        [this](int at, const std::string& bytes) { PutLine(at, bytes); }));
-            return 1;
+            return ReplaceLineAsStep(tr("読み込み: ユニット %1").arg(line - 2), line, text + "\r\n") >= 0 ? 1 : 0;
         },
         [this](int row) { return SelectUnit(row); },
-        [this](int row, const std::string& name) {
-            m_units.Rename(row, name);
-            m_unitModel->RowRenamed(row);
-        },
+        [this](int row, const std::string& name) { RenameRow(row, name); },
     };
 }
 

@@ -69,6 +69,10 @@ public:
     // Puts exactly `bytes` in place of a line and its line end, renews the
     // unit's list entry and shows it (undo and redo).
     void PutLine(int lineNumber, const std::string& bytes);
+    // Puts `bytes` (with their line end) in place of a line as one step of
+    // the history named `step`: -1 when it could not, 0 when the line was
+    // already so (no step), 1 for a step.
+    int ReplaceLineAsStep(const QString& step, int lineNumber, const std::string& bytes);
 
     // Before the table or the shown unit is left: edits not applied are
     // applied or dropped as the user says, and a table with changes not
@@ -82,7 +86,9 @@ public:
     // SelectUnit for another unit the user asked for, after MayLeaveUnit.
     int ShowOtherUnit(int row, int jumpField = -1);
     void ShowRecord(const table::UnitRecord& rec);
-    int CaptureRecord();
+    // The boxes in `changed` taken back into the members, and the record
+    // rebuilt from them.
+    int CaptureRecord(const form::FieldSet& changed);
     // Apply of the shown unit; false when it was refused.
     bool ApplyShown();
 
@@ -142,6 +148,7 @@ private:
     void RememberOnDisk();
     bool MayOverwriteOnDisk();
     void RememberShown();
+    void RenameRow(int row, const std::string& name);
     void ReportSaveFailure(const fw::SaveError& failure);
 
     fw::Platform& m_platform;

@@ -1,16 +1,12 @@
 // The unit form's display and Apply: showing the unit of a list entry, and
 // taking the form back into its line. The work is done in form/; this is
 // the order in which the window does it.
-#include <QUndoStack>
-
 #include <string>
 
 #include "app/form/form_exchange.h"
-#include "app/form/unit_list_model.h"
 #include "app/framework/byte_controls.h"
 #include "app/framework/choice_list_view.h"
 #include "app/framework/codec.h"
-#include "app/line_change.h"
 #include "app/unit_editor_dlg.h"
 #include "form/record_capture.h"
 #include "form/record_display.h"
@@ -86,8 +82,8 @@ void CUnitEditorDlg::OnApply() { ApplyShown(); }
 // written whole, its missing fields as the form shows them.
 bool CUnitEditorDlg::ApplyShown() {
     if (!m_bTableLoaded || !m_bUnitShown) return false;
-    if (!CaptureRecord()) return false;
-    form::FieldSet changed = form::ChangedFields(m_widgets, m_shown);
+    const form::FieldSet changed = form::ChangedFields(m_widgets, m_shown);
+    if (!CaptureRecord(changed)) return false;
     std::string line;
     if (!form::ComposeChangedLine(m_record, m_stored, m_storedFields, changed, line)) {
         // The exchange refuses separators typed into a box, and fields read
@@ -96,27 +92,19 @@ bool CUnitEditorDlg::ApplyShown() {
         m_platform.modal.MessageBox(fw::Cp932FromUtf8(kLineCannotHold), fw::kIconExclamation, this);
         return false;
     }
-    const int lineNumber = m_units.LineNumber(m_nCurrentIndex);
-    std::string before;
-    std::string after = line + "\r\n";
-    if (!m_document.ReplaceLineBytes(lineNumber, after, &before)) return false;
+    const std::string after = line + "\r\n";
+    const int replaced =
+        ReplaceLineAsStep(tr("適用: %1").arg(fw::FromCp932(m_record[0])), m_units.LineNumber(m_nCurrentIndex), after);
+    if (replaced < 0) return false;
     m_storedFields = form::StoredFieldsAt({after.data(), after.data() + after.size()}, m_stored);
     form::NamesFromStored(m_stored, m_storedFields, m_record);
     RememberShown();
-    if (before == after) return true;  // nothing to undo
     // The unit's list entry shows the name as applied.
-    m_units.Rename(m_nCurrentIndex, m_record[0]);
-    m_unitModel->RowRenamed(m_nCurrentIndex);
-    const QString step = tr("適用: %1").arg(fw::FromCp932(m_record[0]));
-    m_undo->push(new LineChange(step, lineNumber, std::move(before), std::move(after),
-                                [this](int line, const std::string& bytes) { PutLine(line, bytes); }));
+    if (replaced > 0) RenameRow(m_nCurrentIndex, m_record[0]);
     return true;
 }
 
-// The boxes the user changed, taken back into the members, and the record
-// rebuilt from them.
-int CUnitEditorDlg::CaptureRecord() {
-    const form::FieldSet changed = form::ChangedFields(m_widgets, m_shown);
+int CUnitEditorDlg::CaptureRecord(const form::FieldSet& changed) {
     if (!form::TakeMembers(m_widgets, m_form, m_platform.modal, this, &changed)) return 0;
     form::RecordFromMembers(m_form, form::SelectedItems(m_widgets), m_record);
     LoadUnitPicture(m_form.number[form::kPictureNumberField]);
