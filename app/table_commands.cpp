@@ -26,14 +26,8 @@ constexpr int kTableValueFields[] = {3, 4, 5, 6, 31, 32};
 constexpr int kWeaponTypeFields[] = {64, 84, 104, 124, 144};
 
 fw::FileDialogRequest TableDialog(bool open, const fw::Path& folder, const fw::Path& fileName) {
-    fw::FileDialogRequest request;
-    request.open = open;
-    request.title = fw::Cp932FromUtf8(kTableDialogTitle);
-    request.initialFolder = folder;
-    request.fileName = fileName;
-    request.filter = fw::Cp932FromUtf8(kTableFilter);
-    request.flags = kFileDialogFlags;
-    return request;
+    return {open, fw::Cp932FromUtf8(kTableDialogTitle), folder, fileName, fw::Cp932FromUtf8(kTableFilter),
+            kFileDialogFlags};
 }
 
 void Offer(fw::ByteList& list, const std::string& value) {

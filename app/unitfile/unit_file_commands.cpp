@@ -20,15 +20,9 @@ constexpr const char* kNoRoom = "メモリが足りないため、単体デー�
 
 fw::FileDialogRequest UnitFileDialog(bool open, const char* filter, const fw::Path& folder,
                                      const fw::Path& fileName) {
-    fw::FileDialogRequest request;
-    request.open = open;
-    request.title = fw::Cp932FromUtf8(kDialogTitle);
-    request.initialFolder = folder;
-    request.fileName = fileName;
-    request.filter = fw::Cp932FromUtf8(filter);
     // Both hide the read-only box; only the save dialog asks before replacing.
-    request.flags = fw::kOfnHideReadOnly | (open ? 0u : fw::kOfnOverwritePrompt);
-    return request;
+    return {open, fw::Cp932FromUtf8(kDialogTitle), folder, fileName, fw::Cp932FromUtf8(filter),
+            fw::kOfnHideReadOnly | (open ? 0u : fw::kOfnOverwritePrompt)};
 }
 
 void Tell(UnitForm& form, const std::string& utf8) {
