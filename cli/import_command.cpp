@@ -1,5 +1,6 @@
 // import: single-unit files put into their lines of a table, all of them or
 // none, and the table saved as the editor's Save As saves it.
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "cli/import_problems.h"
 #include "cli/table_input.h"
 #include "cli/table_lines.h"
+#include "cli/table_save.h"
 #include "table/safe_save.h"
 #include "unitfile/unit_file_format.h"
 
@@ -72,9 +74,15 @@ Batch PutFiles(table::DocumentText& text, const std::vector<table::Path>& files)
 
 int RunImport(const table::Path& path, const std::vector<table::Path>& files, const std::optional<table::Path>& out,
               Output& output) {
+    // The table written is locked before the table is read, so that a
+    // second import waits and then starts from what this one saved.
+    const table::Path target = out ? *out : path;
+    table::FileLock lock;
+    if (const int locked = LockTable(target, lock, output); locked != kExitClean) return locked;
     table::DocumentText text;
     std::string reason;
     if (!LoadTable(path, text, reason)) return Unusable(output, path, reason);
+    const table::FileIdentity read = table::IdentityOf(path, text.view());
 
     const Batch batch = PutFiles(text, files);
     if (!batch.refused.empty()) {
@@ -87,11 +95,13 @@ int RunImport(const table::Path& path, const std::vector<table::Path>& files, co
 
     // Saved as the editor's Save As saves: the file replaced is set aside as
     // "weapon.org" in the folder saved into, once.
-    const table::Path target = out ? *out : path;
     const table::Path backup = table::TableBackupPath(target);
     const bool backupThere = table::CanOpenForReading(backup);
-    table::SaveError failure;
-    if (!table::SaveTableFile(target, text.view(), &failure)) return SaveFailed(output, failure);
+    std::error_code ec;
+    const bool rewritesItself = !out || std::filesystem::equivalent(*out, path, ec);
+    if (const int saved = SaveLockedTable(target, text.view(), rewritesItself ? &read : nullptr, output);
+        saved != kExitClean)
+        return saved;
 
     for (const Imported& u : batch.imported)
         output.out << "imported " << PathText(files[u.file]) << ": " << LineLabel(u.line, true, u.name) << "\n";

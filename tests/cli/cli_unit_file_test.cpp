@@ -139,5 +139,34 @@ TEST_F(CliUnitFiles, OutputOptionWritesTheResultThereAndLeavesTheTableAlone) {
     EXPECT_EQ(FilesIn(out.parent_path()), std::vector<std::string>{"weapon.dat"});  // nothing was there to set aside
 }
 
+TEST_F(CliUnitFiles, TwentyImportsAtOnceIntoOneTableKeepAllTwenty) {
+    // Units 1..20 each get their own Durability, 200 + the unit's number,
+    // and all twenty imports run at the same time.
+    std::string script = "cd " + testing::ShellQuoted(files_.string()) + " && for u in";
+    for (int unit = 1; unit <= 20; ++unit) {
+        const std::string file = Export(unit);
+        std::string edited = ReadBytes(file);
+        const std::size_t durability = FieldAt(edited, 0, 9);
+        edited.replace(durability, edited.find(',', durability) - durability, std::to_string(200 + unit));
+        ASSERT_TRUE(demo::WriteFileBytes(file, edited));
+        script += " " + std::to_string(unit);
+    }
+    script += "; do " + testing::ShellQuoted(KELVOR_CLI) + " import " + testing::ShellQuoted(table_.string()) +
+              " u$u.kmv >/dev/null 2>&1 || echo failed $u & done; wait";
+    FILE* pipe = ::popen(script.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    char failures[4096] = {};
+    const std::size_t n = std::fread(failures, 1, sizeof failures - 1, pipe);
+    ::pclose(pipe);
+    EXPECT_EQ(std::string(failures, n), "");
+
+    const std::string saved = ReadBytes(table_);
+    for (int unit = 1; unit <= 20; ++unit) {
+        const std::size_t at = FieldAt(saved, unit + 2, 8);
+        EXPECT_EQ(saved.substr(at, saved.find(',', at) - at), std::to_string(200 + unit)) << "unit " << unit;
+    }
+    EXPECT_EQ(ReadBytes(game_ / "weapon.org"), original_);
+}
+
 }  // namespace
 }  // namespace kelvor::cli

@@ -1,0 +1,38 @@
+#include "cli/table_save.h"
+
+#include "cli/command_support.h"
+#include "cli/table_input.h"
+#include "table/safe_save.h"
+
+namespace kelvor::cli {
+
+int LockTable(const table::Path& target, table::FileLock& lock, Output& output) {
+    table::LockWait wait;
+    wait.waiting = [&] {
+        output.err << "kelvor-cli: " << PathText(target)
+                   << ": waiting for another program that is writing it to finish...\n";
+        output.err.flush();
+    };
+    std::string error;
+    switch (table::LockForRewrite(target, lock, wait, &error)) {
+    case table::LockResult::Held: return kExitClean;
+    case table::LockResult::Busy:
+        return Unusable(output, target,
+                        "another program kept it locked for " +
+                            std::to_string(wait.giveUpAfter.count() / 1000) + " seconds; nothing written");
+    case table::LockResult::Failed: break;
+    }
+    return Unusable(output, target, "cannot be locked for writing: " + error + "; nothing written");
+}
+
+int SaveLockedTable(const table::Path& target, std::string_view bytes, const table::FileIdentity* read,
+                    Output& output) {
+    if (read && table::ChangedSince(target, *read))
+        return Unusable(output, target,
+                        "was changed by another program while this command ran; nothing written, run it again");
+    table::SaveError failure;
+    if (!table::SaveTableFile(target, bytes, &failure)) return SaveFailed(output, failure);
+    return kExitClean;
+}
+
+}  // namespace kelvor::cli

@@ -1,0 +1,27 @@
+// How the commands that rewrite a table save it: under the rewrite lock the
+// editor takes too, held from before the table is read to after it is
+// saved, and only when nobody changed the file in between.
+#pragma once
+
+#include <string_view>
+
+#include "cli/commands.h"
+#include "table/file_identity.h"
+#include "table/file_lock.h"
+
+namespace kelvor::cli {
+
+// Takes the rewrite lock on `target` (the table about to be written),
+// saying on err when it has waited a few seconds. kExitClean when held;
+// otherwise the failure is reported and its exit code given.
+int LockTable(const table::Path& target, table::FileLock& lock, Output& output);
+
+// Saves bytes under `target` as the editor's Save As saves: the file
+// replaced is set aside as "weapon.org" in its folder, once. With `read`
+// (what was read of target under the lock), a file changed since by a
+// program that did not take the lock is not overwritten. Reports a failure;
+// gives kExitClean or its exit code.
+int SaveLockedTable(const table::Path& target, std::string_view bytes, const table::FileIdentity* read,
+                    Output& output);
+
+}  // namespace kelvor::cli
