@@ -2,8 +2,8 @@
 
 #include "cli/table_input.h"
 #include "cli/table_lines.h"
+#include "cli/utf8_text.h"
 #include "form/record_layout.h"
-#include "table/cp932_codec.h"
 
 namespace kelvor::cli {
 
@@ -31,7 +31,11 @@ int SaveFailed(Output& output, const table::SaveError& failure) {
     return Unusable(output, failure.path, reason);
 }
 
-std::string Utf8(std::string_view cp932) { return table::Utf8FromCp932(cp932); }
+std::string Utf8(std::string_view cp932) {
+    std::string utf8(Utf8Room(cp932.size()), '\0');
+    utf8.resize(static_cast<std::size_t>(WriteUtf8(cp932, utf8.data()) - utf8.data()));
+    return utf8;
+}
 
 std::string Quoted(std::string_view cp932) {
     std::string quoted(1, '"');
