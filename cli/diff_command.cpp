@@ -24,6 +24,7 @@ const char* KindName(LineChange::Kind kind) {
     case LineChange::Kind::LineEnd: return "line-end";
     case LineChange::Kind::Removed: return "removed";
     case LineChange::Kind::Added: return "added";
+    case LineChange::Kind::Renumbered: return "renumbered";
     }
     return "line";
 }
@@ -43,8 +44,10 @@ std::string_view UnitName(const LineChange& c) {
     return f.field[0];
 }
 
+Json LineNumber(int line) { return line >= 0 ? Json(line) : Json(nullptr); }
+
 Json ChangeJson(const LineChange& c) {
-    Json entry{{"line", c.line}, {"kind", KindName(c.kind)}};
+    Json entry{{"line", LineNumber(c.line)}, {"newLine", LineNumber(c.newLine)}, {"kind", KindName(c.kind)}};
     switch (c.kind) {
     case LineChange::Kind::Unit: {
         entry["unit"] = UnitNumberOfLine(c.line);
@@ -64,6 +67,9 @@ Json ChangeJson(const LineChange& c) {
         entry["oldEnd"] = LineEndName(c.endBefore);
         entry["newEnd"] = LineEndName(c.endAfter);
         break;
+    case LineChange::Kind::Renumbered:
+        entry["count"] = c.count;
+        break;
     case LineChange::Kind::Line:
     case LineChange::Kind::Removed:
     case LineChange::Kind::Added:
@@ -74,26 +80,47 @@ Json ChangeJson(const LineChange& c) {
     return entry;
 }
 
+// "line 50", and ", now line 49" when the line stands elsewhere in the new table.
+std::string Where(const LineChange& c, bool unit, std::string_view name) {
+    std::string where = LineLabel(c.line, unit, name);
+    if (c.newLine != c.line) {
+        where += ", now line " + std::to_string(c.newLine);
+        if (unit) where += ", unit " + std::to_string(UnitNumberOfLine(c.newLine));
+    }
+    return where;
+}
+
+// "lines 13 to 152", or "line 13" for one.
+std::string Lines(int first, int count) {
+    return count == 1 ? "line " + std::to_string(first)
+                      : "lines " + std::to_string(first) + " to " + std::to_string(first + count - 1);
+}
+
 void AppendChangeText(const LineChange& c, std::string& report) {
     switch (c.kind) {
     case LineChange::Kind::Unit:
-        report += LineLabel(c.line, true, UnitName(c)) + ":\n";
+        report += Where(c, true, UnitName(c)) + ":\n";
         for (const FieldChange& f : c.fields)
             report += "  field " + FieldLabel(f.field) + ": " + OptionalQuoted(f.before) + " -> " + OptionalQuoted(f.after) + "\n";
         break;
     case LineChange::Kind::LineEnd:
-        report += "line " + std::to_string(c.line) + ": line end " + LineEndName(c.endBefore) + " -> " +
-                  LineEndName(c.endAfter) + "\n";
+        report += Where(c, false, {}) + ": line end " + LineEndName(c.endBefore) + " -> " + LineEndName(c.endAfter) + "\n";
         break;
     case LineChange::Kind::Line:
-        report += "line " + std::to_string(c.line) + ":\n  - " + Utf8(c.before) + "\n  + " + Utf8(c.after) + "\n";
+        report += Where(c, false, {}) + ":\n  - " + Utf8(c.before) + "\n  + " + Utf8(c.after) + "\n";
         break;
     case LineChange::Kind::Removed:
         report += "line " + std::to_string(c.line) + ": only in the old table\n  - " + Utf8(c.before) + "\n";
         break;
     case LineChange::Kind::Added:
-        report += "line " + std::to_string(c.line) + ": only in the new table\n  + " + Utf8(c.after) + "\n";
+        report += "new line " + std::to_string(c.newLine) + ": only in the new table\n  + " + Utf8(c.after) + "\n";
         break;
+    case LineChange::Kind::Renumbered: {
+        const int shift = c.newLine - c.line;
+        report += Lines(c.line, c.count) + " renumbered: now " + Lines(c.newLine, c.count) + " (unit numbers " +
+                  (shift > 0 ? "+" : "") + std::to_string(shift) + ")\n";
+        break;
+    }
     }
 }
 

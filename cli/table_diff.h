@@ -1,6 +1,7 @@
-// What differs between two unit tables: units matched by line number, as
-// the editor and single-unit files identify them, field by field; every
-// other changed line as a whole.
+// What differs between two unit tables: their lines aligned as `diff`
+// aligns text, so that a line inserted or removed is reported as such and
+// the lines after it as renumbered; a unit line paired with one of the
+// other table field by field, every other changed line as a whole.
 #pragma once
 
 #include <optional>
@@ -19,20 +20,24 @@ struct FieldChange {
 
 struct LineChange {
     enum class Kind {
-        Unit,     // a unit line in both: the fields that differ
-        Line,     // any other line that differs
-        LineEnd,  // the same text with another line end
-        Removed,  // only the old table has this line
-        Added,    // only the new table has it
+        Unit,        // a unit line paired with a unit line: the fields that differ
+        Line,        // any other pair of lines that differ
+        LineEnd,     // the same text with another line end
+        Removed,     // only the old table has this line
+        Added,       // only the new table has it
+        Renumbered,  // `count` lines from `line` on stand `newLine - line` lines further on
     };
     Kind kind = Kind::Line;
-    int line = 0;
+    int line = -1;     // in the old table; -1 for Added
+    int newLine = -1;  // in the new table; -1 for Removed
     std::string_view before, after;  // the lines, without line ends (views into the tables)
     std::vector<FieldChange> fields;  // for Unit
     LineEnd endBefore = LineEnd::None, endAfter = LineEnd::None;  // for LineEnd
+    int count = 1;  // for Renumbered
 };
 
-// The changes from old to new in line order; empty when the texts are equal.
+// The changes from old to new in line order, a renumbering before the
+// changes of the lines it moves; empty when the texts are equal.
 std::vector<LineChange> DiffTables(const table::DocumentText& before, const table::DocumentText& after);
 
 }  // namespace kelvor::cli

@@ -12,7 +12,7 @@ run_packages=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
   qt6-translations-l10n
   fonts-ipafont-gothic
-  libcli11-dev nlohmann-json3-dev
+  libcli11-dev nlohmann-json3-dev libxxhash-dev
 )
 # Showing the editor on a virtual display and taking a screenshot of it:
 # ./run needs these only where there is no display; the real-window tests
