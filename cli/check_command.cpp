@@ -8,12 +8,20 @@
 
 namespace kelvor::cli {
 
-int RunCheck(const table::Path& path, const std::optional<table::Path>& pictures, Output& output) {
+namespace {
+
+// The findings of one problem shown before the rest are only counted.
+constexpr int kShownPerProblem = 20;
+
+}  // namespace
+
+int RunCheck(const table::Path& path, const std::optional<table::Path>& pictures, bool all, Output& output) {
     table::DocumentText text;
     std::string reason;
     if (!LoadTable(path, text, reason)) return Unusable(output, path, reason);
 
     CheckOptions options;
+    options.limit = all ? 0 : kShownPerProblem;
     std::error_code ec;
     if (pictures) {
         // A folder named on the command line must be there.
@@ -26,13 +34,20 @@ int RunCheck(const table::Path& path, const std::optional<table::Path>& pictures
         if (std::filesystem::is_directory(beside, ec)) options.pictures = beside;
     }
 
-    const std::vector<Finding> findings = CheckTable(text, options);
+    const CheckReport report = CheckTable(text, options);
     int errors = 0, notes = 0;
-    for (const Finding& f : findings) ++(IsNote(f.problem) ? notes : errors);
+    Json notShown = Json::object();
+    for (int p = 0; p < kProblemCount; ++p) {
+        const int count = report.counts[static_cast<std::size_t>(p)];
+        (IsNote(static_cast<Problem>(p)) ? notes : errors) += count;
+        if (!all && count > kShownPerProblem) notShown[ProblemCode(static_cast<Problem>(p))] = count - kShownPerProblem;
+    }
 
     if (output.json) {
-        JsonListWriter writer(output.out, {{"table", PathText(path)}, {"errors", errors}, {"notes", notes}}, "findings");
-        for (const Finding& f : findings) {
+        JsonListWriter writer(output.out,
+                              {{"table", PathText(path)}, {"errors", errors}, {"notes", notes}, {"notShown", notShown}},
+                              "findings");
+        for (const Finding& f : report.findings) {
             Json entry{{"severity", IsNote(f.problem) ? "note" : "error"}, {"problem", ProblemCode(f.problem)}};
             entry["line"] = f.line >= 0 ? Json(f.line) : Json(nullptr);
             if (f.unit) {
@@ -45,16 +60,18 @@ int RunCheck(const table::Path& path, const std::optional<table::Path>& pictures
         }
         writer.Finish();
     } else {
-        std::string report;
-        for (const Finding& f : findings) {
-            if (IsNote(f.problem)) report += "note: ";
-            if (f.line >= 0) report += LineLabel(f.line, f.unit, f.unitName);
-            if (f.field >= 0) report += ", field " + FieldLabel(f.field);
-            report += (f.line >= 0 ? ": " : "") + f.message + "\n";
+        std::string text;
+        for (const Finding& f : report.findings) {
+            if (IsNote(f.problem)) text += "note: ";
+            if (f.line >= 0) text += LineLabel(f.line, f.unit, f.unitName);
+            if (f.field >= 0) text += ", field " + FieldLabel(f.field);
+            text += (f.line >= 0 ? ": " : "") + f.message + "\n";
         }
-        report += PathText(path) + ": " + std::to_string(errors) + (errors == 1 ? " error, " : " errors, ") +
-                  std::to_string(notes) + (notes == 1 ? " note\n" : " notes\n");
-        output.out << report;
+        for (const auto& [problem, count] : notShown.items())
+            text += "... " + std::to_string(count.get<int>()) + " more " + problem + " findings not shown (--all shows every one)\n";
+        text += PathText(path) + ": " + std::to_string(errors) + (errors == 1 ? " error, " : " errors, ") +
+                std::to_string(notes) + (notes == 1 ? " note\n" : " notes\n");
+        output.out << text;
     }
     return errors ? kExitFindings : kExitClean;
 }

@@ -1,12 +1,16 @@
 #include "cli/table_check.h"
 
 #include <algorithm>
+#include <climits>
 #include <array>
 #include <cstdio>
 #include <string_view>
 #include <tuple>
 #include <unordered_map>
+#include <vector>
 
+#include "cli/check_values.h"
+#include "cli/command_support.h"
 #include "cli/table_lines.h"
 #include "form/record_layout.h"
 #include "table/cp932.h"
@@ -27,51 +31,36 @@ constexpr int kPictureField = 189;
 constexpr std::array<int, 6> kListFields = {3, 4, 5, 6, 31, 32};
 constexpr std::array<int, 5> kWeaponTypeFields = {64, 84, 104, 124, 144};
 
-std::string Quote(std::string_view cp932) {
-    std::string quoted(1, '"');
-    quoted += table::Utf8FromCp932(cp932);
-    quoted += '"';
-    return quoted;
-}
+// The fields of each kind, in field order: each kind is checked in a loop
+// of its own, which the processor predicts far better than a switch per field.
+struct FieldsByKind {
+    std::vector<const FieldLayout*> integers, flags, movementClasses, texts;
 
-// Digits as "%d" writes a number: no sign, no leading zero, no overflow.
-bool IsPlainDecimal(std::string_view text) {
-    if (text.empty() || (text.size() > 1 && text[0] == '0')) return false;
-    for (char c : text)
-        if (c < '0' || c > '9') return false;
-    return text == "0" || table::ParseDecimal(text) != 0;
-}
-
-bool IsMovementCode(std::string_view text) {
-    for (const table::MovementClass& mc : table::MovementClasses())
-        if (text == mc.code) return true;
-    return false;
-}
-
-// One drop-down list's items as the form builds them: the first of the
-// values that are equal with letter case ignored.
-class ListItems {
-public:
-    // The earlier value this one is a case variant of, or nullptr.
-    const std::pair<std::string_view, int>* Offer(std::string_view value, int line) {
-        if (!exact_.emplace(value, line).second) return nullptr;  // the very same text: one item
-        const auto [it, added] = folded_.emplace(table::FoldCase(value), std::make_pair(value, line));
-        return added ? nullptr : &it->second;
+    FieldsByKind() {
+        for (const FieldLayout& f : form::RecordLayout()) {
+            switch (f.kind) {
+            case FieldKind::Integer: integers.push_back(&f); break;
+            case FieldKind::Flag: flags.push_back(&f); break;
+            case FieldKind::MovementClass: movementClasses.push_back(&f); break;
+            case FieldKind::Text:
+            case FieldKind::TableValue: texts.push_back(&f); break;
+            case FieldKind::Marker: break;  // "○", or the line would be no unit line
+            }
+        }
     }
-
-private:
-    std::unordered_map<std::string_view, int> exact_;
-    std::unordered_map<std::string, std::pair<std::string_view, int>> folded_;
 };
 
 struct Reference {
-    Finding finding;
+    int line;
+    std::string_view name;
+    int field;
     int target;  // the unit number named
 };
 
 class Checker {
 public:
-    Checker(const CheckOptions& options) : options_(options) {}
+    Checker(const CheckOptions& options, const table::DocumentText& text)
+        : options_(options), limit_(options.limit > 0 ? options.limit : INT_MAX), textEnd_(text.data() + text.size()) {}
 
     void Line(const TableLine& line) {
         isUnit_.push_back(IsUnitLine(line.text));
@@ -79,33 +68,45 @@ public:
         if (unit) SplitFields(line.text, fields_);
         const std::string_view name = unit ? fields_.field[0] : std::string_view();
 
-        if (line.end == LineEnd::CrCrLf) Add(line.number, name, unit, -1, Problem::LineEnd, "ends in CR CR LF, not CR LF");
-        if (line.end == LineEnd::Lf) Add(line.number, name, unit, -1, Problem::LineEnd, "ends in a bare LF, not CR LF");
-        if (const std::size_t bad = table::FindInvalidCp932(line.text); bad != std::string_view::npos) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned>(static_cast<unsigned char>(line.text[bad])));
-            Add(line.number, name, unit, -1, Problem::InvalidCp932,
-                "byte " + std::to_string(bad) + " of the line (" + hex +
-                    ") starts no character of code page 932: the editor shows \"\uFFFD\" there");
-        }
+        if (line.end == LineEnd::CrCrLf)
+            Add(line.number, name, unit, -1, Problem::LineEnd, [] { return "ends in CR CR LF, not CR LF"; });
+        if (line.end == LineEnd::Lf)
+            Add(line.number, name, unit, -1, Problem::LineEnd, [] { return "ends in a bare LF, not CR LF"; });
         if (const std::size_t nul = line.text.find('\0'); nul != std::string_view::npos)
-            Add(line.number, name, unit, -1, Problem::NulByte,
-                "byte " + std::to_string(nul) + " of the line is NUL: a single-unit file holding it does not import");
+            Add(line.number, name, unit, -1, Problem::NulByte, [&] {
+                return "byte " + std::to_string(nul) + " of the line is NUL: a single-unit file holding it does not import";
+            });
+        // A unit line is looked at field by field, where a field of digits or
+        // a mark needs no look-up; a comma ends any character, so the first
+        // byte that starts none is the same as in the line as a whole.
+        const bool byField = unit && !fields_.strayCr && fields_.count <= table::kFieldCount;
+        badByte_ = byField ? std::string_view::npos : table::FindInvalidCp932(line.text);
         if (unit) UnitLine(line);
+        if (const std::size_t bad = badByte_; bad != std::string_view::npos) {
+            Add(line.number, name, unit, -1, Problem::InvalidCp932, [&] {
+                char hex[8];
+                std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned>(static_cast<unsigned char>(line.text[bad])));
+                return "byte " + std::to_string(bad) + " of the line (" + hex +
+                       ") starts no character of code page 932: the editor shows \"\uFFFD\" there";
+            });
+        }
     }
 
-    std::vector<Finding> Finish() {
-        for (Reference& r : references_) {
+    CheckReport Finish() {
+        for (const Reference& r : references_) {
             const long long line = static_cast<long long>(r.target) + 2;
             if (line < static_cast<long long>(isUnit_.size()) && isUnit_[static_cast<std::size_t>(line)]) continue;
-            findings_.push_back(std::move(r.finding));
+            Add(r.line, r.name, true, r.field, Problem::MissingReference,
+                [&] { return "names unit " + std::to_string(r.target) + ", which no unit has"; });
         }
         std::stable_sort(findings_.begin(), findings_.end(),
                          [](const Finding& a, const Finding& b) { return std::tie(a.line, a.field) < std::tie(b.line, b.field); });
-        return std::move(findings_);
+        return {std::move(findings_), counts_};
     }
 
-    void AddTableNote(Problem problem, std::string message) { Add(-1, {}, false, -1, problem, std::move(message)); }
+    void AddTableNote(Problem problem, std::string message) {
+        Add(-1, {}, false, -1, problem, [&] { return std::move(message); });
+    }
 
 private:
     void UnitLine(const TableLine& line) {
@@ -113,84 +114,108 @@ private:
         const std::string_view name = f.field[0];
         const int n = line.number;
         if (f.strayCr)
-            Add(n, name, true, -1, Problem::StrayCr,
-                "holds a CR after field " + std::to_string(f.count - 1) + ": what follows it is no field to the editor");
+            Add(n, name, true, -1, Problem::StrayCr, [&] {
+                return "holds a CR after field " + std::to_string(f.count - 1) + ": what follows it is no field to the editor";
+            });
         if (f.EmptyLast()) {
-            Add(n, name, true, table::kFieldCount - 1, Problem::EmptyLastField,
-                "is empty, the line ending in a comma: the editor reads only 193 fields, says so, and Apply writes "
-                "\"0\" here");
+            Add(n, name, true, table::kFieldCount - 1, Problem::EmptyLastField, [] {
+                return "is empty, the line ending in a comma: the editor reads only 193 fields, says so, and Apply "
+                       "writes \"0\" here";
+            });
         } else if (f.count < table::kFieldCount) {
-            Add(n, name, true, -1, Problem::FieldCount,
-                "has " + std::to_string(f.count) +
-                    " fields, not 194: the editor says so and shows the missing ones empty, and Apply writes all 194");
+            Add(n, name, true, -1, Problem::FieldCount, [&] {
+                return "has " + std::to_string(f.count) +
+                       " fields, not 194: the editor says so and shows the missing ones empty, and Apply writes all 194";
+            });
         } else if (f.count > table::kFieldCount) {
-            Add(n, name, true, -1, Problem::FieldCount,
-                "has " + std::to_string(f.count) + " fields, not 194: Apply drops fields 194 to " +
-                    std::to_string(f.count - 1));
+            Add(n, name, true, -1, Problem::FieldCount, [&] {
+                return "has " + std::to_string(f.count) + " fields, not 194: Apply drops fields 194 to " +
+                       std::to_string(f.count - 1);
+            });
         }
 
-        const auto [first, added] = names_.emplace(name, n);
-        if (!added)
-            Add(n, name, true, 0, Problem::DuplicateName,
-                "the same name as unit " + std::to_string(UnitNumberOfLine(first->second)) + " (line " +
-                    std::to_string(first->second) + ")");
+        if (const std::optional<int> first = names_.Offer(name, n))
+            Add(n, name, true, 0, Problem::DuplicateName, [&] {
+                return "the same name as unit " + std::to_string(UnitNumberOfLine(*first)) + " (line " +
+                       std::to_string(*first) + ")";
+            });
 
-        const auto layout = form::RecordLayout();
         const int held = f.EmptyLast() ? table::kFieldCount - 1 : f.Held();
-        for (int i = 0; i < held; ++i) Field(n, layout[static_cast<std::size_t>(i)], f.field[static_cast<std::size_t>(i)]);
+        const auto value = [&](const FieldLayout* layout) { return f.field[static_cast<std::size_t>(layout->field)]; };
+        for (const FieldLayout* layout : kinds_.integers) {
+            if (layout->field >= held) break;
+            if (!Integer(n, *layout, value(layout))) NotSurelyCp932(line, value(layout));
+        }
+        for (const FieldLayout* layout : kinds_.flags) {
+            if (layout->field >= held) break;
+            if (!IsMark(value(layout))) {
+                Add(n, name, true, layout->field, Problem::BadFlag, [&] {
+                    return Quoted(value(layout)) +
+                           " is neither \"○\" nor \"×\": the form shows it clear; Apply keeps it until the box is changed";
+                });
+                NotSurelyCp932(line, value(layout));
+            }
+        }
+        for (const FieldLayout* layout : kinds_.movementClasses) {
+            if (layout->field >= held) break;
+            if (!movementCodes_.Has(value(layout))) {
+                Add(n, name, true, layout->field, Problem::UnknownMovementCode, [&] {
+                    return Quoted(value(layout)) +
+                           " is no movement class: the form shows it as not from the table; Apply keeps it until the "
+                           "list is changed";
+                });
+                NotSurelyCp932(line, value(layout));
+            }
+        }
+        for (const FieldLayout* layout : kinds_.texts) {
+            if (layout->field >= held) break;
+            NotSurelyCp932(line, value(layout));
+        }
         for (std::size_t l = 0; l < kListFields.size(); ++l)
             if (kListFields[l] < held) ListValue(n, kListFields[l], lists_[l]);
         for (int field : kWeaponTypeFields)
             if (field < held) ListValue(n, field, weaponTypes_);
     }
 
-    void Field(int line, const FieldLayout& layout, std::string_view value) {
+    // A field that may hold bytes that are no character of code page 932:
+    // the first such byte of the line is remembered.
+    void NotSurelyCp932(const TableLine& line, std::string_view value) {
+        const auto offset = static_cast<std::size_t>(value.data() - line.text.data());
+        if (offset >= badByte_) return;
+        if (const std::size_t at = table::FindInvalidCp932(value); at != std::string_view::npos)
+            badByte_ = std::min(badByte_, offset + at);
+    }
+
+    // Checks an integer field; true when it holds digits only.
+    bool Integer(int line, const FieldLayout& layout, std::string_view value) {
         const std::string_view name = fields_.field[0];
-        switch (layout.kind) {
-        case FieldKind::Integer: {
-            const int shown = table::ParseDecimal(value);
-            const bool plain = IsPlainDecimal(value);
-            if (layout.hasRange && (shown < layout.min || shown > layout.max)) {
-                Add(line, name, true, layout.field, Problem::OutOfRange,
-                    (plain ? std::to_string(shown) : Quote(value) + " shows as " + std::to_string(shown) + ",") +
-                        " outside " + std::to_string(layout.min) + " to " + std::to_string(layout.max) +
-                        ": Apply keeps it until the box is changed, and takes only a number in range then");
-            } else if (!plain) {
-                Add(line, name, true, layout.field, Problem::NotPlainDecimal,
-                    Quote(value) + " is not plain decimal: the form shows " + std::to_string(shown) +
-                        "; Apply keeps it until the box is changed");
-            }
-            if (layout.field >= kFirstReferenceField && layout.field <= kLastReferenceField && shown != 0)
-                references_.push_back({Finding{line, true, name, layout.field, Problem::MissingReference,
-                                               "names unit " + std::to_string(shown) + ", which no unit has"},
-                                       shown});
-            if (layout.field == kPictureField && options_.pictures) Picture(line, shown);
-            break;
+        const auto [shown, plain] = ReadInteger(value, textEnd_);
+        if (layout.hasRange && (shown < layout.min || shown > layout.max)) {
+            Add(line, name, true, layout.field, Problem::OutOfRange, [&] {
+                return (plain ? std::to_string(shown) : Quoted(value) + " shows as " + std::to_string(shown) + ",") +
+                       " outside " + std::to_string(layout.min) + " to " + std::to_string(layout.max) +
+                       ": Apply keeps it until the box is changed, and takes only a number in range then";
+            });
+        } else if (!plain) {
+            Add(line, name, true, layout.field, Problem::NotPlainDecimal, [&] {
+                return Quoted(value) + " is not plain decimal: the form shows " + std::to_string(shown) +
+                       "; Apply keeps it until the box is changed";
+            });
         }
-        case FieldKind::Flag:
-            if (value != table::kMarkSet && value != table::kMarkClear)
-                Add(line, name, true, layout.field, Problem::BadFlag,
-                    Quote(value) + " is neither \"○\" nor \"×\": the form shows it clear; Apply keeps it until the box is changed");
-            break;
-        case FieldKind::MovementClass:
-            if (!IsMovementCode(value))
-                Add(line, name, true, layout.field, Problem::UnknownMovementCode,
-                    Quote(value) + " is no movement class: the form shows it as not from the table; Apply keeps it until the list is changed");
-            break;
-        case FieldKind::Text:
-        case FieldKind::TableValue:
-        case FieldKind::Marker:
-            break;
-        }
+        if (layout.field >= kFirstReferenceField && layout.field <= kLastReferenceField && shown != 0)
+            references_.push_back({line, name, layout.field, shown});
+        if (layout.field == kPictureField && options_.pictures) Picture(line, shown);
+        return plain;
     }
 
     void ListValue(int line, int field, ListItems& items) {
         const std::string_view value = fields_.field[static_cast<std::size_t>(field)];
         if (const auto* earlier = items.Offer(value, line))
-            Add(line, fields_.field[0], true, field, Problem::CaseVariant,
-                Quote(value) + " differs from " + Quote(earlier->first) + " (line " + std::to_string(earlier->second) +
-                    ") only in letter case: the form selects " + Quote(earlier->first) + "; Apply keeps " + Quote(value) +
-                    " until the list is changed");
+            Add(line, fields_.field[0], true, field, Problem::CaseVariant, [&] {
+                return Quoted(value) + " differs from " + Quoted(earlier->first) + " (line " +
+                       std::to_string(earlier->second) + ") only in letter case: the form selects " +
+                       Quoted(earlier->first) + "; Apply keeps " + Quoted(value) + " until the list is changed";
+            });
     }
 
     void Picture(int line, int number) {
@@ -201,20 +226,32 @@ private:
             it = pictureThere_.emplace(number, there).first;
         }
         if (!it->second)
-            Add(line, fields_.field[0], true, kPictureField, Problem::MissingPicture,
-                "names picture " + std::to_string(number) + ".bmp, which " + options_.picturesName + " does not hold");
+            Add(line, fields_.field[0], true, kPictureField, Problem::MissingPicture, [&] {
+                return "names picture " + std::to_string(number) + ".bmp, which " + options_.picturesName +
+                       " does not hold";
+            });
     }
 
-    void Add(int line, std::string_view name, bool unit, int field, Problem problem, std::string message) {
-        findings_.push_back(Finding{line, unit, name, field, problem, std::move(message)});
+    // Counts the finding, and keeps it while fewer than the limit of its
+    // problem are kept: only then is its message written.
+    template <class Message>
+    void Add(int line, std::string_view name, bool unit, int field, Problem problem, Message&& message) {
+        if (counts_[static_cast<std::size_t>(problem)]++ >= limit_) return;
+        findings_.push_back(Finding{line, unit, name, field, problem, std::string(message())});
     }
 
     const CheckOptions& options_;
+    const int limit_;
+    const char* textEnd_;
+    const FieldsByKind kinds_;
+    std::size_t badByte_ = std::string_view::npos;  // in the line being checked
+    std::array<int, kProblemCount> counts_{};
+    MovementCodes movementCodes_;
     UnitFields fields_;
     std::vector<bool> isUnit_;  // by line number
     std::vector<Finding> findings_;
     std::vector<Reference> references_;
-    std::unordered_map<std::string_view, int> names_;
+    FirstSeen names_;
     std::array<ListItems, kListFields.size()> lists_;
     ListItems weaponTypes_;
     std::unordered_map<int, bool> pictureThere_;
@@ -245,8 +282,8 @@ const char* ProblemCode(Problem problem) {
 
 bool IsNote(Problem problem) { return problem == Problem::DuplicateName || problem == Problem::PicturesNotChecked; }
 
-std::vector<Finding> CheckTable(const table::DocumentText& text, const CheckOptions& options) {
-    Checker checker(options);
+CheckReport CheckTable(const table::DocumentText& text, const CheckOptions& options) {
+    Checker checker(options, text);
     if (!options.pictures)
         checker.AddTableNote(Problem::PicturesNotChecked,
                              "no picture folder " + options.picturesName + ": the unit pictures were not checked");

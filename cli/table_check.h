@@ -2,6 +2,7 @@
 // by line and field by field.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +30,7 @@ enum class Problem {
     DuplicateName,        // a note: another unit has the same name
     PicturesNotChecked,   // a note: there is no picture folder to look in
 };
+inline constexpr int kProblemCount = static_cast<int>(Problem::PicturesNotChecked) + 1;
 
 // The name scripts know a problem by ("field-count", "out-of-range", ...).
 const char* ProblemCode(Problem problem);
@@ -48,10 +50,18 @@ struct CheckOptions {
     // The folder of the unit pictures; none: no picture is checked.
     std::optional<table::Path> pictures;
     std::string picturesName;  // how messages name that folder
+    // How many findings of one problem are kept, the first in line order;
+    // 0: every one. The rest are counted.
+    int limit = 0;
 };
 
-// Every finding, ordered by line and field. The findings name units by
-// views into text: they are good for as long as text is.
-std::vector<Finding> CheckTable(const table::DocumentText& text, const CheckOptions& options);
+struct CheckReport {
+    // Ordered by line and field. They name units by views into the text
+    // checked: they are good for as long as it is.
+    std::vector<Finding> findings;
+    std::array<int, kProblemCount> counts{};  // every finding, kept or not, by problem
+};
+
+CheckReport CheckTable(const table::DocumentText& text, const CheckOptions& options);
 
 }  // namespace kelvor::cli
