@@ -24,7 +24,8 @@ struct Output {
 int RunList(const table::Path& table, Output& output);
 int RunShow(const table::Path& table, int unitNumber, Output& output);
 // pictures: the folder of unit pictures; none: "unit/" beside the table.
-int RunCheck(const table::Path& table, const std::optional<table::Path>& pictures, Output& output);
+// all: every finding; otherwise the first 20 of each kind and a count of the rest.
+int RunCheck(const table::Path& table, const std::optional<table::Path>& pictures, bool all, Output& output);
 int RunDiff(const table::Path& before, const table::Path& after, Output& output);
 // target: the single-unit file to write; none: "unit%04d.kmv" of the unit
 // number in the current folder.
@@ -32,5 +33,19 @@ int RunExport(const table::Path& table, int unitNumber, const std::optional<tabl
 // out: where the table with the files put in is saved; none: the table itself.
 int RunImport(const table::Path& table, const std::vector<table::Path>& files, const std::optional<table::Path>& out,
               Output& output);
+
+struct MergeFiles {
+    table::Path base, ours, theirs;
+    std::optional<table::Path> out;  // where the result is saved; none: ours
+    // As a version control system's merge driver: ours is its copy of the
+    // table, replaced by the result, and no weapon.org is set aside beside it.
+    bool git = false;
+};
+// Exit code 1 when there are conflicts: the result is saved all the same,
+// ours' side in each.
+int RunMerge(const MergeFiles& files, Output& output);
+
+// Every line of the table as UTF-8 text, a unit line field by field.
+int RunText(const table::Path& table, Output& output);
 
 }  // namespace kelvor::cli

@@ -64,8 +64,18 @@ int RunExport(const table::Path& path, int unitNumber, const std::optional<table
     table::SaveError failure;
     if (!table::ReplaceFileSafely(file, bytes, table::Path(), &failure)) return SaveFailed(output, failure);
 
+    const std::vector<std::string> notes = Rewritten(line.text);
+    if (output.json) {
+        WriteJson(output.out, {{"table", PathText(path)},
+                               {"unit", unitNumber},
+                               {"line", line.number},
+                               {"name", Utf8(record[0])},
+                               {"file", PathText(file)},
+                               {"notes", notes}});
+        return kExitClean;
+    }
     output.out << "wrote " << PathText(file) << ": " << unit << "\n";
-    for (const std::string& note : Rewritten(line.text)) output.out << "note: " << note << "\n";
+    for (const std::string& note : notes) output.out << "note: " << note << "\n";
     return kExitClean;
 }
 

@@ -95,20 +95,30 @@ int RunImport(const table::Path& path, const std::vector<table::Path>& files, co
 
     // Saved as the editor's Save As saves: the file replaced is set aside as
     // "weapon.org" in the folder saved into, once.
-    const table::Path backup = table::TableBackupPath(target);
-    const bool backupThere = table::CanOpenForReading(backup);
     std::error_code ec;
     const bool rewritesItself = !out || std::filesystem::equivalent(*out, path, ec);
-    if (const int saved = SaveLockedTable(target, text.view(), rewritesItself ? &read : nullptr, output);
-        saved != kExitClean)
-        return saved;
+    Saved saved;
+    if (const int code =
+            SaveLockedTable(target, text.view(), rewritesItself ? &read : nullptr, output, Backup::Once, &saved);
+        code != kExitClean)
+        return code;
 
+    if (output.json) {
+        Json imported = Json::array();
+        for (const Imported& u : batch.imported)
+            imported.push_back({{"file", PathText(files[u.file])},
+                                {"line", u.line},
+                                {"unit", UnitNumberOfLine(u.line)},
+                                {"name", Utf8(u.name)}});
+        WriteJson(output.out, {{"table", PathText(path)},
+                               {"saved", PathText(target)},
+                               {"backup", saved.backup ? Json(PathText(*saved.backup)) : Json(nullptr)},
+                               {"imported", std::move(imported)}});
+        return kExitClean;
+    }
     for (const Imported& u : batch.imported)
         output.out << "imported " << PathText(files[u.file]) << ": " << LineLabel(u.line, true, u.name) << "\n";
-    output.out << "saved " << PathText(target);
-    if (!backupThere && table::CanOpenForReading(backup))
-        output.out << "; the table it replaced is kept as " << PathText(backup);
-    output.out << "\n";
+    output.out << saved.Text() << "\n";
     return kExitClean;
 }
 

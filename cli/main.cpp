@@ -26,9 +26,9 @@ int main(int argc, char** argv) {
     app.set_version_flag("--version", "kelvor-cli " KELVOR_VERSION_STRING);
     app.require_subcommand(1);
 
-    std::string table, other, pictures, out;
+    std::string table, other, theirs, pictures, out;
     int unit = 0;
-    bool json = false;
+    bool json = false, all = false, git = false;
     std::vector<std::string> files;
 
     CLI::App* list = app.add_subcommand("list", "One line per unit: unit number, line number, name.");
@@ -42,13 +42,34 @@ int main(int argc, char** argv) {
         "check", "What in the table the editor would refuse, rewrite or cannot show. Exit code 1 when there is any.");
     check->add_option("TABLE", table, "the unit table")->required();
     check->add_option("--pictures", pictures, "the folder of unit pictures (default: unit/ beside the table)");
+    check->add_flag("--all", all, "every finding (default: the first 20 of each kind and a count of the rest)");
 
     CLI::App* diff = app.add_subcommand(
-        "diff", "The fields that differ, per unit (units matched by line number), and every other changed line.");
+        "diff",
+        "What changed, lines aligned as diff aligns text: lines only in one table, the lines after them renumbered, "
+        "and the fields that differ in each unit line paired with one of the other table.");
     diff->add_option("OLD", table, "the table before, such as weapon.org")->required();
     diff->add_option("NEW", other, "the table after, such as weapon.dat")->required();
 
-    for (CLI::App* command : {list, show, check, diff}) command->add_flag("--json", json, "write the report as JSON");
+    CLI::App* merge = app.add_subcommand(
+        "merge",
+        "Three-way merge: the changes OURS and THEIRS made to BASE, by line (a unit's number is its line) and within "
+        "a unit line by field. Saved as the editor saves (the replaced table set aside once as weapon.org). Exit "
+        "code 1: conflicts, each listed and holding ours' side in the result; 2: an input cannot be used, nothing "
+        "written.");
+    merge->add_option("BASE", table, "the table both started from")->required();
+    merge->add_option("OURS", other, "our table; the result goes here unless -o says otherwise")->required();
+    merge->add_option("THEIRS", theirs, "their table")->required();
+    merge->add_option("-o,--output", out, "save the result here (default: OURS)");
+    merge->add_flag("--git", git,
+                    "as git's merge driver (merge --git %O %A %B): the result replaces OURS, and no weapon.org is "
+                    "set aside beside git's copy")
+        ->excludes("--output");
+
+    CLI::App* text = app.add_subcommand(
+        "text", "The whole table as UTF-8 text, one field to a line: line number, unit number, field name and value "
+                "(for git's textconv).");
+    text->add_option("TABLE", table, "the unit table")->required();
 
     CLI::App* exportUnit = app.add_subcommand(
         "export", "One unit to a single-unit file, byte for byte as the editor's File menu writes it.");
@@ -65,6 +86,9 @@ int main(int argc, char** argv) {
     importUnits->add_option("FILES", files, "the single-unit files (.kmv)")->required();
     importUnits->add_option("-o,--output", out, "save the result here, leaving TABLE as it is (default: TABLE itself)");
 
+    for (CLI::App* command : {list, show, check, diff, exportUnit, importUnits, merge})
+        command->add_flag("--json", json, "write the report as JSON");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -77,12 +101,15 @@ int main(int argc, char** argv) {
     if (list->parsed()) code = kelvor::cli::RunList(Path(table), output);
     if (show->parsed()) code = kelvor::cli::RunShow(Path(table), unit, output);
     if (check->parsed())
-        code = kelvor::cli::RunCheck(Path(table), pictures.empty() ? std::nullopt : std::optional<Path>(pictures), output);
+        code = kelvor::cli::RunCheck(Path(table), pictures.empty() ? std::nullopt : std::optional<Path>(pictures), all,
+                                     output);
     if (diff->parsed()) code = kelvor::cli::RunDiff(Path(table), Path(other), output);
     const std::optional<Path> outPath = out.empty() ? std::nullopt : std::optional<Path>(out);
     if (exportUnit->parsed()) code = kelvor::cli::RunExport(Path(table), unit, outPath, output);
     if (importUnits->parsed())
         code = kelvor::cli::RunImport(Path(table), std::vector<Path>(files.begin(), files.end()), outPath, output);
+    if (merge->parsed()) code = kelvor::cli::RunMerge({Path(table), Path(other), Path(theirs), outPath, git}, output);
+    if (text->parsed()) code = kelvor::cli::RunText(Path(table), output);
     std::cout.flush();
     if (!std::cout) {
         std::cerr << "kelvor-cli: the report could not be written\n";

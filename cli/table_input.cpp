@@ -4,7 +4,7 @@
 
 namespace kelvor::cli {
 
-bool LoadTable(const table::Path& path, table::DocumentText& text, std::string& reason) {
+bool ReadTableText(const table::Path& path, table::DocumentText& text, std::string& reason) {
     std::string error;
     std::size_t length = 0;
     const bool read = table::ReadWholeFile(
@@ -19,7 +19,11 @@ bool LoadTable(const table::Path& path, table::DocumentText& text, std::string& 
         return false;
     }
     text.CommitRead(length);
+    return true;
+}
 
+bool LoadTable(const table::Path& path, table::DocumentText& text, std::string& reason) {
+    if (!ReadTableText(path, text, reason)) return false;
     bool anyUnit = false;
     std::size_t from = 0;
     const std::string_view bytes = text.view();

@@ -26,13 +26,27 @@ int LockTable(const table::Path& target, table::FileLock& lock, Output& output) 
 }
 
 int SaveLockedTable(const table::Path& target, std::string_view bytes, const table::FileIdentity* read,
-                    Output& output) {
+                    Output& output, Backup backup, Saved* saved) {
     if (read && table::ChangedSince(target, *read))
         return Unusable(output, target,
                         "was changed by another program while this command ran; nothing written, run it again");
+    const table::Path org = table::TableBackupPath(target);
+    const bool orgThere = backup == Backup::Once && table::CanOpenForReading(org);
     table::SaveError failure;
-    if (!table::SaveTableFile(target, bytes, &failure)) return SaveFailed(output, failure);
+    const bool done = backup == Backup::Once ? table::SaveTableFile(target, bytes, &failure)
+                                             : table::ReplaceFileSafely(target, bytes, table::Path(), &failure);
+    if (!done) return SaveFailed(output, failure);
+    if (saved) {
+        saved->file = target;
+        if (backup == Backup::Once && !orgThere && table::CanOpenForReading(org)) saved->backup = org;
+    }
     return kExitClean;
+}
+
+std::string Saved::Text() const {
+    std::string text = "saved " + PathText(file);
+    if (backup) text += "; the table it replaced is kept as " + PathText(*backup);
+    return text;
 }
 
 }  // namespace kelvor::cli

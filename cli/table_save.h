@@ -3,6 +3,8 @@
 // saved, and only when nobody changed the file in between.
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "cli/commands.h"
@@ -16,12 +18,24 @@ namespace kelvor::cli {
 // otherwise the failure is reported and its exit code given.
 int LockTable(const table::Path& target, table::FileLock& lock, Output& output);
 
-// Saves bytes under `target` as the editor's Save As saves: the file
-// replaced is set aside as "weapon.org" in its folder, once. With `read`
+enum class Backup {
+    Once,  // the file replaced is set aside as "weapon.org" in its folder, once
+    None,  // nothing set aside: the file is a version control system's copy, no table of a game folder
+};
+
+// What a save did.
+struct Saved {
+    table::Path file;
+    std::optional<table::Path> backup;  // the replaced table, when this save set it aside
+    // "saved FILE", and "; the table it replaced is kept as weapon.org".
+    std::string Text() const;
+};
+
+// Saves bytes under `target` as the editor's Save As saves. With `read`
 // (what was read of target under the lock), a file changed since by a
-// program that did not take the lock is not overwritten. Reports a failure;
-// gives kExitClean or its exit code.
+// program that did not take the lock is not overwritten. Reports a
+// failure; gives kExitClean or its exit code, and fills `saved` when given.
 int SaveLockedTable(const table::Path& target, std::string_view bytes, const table::FileIdentity* read,
-                    Output& output);
+                    Output& output, Backup backup = Backup::Once, Saved* saved = nullptr);
 
 }  // namespace kelvor::cli
