@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QUndoStack>
 
 #include "app/about_dlg.h"
@@ -35,7 +36,10 @@ CUnitEditorDlg::CUnitEditorDlg(fw::Platform& platform, QWidget* parent)
     m_widgets = form::BindFormWidgets(m_controls);
     setCentralWidget(client);
     BuildMenus();
-    setFixedSize(m_controls.clientSize.width(), m_controls.clientSize.height() + menuBar()->sizeHint().height());
+    // The status line says what the panel could not show, and why.
+    statusBar()->setSizeGripEnabled(false);
+    setFixedSize(m_controls.clientSize.width(), m_controls.clientSize.height() + menuBar()->sizeHint().height() +
+                                                    statusBar()->sizeHint().height());
 
     // The window menu, with the About entry at its end.
     m_windowMenu = m_controls.windowMenu;
