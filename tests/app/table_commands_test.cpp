@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <map>
 
 #include "res/control_ids.h"
@@ -355,6 +356,30 @@ TEST_F(TableCommandsTest, FailedWriteLeavesTheTableOnDiskUntouched) {
         // The document in memory is unchanged by the failure.
         EXPECT_EQ(std::string(Window().Document().data(), Window().Document().size()),
                   kHeading + "edited," + kSet + "\r\n" + UnitLine("B"));
+    }
+}
+
+// Something at the backup's name that is no file (a folder, a pipe) would
+// leave the table's first version nowhere: the save says so, naming it,
+// and writes nothing.
+TEST_F(TableCommandsTest, ABackupNameTakenByAFolderOrAPipeRefusesTheSave) {
+    const std::string original = kHeading + UnitLine("A");
+    for (const bool folder : {true, false}) {
+        OpenTable(original);
+        const fw::Path backup = TempPath("weapon.org");
+        std::filesystem::remove_all(backup);
+        if (folder)
+            QDir(fw::FromPath(TempFolder())).mkpath(QStringLiteral("weapon.org"));
+        else
+            ASSERT_EQ(::mkfifo(backup.c_str(), 0600), 0);
+        ASSERT_EQ(Window().ReplaceLine(3, "edited," + kSet), 1);
+        modal_.ChooseFile(TempPath("weapon.dat"));
+        modal_.AcceptMessage(fw::PathForDisplay(backup) + Sjis(" の処理中にエラーが発生しました。\nnot a regular file"),
+                             fw::kIconStop);
+        Trigger(Window(), menu::kSaveAs);
+        EXPECT_EQ(ReadBytes(TempPath("weapon.dat")), original);
+        EXPECT_EQ(std::filesystem::is_directory(backup), folder);
+        EXPECT_EQ(std::filesystem::is_fifo(backup), !folder);
     }
 }
 
