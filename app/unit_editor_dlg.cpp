@@ -37,9 +37,12 @@ CUnitEditorDlg::CUnitEditorDlg(fw::Platform& platform, QWidget* parent)
     setCentralWidget(client);
     BuildMenus();
     // The status line says what the panel could not show, and why.
+    // It is as high as the menu bar, so that the form sits between two bars
+    // of one height.
     statusBar()->setSizeGripEnabled(false);
-    setFixedSize(m_controls.clientSize.width(), m_controls.clientSize.height() + menuBar()->sizeHint().height() +
-                                                    statusBar()->sizeHint().height());
+    const int bar = menuBar()->sizeHint().height();
+    statusBar()->setFixedHeight(bar);
+    setFixedSize(m_controls.clientSize.width(), m_controls.clientSize.height() + 2 * bar);
 
     // The window menu, with the About entry at its end.
     m_windowMenu = m_controls.windowMenu;
