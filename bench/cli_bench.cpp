@@ -10,6 +10,7 @@
 #include <sstream>
 #include <streambuf>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 
 #include "cli/commands.h"
@@ -24,19 +25,21 @@ using kelvor::table::Path;
 constexpr std::size_t kMiB = 1024 * 1024;
 
 // Field `field` of every line whose number leaves `remainder` divided by 100 becomes `value`.
-std::string Edited(std::string text, int remainder, int field, const std::string& value) {
-    std::size_t at = 0;
-    for (int line = 0; at < text.size(); ++line) {
-        if (line % 100 == remainder) {
-            std::size_t from = at;
-            for (int i = 0; i < field; ++i) from = text.find(',', from) + 1;
-            text.replace(from, text.find(',', from) - from, value);
+std::string Edited(std::string_view text, int remainder, int field, std::string_view value) {
+    std::string edited;
+    edited.reserve(text.size());
+    for (int line = 0; !text.empty(); ++line) {
+        const std::string_view whole = text.substr(0, text.find('\n') + 1);  // the rest when there is no LF
+        text.remove_prefix(whole.size());
+        if (line % 100 != remainder) {
+            edited += whole;
+            continue;
         }
-        at = text.find('\n', at);
-        if (at == std::string::npos) break;
-        ++at;
+        std::size_t from = 0;
+        for (int i = 0; i < field; ++i) from = whole.find(',', from) + 1;
+        edited.append(whole.substr(0, from)).append(value).append(whole.substr(whole.find(',', from)));
     }
-    return text;
+    return edited;
 }
 
 std::string WithoutLine(std::string text, int line) {

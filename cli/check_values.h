@@ -4,12 +4,17 @@
 #pragma once
 
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
+
+#include "table/text_format.h"
 
 namespace kelvor::cli {
 
@@ -21,9 +26,42 @@ struct Integer {
     bool plain;
 };
 
+// Digits as "%d" writes a number: no sign, no leading zero, no overflow.
+bool IsPlainDecimal(std::string_view text);
+
+// Up to eight digits, no leading zero, at the start of the eight bytes at
+// `text`: whether they are digits, and if so their value, without a branch
+// per byte.
+inline std::optional<int> EightBytesOfDigits(const char* text, std::size_t length) {
+    std::uint64_t bytes;
+    std::memcpy(&bytes, text, 8);
+    const std::uint64_t keep = length == 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * length)) - 1;
+    bytes &= keep;
+    const std::uint64_t zeros = 0x3030303030303030ull & keep;
+    // '0' to '9' are 0x30 to 0x39: the high half 3, also after adding 6.
+    if ((bytes & 0xF0F0F0F0F0F0F0F0ull) != zeros ||
+        ((bytes + 0x0606060606060606ull) & 0xF0F0F0F0F0F0F0F0ull & keep) != zeros)
+        return std::nullopt;
+    // Zeros in front to eight digits, then pairs, fours and eights of them
+    // combined by multiplication.
+    std::uint64_t v = (bytes << (8 * (8 - length))) & 0x0F0F0F0F0F0F0F0Full;
+    v = v * 10 + (v >> 8);
+    constexpr std::uint64_t kMask = 0x000000FF000000FFull;
+    v = ((v & kMask) * (100 + (1000000ull << 32)) + ((v >> 16) & kMask) * (1 + (10000ull << 32))) >> 32;
+    return static_cast<int>(v);
+}
+
 // The field `text`; up to `readableEnd` the bytes after it may be read too,
 // which lets short numbers be read eight bytes at once.
-Integer ReadInteger(std::string_view text, const char* readableEnd);
+inline Integer ReadInteger(std::string_view text, const char* readableEnd) {
+    const std::size_t n = text.size();
+    if (n == 1 && static_cast<unsigned>(text[0] - '0') <= 9) return {text[0] - '0', true};  // most often "0"
+    if constexpr (std::endian::native == std::endian::little) {
+        if (n >= 2 && n <= 8 && text[0] != '0' && readableEnd - text.data() >= 8)
+            if (const std::optional<int> value = EightBytesOfDigits(text.data(), n)) return {*value, true};
+    }
+    return {table::ParseDecimal(text), IsPlainDecimal(text)};
+}
 
 // "○" or "×", the two marks of a flag.
 inline bool IsMark(std::string_view text) {

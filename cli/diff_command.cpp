@@ -70,9 +70,14 @@ Json ChangeJson(const LineChange& c) {
     case LineChange::Kind::Renumbered:
         entry["count"] = c.count;
         break;
-    case LineChange::Kind::Line:
     case LineChange::Kind::Removed:
     case LineChange::Kind::Added:
+        if (const std::string_view line = c.kind == LineChange::Kind::Added ? c.after : c.before; IsUnitLine(line)) {
+            entry["unit"] = UnitNumberOfLine(c.kind == LineChange::Kind::Added ? c.newLine : c.line);
+            entry["name"] = Utf8(NameOfUnitLine(line));
+        }
+        [[fallthrough]];
+    case LineChange::Kind::Line:
         entry["old"] = c.kind == LineChange::Kind::Added ? Json(nullptr) : Json(Utf8(c.before));
         entry["new"] = c.kind == LineChange::Kind::Removed ? Json(nullptr) : Json(Utf8(c.after));
         break;
@@ -110,10 +115,12 @@ void AppendChangeText(const LineChange& c, std::string& report) {
         report += Where(c, false, {}) + ":\n  - " + Utf8(c.before) + "\n  + " + Utf8(c.after) + "\n";
         break;
     case LineChange::Kind::Removed:
-        report += "line " + std::to_string(c.line) + ": only in the old table\n  - " + Utf8(c.before) + "\n";
+        report += LineLabel(c.line, IsUnitLine(c.before), NameOfUnitLine(c.before)) + ": only in the old table\n  - " +
+                  Utf8(c.before) + "\n";
         break;
     case LineChange::Kind::Added:
-        report += "new line " + std::to_string(c.newLine) + ": only in the new table\n  + " + Utf8(c.after) + "\n";
+        report += "new " + LineLabel(c.newLine, IsUnitLine(c.after), NameOfUnitLine(c.after)) + ": only in the new table\n  + " +
+                  Utf8(c.after) + "\n";
         break;
     case LineChange::Kind::Renumbered: {
         const int shift = c.newLine - c.line;

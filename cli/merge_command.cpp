@@ -134,7 +134,8 @@ int RunMerge(const MergeFiles& files, Output& output) {
     } else {
         std::string report;
         for (const MergeConflict& c : merged.conflicts) AppendConflictText(c, report);
-        report += saved.Text() + ": " + std::to_string(merged.fromOurs) + " lines changed in ours, " +
+        // As a merge driver the file saved is a temporary copy, whose name says nothing.
+        report += (files.git ? std::string("merged") : saved.Text()) + ": " + std::to_string(merged.fromOurs) + " lines changed in ours, " +
                   std::to_string(merged.fromTheirs) + " in theirs, ";
         report += conflicts ? std::to_string(conflicts) + (conflicts == 1 ? " conflict" : " conflicts") +
                                   " (each holds ours' side)\n"

@@ -146,6 +146,12 @@ private:
             if (layout->field >= held) break;
             if (!Integer(n, *layout, value(layout))) NotSurelyCp932(line, value(layout));
         }
+        // The fields that name other units and the picture, once more.
+        for (int field = kFirstReferenceField; field <= kLastReferenceField && field < held; ++field)
+            if (const int unit = ReadInteger(f.field[static_cast<std::size_t>(field)], textEnd_).shown)
+                references_.push_back({n, name, field, unit});
+        if (kPictureField < held && options_.pictures)
+            Picture(n, ReadInteger(f.field[static_cast<std::size_t>(kPictureField)], textEnd_).shown);
         for (const FieldLayout* layout : kinds_.flags) {
             if (layout->field >= held) break;
             if (!IsMark(value(layout))) {
@@ -202,9 +208,6 @@ private:
                        "; Apply keeps it until the box is changed";
             });
         }
-        if (layout.field >= kFirstReferenceField && layout.field <= kLastReferenceField && shown != 0)
-            references_.push_back({line, name, layout.field, shown});
-        if (layout.field == kPictureField && options_.pictures) Picture(line, shown);
         return plain;
     }
 

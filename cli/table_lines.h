@@ -40,6 +40,11 @@ void ForEachLine(std::string_view text, Visitor&& visit) {
 // The editor's unit-line test: first field not empty, second exactly "○".
 bool IsUnitLine(std::string_view line);
 
+// A unit line's name, its field 0; empty for any other line.
+inline std::string_view NameOfUnitLine(std::string_view line) {
+    return IsUnitLine(line) ? line.substr(0, line.find(',')) : std::string_view();
+}
+
 // The line of unit `unitNumber` (line number unitNumber + 2, as box 1240
 // counts). Gives false, with the reason in words, when the table has no
 // such line or that line is no unit line.

@@ -70,8 +70,6 @@ Field FieldAt(const std::vector<std::string_view>& fields, std::size_t i) {
     return i < fields.size() ? Field(fields[i]) : std::nullopt;
 }
 
-std::string_view NameOf(std::string_view line) { return IsUnitLine(line) ? line.substr(0, line.find(',')) : std::string_view(); }
-
 // Lines first to first + count - 1 as they stand, line ends between them.
 std::string_view Span(const LineList& lines, int first, int count) {
     const char* from = lines[first].text.data();
@@ -101,7 +99,7 @@ private:
             bool same = oursCount == theirsCount;
             for (int k = 0; same && k < oursCount; ++k) same = ours_[oursFirst + k].text == theirs_[theirsFirst + k].text;
             if (!same) {
-                Conflict(Kind::Added, -1, -1, NameOf(ours_[oursFirst].text), std::nullopt,
+                Conflict(Kind::Added, -1, -1, NameOfUnitLine(ours_[oursFirst].text), std::nullopt,
                          Span(ours_, oursFirst, oursCount), Span(theirs_, theirsFirst, theirsCount));
             }
         }
@@ -122,9 +120,9 @@ private:
         if (o < 0 || t < 0) {
             // Removed on one side (or both): a conflict when the other changed it.
             if (o < 0 && t >= 0 && theirsChanged) {
-                Conflict(Kind::RemovedChanged, i, -1, NameOf(theirs_[t].text), b.text, std::nullopt, theirs_[t].text);
+                Conflict(Kind::RemovedChanged, i, -1, NameOfUnitLine(theirs_[t].text), b.text, std::nullopt, theirs_[t].text);
             } else if (t < 0 && o >= 0 && oursChanged) {
-                Conflict(Kind::RemovedChanged, i, -1, NameOf(ours_[o].text), b.text, ours_[o].text, std::nullopt);
+                Conflict(Kind::RemovedChanged, i, -1, NameOfUnitLine(ours_[o].text), b.text, ours_[o].text, std::nullopt);
                 Emit(ours_[o].text, ours_[o].end);
             } else {
                 ++(o < 0 ? result_.fromOurs : result_.fromTheirs);
@@ -140,7 +138,7 @@ private:
             ++result_.fromTheirs;
             Emit(c.text, end);
         } else if (!IsUnitLine(b.text) || !IsUnitLine(a.text) || !IsUnitLine(c.text) || !MergeFields(i, b, a, c, end)) {
-            Conflict(Kind::Line, i, -1, NameOf(a.text), b.text, a.text, c.text);
+            Conflict(Kind::Line, i, -1, NameOfUnitLine(a.text), b.text, a.text, c.text);
             Emit(a.text, end);
         }
     }

@@ -23,6 +23,7 @@ test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   desktop-file-utils
+  git
 )
 
 dry_run=false

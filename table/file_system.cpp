@@ -32,6 +32,26 @@ std::string RandomEnding() {
     return ending;
 }
 
+// Compares what read(buffer, size) gives, from the file's start on, with
+// bytes a block at a time, so that nothing of the file's size is held:
+// read gives the count read, 0 at the end, or -1 with errno set.
+template <class Read>
+int CompareInBlocks(std::string_view bytes, Read&& read) {
+    constexpr std::size_t kBlock = std::size_t{1} << 20;
+    std::string block(std::min(bytes.size() + 1, kBlock), '\0');  // one byte more: a longer file shows
+    std::size_t got = 0;
+    for (;;) {
+        const long long n = read(got, block.data(), block.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return errno;
+        if (n == 0) break;
+        const auto count = static_cast<std::size_t>(n);
+        if (count > bytes.size() - got || bytes.compare(got, count, std::string_view(block.data(), count)) != 0) return EIO;
+        got += count;
+    }
+    return got == bytes.size() ? 0 : EIO;
+}
+
 }  // namespace
 
 #ifndef _WIN32
@@ -93,16 +113,9 @@ int CopyAttributes(const Path& model, int fd) {
 }
 
 int CheckContents(int fd, std::string_view bytes) {
-    std::string back(bytes.size() + 1, '\0');  // one byte more: a longer file shows
-    std::size_t got = 0;
-    while (got < back.size()) {
-        const ssize_t n = ::pread(fd, back.data() + got, back.size() - got, static_cast<off_t>(got));
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return errno;
-        if (n == 0) break;
-        got += static_cast<std::size_t>(n);
-    }
-    return std::string_view(back.data(), got) == bytes ? 0 : EIO;
+    return CompareInBlocks(bytes, [&](std::size_t at, char* buffer, std::size_t size) -> long long {
+        return ::pread(fd, buffer, size, static_cast<off_t>(at));
+    });
 }
 
 int CopyModificationTime(const Path& from, int fd) {
@@ -209,15 +222,9 @@ int CopyAttributes(const Path&, int) { return 0; }
 
 int CheckContents(int fd, std::string_view bytes) {
     if (_lseeki64(fd, 0, SEEK_SET) != 0) return errno;
-    std::string back(bytes.size() + 1, '\0');  // one byte more: a longer file shows
-    std::size_t got = 0;
-    while (got < back.size()) {
-        const int n = _read(fd, back.data() + got, static_cast<unsigned>(std::min<std::size_t>(back.size() - got, 1u << 30)));
-        if (n < 0) return errno;
-        if (n == 0) break;
-        got += static_cast<std::size_t>(n);
-    }
-    return std::string_view(back.data(), got) == bytes ? 0 : EIO;
+    return CompareInBlocks(bytes, [&](std::size_t, char* buffer, std::size_t size) -> long long {
+        return _read(fd, buffer, static_cast<unsigned>(size));
+    });
 }
 
 int CopyModificationTime(const Path& from, int fd) {

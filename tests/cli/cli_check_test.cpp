@@ -119,6 +119,32 @@ TEST(CliCheck, FindsEveryKnownFaultAtItsLineAndFieldAndNothingElse) {
     EXPECT_NE(text.out.find(": " + std::to_string(faulty.errors.size()) + " errors, "), std::string::npos);
 }
 
+TEST(CliCheck, ShowsTheFirstTwentyFindingsOfAKindAndCountsTheRestUnlessAll) {
+    TempFolder dir;
+    const std::string table = (dir.Path() / "weapon.dat").string();
+    ASSERT_TRUE(demo::WriteFileBytes(table, demo::DemoLargeTable(256 * 1024)));  // most names shared
+    const auto duplicates = [](const nlohmann::json& report) {
+        std::vector<int> lines;
+        for (const auto& f : report["findings"])
+            if (f["problem"] == "duplicate-name") lines.push_back(f["line"]);
+        return lines;
+    };
+    const nlohmann::json some = nlohmann::json::parse(RunTool(dir.Path(), {"check", "--json", table}).out);
+    const nlohmann::json all = nlohmann::json::parse(RunTool(dir.Path(), {"check", "--json", "--all", table}).out);
+    const std::vector<int> first = duplicates(some), every = duplicates(all);
+    ASSERT_GT(every.size(), 40u);
+    EXPECT_EQ(first, std::vector<int>(every.begin(), every.begin() + 20));
+    EXPECT_EQ(some["notShown"]["duplicate-name"], every.size() - 20);
+    EXPECT_EQ(all["notShown"].size(), 0u);
+    EXPECT_EQ(some["notes"], all["notes"]);
+
+    const auto text = RunTool(dir.Path(), {"check", table});
+    EXPECT_NE(text.out.find("\n... " + std::to_string(every.size() - 20) +
+                            " more duplicate-name findings not shown (--all shows every one)\n"),
+              std::string::npos)
+        << text.out;
+}
+
 TEST(CliCheck, ACleanTableExitsZeroAndAMissingPictureFolderIsUnusable) {
     TempFolder dir;
     std::string clean = demo::DemoHeadingLines();

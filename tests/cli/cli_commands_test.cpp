@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tests/cli/run_tool.h"
+#include "tests/cli/table_edits.h"
 #include "tools/demo_table.h"
 #include "tools/file_output.h"
 #include "tools/odd_tables.h"
@@ -84,6 +85,33 @@ TEST_F(CliCommands, DiffMatchesUnitsByLineAndShowsEachChangedField) {
     EXPECT_NE(text.out.find("  field 8 Durability [耐久]: \""), std::string::npos) << text.out;
 }
 
+TEST_F(CliCommands, DiffAlignsLinesSoThatOneRemovedLineIsOneRemovalAndOneRenumbering) {
+    testing::EditedTable edited(demo::DemoGameTable());
+    edited.Remove(10).Set(60, 8, "254");  // line 60 was line 61, unit 59
+    const std::string other = (dir_.Path() / "edited.dat").string();
+    ASSERT_TRUE(demo::WriteFileBytes(other, edited.Text()));
+
+    const auto diff = Run({"diff", "--json", table_, other});
+    EXPECT_EQ(diff.exitCode, 1) << diff.err;
+    const nlohmann::json changes = nlohmann::json::parse(diff.out)["changes"];
+    ASSERT_EQ(changes.size(), 3u) << diff.out;
+    EXPECT_EQ(changes[0]["kind"], "removed");
+    EXPECT_EQ(changes[0]["unit"], 8);
+    EXPECT_EQ(changes[1]["kind"], "renumbered");
+    EXPECT_EQ(changes[1]["line"], 11);
+    EXPECT_EQ(changes[1]["newLine"], 10);
+    EXPECT_EQ(changes[1]["count"], demo::kGameUnitCount + 3 - 11);  // lines 11 to 152
+    EXPECT_EQ(changes[2]["kind"], "unit");
+    EXPECT_EQ(changes[2]["line"], 61);
+    EXPECT_EQ(changes[2]["newLine"], 60);
+    EXPECT_EQ(changes[2]["fields"][0]["new"], "254");
+    const auto text = Run({"diff", table_, other});
+    EXPECT_NE(text.out.find("\nlines 11 to 152 renumbered: now lines 10 to 151 (unit numbers -1)\n"), std::string::npos)
+        << text.out;
+    EXPECT_NE(text.out.find("\nline 61, unit 59 \""), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("\", now line 60, unit 58:\n  field 8 Durability"), std::string::npos) << text.out;
+}
+
 TEST_F(CliCommands, InputThatCannotBeUsedExitsTwoNamingTheFileAndWritesNothing) {
     ASSERT_TRUE(demo::WriteOddTables(dir_.Path() / "odd"));
     const std::string missing = (dir_.Path() / "missing.dat").string();
@@ -106,6 +134,9 @@ TEST_F(CliCommands, InputThatCannotBeUsedExitsTwoNamingTheFileAndWritesNothing) 
         {{"export", shortUnit, "2"}, "holds only 20 of the 194 fields"},  // its file would not import
         {{"export", table_, "3", "-o", nowhere}, nowhere},
         {{"import", table_, missing}, missing},
+        {{"merge", table_, table_, garbage}, garbage},
+        {{"merge", "--git", empty, table_, table_}, empty},  // no common ancestor
+        {{"text", folder}, folder},
         {{"frobnicate", table_}, "subcommand"},
     };
     for (const Case& c : cases) {

@@ -2,6 +2,8 @@
 // back, all or none, saved as the editor saves.
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -72,6 +74,8 @@ TEST_F(CliUnitFiles, EveryUnitExportedAndImportedGivesTheTableBackByteForByte) {
         std::snprintf(name, sizeof name, "unit%04d.kmv", unit);
         args.push_back((files_ / name).string());
     }
+    const auto json = Run({"export", "--json", table_.string(), "60", "-o", (files_ / "u60.kmv").string()});
+    EXPECT_EQ(nlohmann::json::parse(json.out)["name"], "移動型不明車") << json.out;
     const std::string odd = ReadBytes(files_ / "unit0060.kmv");
     EXPECT_EQ(odd.rfind("62,", 0), 0u);
     EXPECT_EQ(odd.find_first_of("\r\n"), std::string::npos);
@@ -155,8 +159,12 @@ TEST_F(CliUnitFiles, OutputOptionWritesTheResultThereAndLeavesTheTableAlone) {
 
     const fs::path out = dir_.Path() / "mod" / "weapon.dat";
     fs::create_directories(out.parent_path());
-    const auto run = Run({"import", table_.string(), file, "-o", out.string()});
+    const auto run = Run({"import", "--json", table_.string(), file, "-o", out.string()});
     ASSERT_EQ(run.exitCode, 0) << run.err;
+    const nlohmann::json report = nlohmann::json::parse(run.out);
+    EXPECT_EQ(report["saved"], out.string());
+    EXPECT_EQ(report["backup"], nullptr);
+    EXPECT_EQ(report["imported"][0]["unit"], 3);
 
     std::string expected = original_;
     const std::size_t at = FieldAt(expected, 5, 8);

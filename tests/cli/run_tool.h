@@ -24,15 +24,12 @@ inline std::string ShellQuoted(const std::string& arg) {
     return quoted + "'";
 }
 
-// kelvor-cli with the arguments, in the folder `cwd` when one is given;
-// standard error goes to a file in `scratch`.
-inline ToolRun RunTool(const std::filesystem::path& scratch, const std::vector<std::string>& args,
-                       const std::filesystem::path& cwd = {}) {
+// A shell command, in the folder `cwd` when one is given; standard error
+// goes to a file in `scratch`.
+inline ToolRun RunShell(const std::filesystem::path& scratch, std::string command, const std::filesystem::path& cwd = {}) {
     const std::filesystem::path errFile = scratch / "stderr.txt";
-    std::string command = cwd.empty() ? std::string() : "cd " + ShellQuoted(cwd.string()) + " && ";
-    command += ShellQuoted(KELVOR_CLI);
-    for (const std::string& a : args) command += " " + ShellQuoted(a);
-    command += " 2>" + ShellQuoted(errFile.string());
+    if (!cwd.empty()) command = "cd " + ShellQuoted(cwd.string()) + " && " + command;
+    command = "{ " + command + "; } 2>" + ShellQuoted(errFile.string());
     ToolRun run;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) return run;
@@ -42,6 +39,14 @@ inline ToolRun RunTool(const std::filesystem::path& scratch, const std::vector<s
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     run.err = demo::testing::ReadBytes(errFile);
     return run;
+}
+
+// kelvor-cli with the arguments, as RunShell runs a command.
+inline ToolRun RunTool(const std::filesystem::path& scratch, const std::vector<std::string>& args,
+                       const std::filesystem::path& cwd = {}) {
+    std::string command = ShellQuoted(KELVOR_CLI);
+    for (const std::string& a : args) command += " " + ShellQuoted(a);
+    return RunShell(scratch, command, cwd);
 }
 
 }  // namespace kelvor::cli::testing
