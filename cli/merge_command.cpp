@@ -135,8 +135,9 @@ int RunMerge(const MergeFiles& files, Output& output) {
         std::string report;
         for (const MergeConflict& c : merged.conflicts) AppendConflictText(c, report);
         // As a merge driver the file saved is a temporary copy, whose name says nothing.
-        report += (files.git ? std::string("merged") : saved.Text()) + ": " + std::to_string(merged.fromOurs) + " lines changed in ours, " +
-                  std::to_string(merged.fromTheirs) + " in theirs, ";
+        report += (files.git ? std::string("merged") : saved.Text()) + ": " + std::to_string(merged.fromOurs) +
+                  (merged.fromOurs == 1 ? " line" : " lines") + " changed in ours, " + std::to_string(merged.fromTheirs) +
+                  " in theirs, ";
         report += conflicts ? std::to_string(conflicts) + (conflicts == 1 ? " conflict" : " conflicts") +
                                   " (each holds ours' side)\n"
                             : "no conflict\n";

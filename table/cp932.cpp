@@ -14,6 +14,12 @@ unsigned Fold(unsigned c) {
     return c;
 }
 
+// A small letter, the form Fold gives a capital.
+bool IsSmallLetter(unsigned c) {
+    return (c >= 'a' && c <= 'z') || (c >= 0x8281 && c <= 0x829A) || (c >= 0x83BF && c <= 0x83D6) ||
+           (c >= 0x8470 && c <= 0x8491 && c != 0x847F);
+}
+
 // The character at s[i] (one or two bytes); i moves past it.
 unsigned Next(std::string_view s, std::size_t& i) {
     const auto b = static_cast<unsigned char>(s[i++]);
@@ -43,6 +49,15 @@ std::string FoldCase(std::string_view text) {
         out += static_cast<char>(c & 0xFF);
     }
     return out;
+}
+
+bool IsCaseless(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const unsigned c = Next(text, i);
+        if (Fold(c) != c || IsSmallLetter(c)) return false;
+    }
+    return true;
 }
 
 std::size_t FindAtCharBoundary(std::string_view haystack, std::string_view needle) {

@@ -21,6 +21,10 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 // compares: EqualsIgnoreCase(a, b) exactly when FoldCase(a) == FoldCase(b).
 std::string FoldCase(std::string_view text);
 
+// Whether the text has no letter that FoldCase changes or gives: such a
+// text equals, with letter case ignored, only itself.
+bool IsCaseless(std::string_view text);
+
 // The first position where needle occurs byte for byte in haystack starting
 // on a character boundary of haystack; npos when it does not. An empty
 // needle is found at 0.
