@@ -7,16 +7,6 @@ namespace kelvor::cli {
 
 namespace {
 
-const char* LineEndName(LineEnd end) {
-    switch (end) {
-    case LineEnd::CrLf: return "CR LF";
-    case LineEnd::Lf: return "LF";
-    case LineEnd::CrCrLf: return "CR CR LF";
-    case LineEnd::None: break;
-    }
-    return "none";
-}
-
 const char* KindName(LineChange::Kind kind) {
     switch (kind) {
     case LineChange::Kind::Unit: return "unit";

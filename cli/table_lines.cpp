@@ -8,6 +8,16 @@
 
 namespace kelvor::cli {
 
+const char* LineEndName(LineEnd end) {
+    switch (end) {
+    case LineEnd::CrLf: return "CR LF";
+    case LineEnd::Lf: return "LF";
+    case LineEnd::CrCrLf: return "CR CR LF";
+    case LineEnd::None: break;
+    }
+    return "none";
+}
+
 TableLine NextLine(std::string_view text, std::size_t& from, int number) {
     TableLine line;
     line.number = number;

@@ -21,6 +21,9 @@ enum class LineEnd {
     None,    // the text's last line, without a line end
 };
 
+// "CR LF", "LF", "CR CR LF" or "none".
+const char* LineEndName(LineEnd end);
+
 struct TableLine {
     int number = 0;
     std::string_view text;  // without its line end

@@ -44,16 +44,6 @@ struct Piece {
     }
 };
 
-const char* EndName(LineEnd end) {
-    switch (end) {
-    case LineEnd::CrLf: return "CR LF";
-    case LineEnd::Lf: return "LF";
-    case LineEnd::CrCrLf: return "CR CR LF";
-    case LineEnd::None: break;
-    }
-    return "none";
-}
-
 class TableText {
 public:
     explicit TableText(std::ostream& out) : writer_(out) {
@@ -82,7 +72,7 @@ public:
         // A line end other than the editor's own is a line of its own.
         if (line.end == LineEnd::CrLf) return;
         p = Append(p, "line end: ");
-        p = Append(p, EndName(line.end));
+        p = Append(p, LineEndName(line.end));
         *p++ = '\n';
         writer_.Text({prefix, static_cast<std::size_t>(p - prefix)});
     }

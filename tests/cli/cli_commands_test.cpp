@@ -54,62 +54,42 @@ TEST_F(CliCommands, ListAndShowSpeakOfUnitsByNumberAndLineAsTheEditorDoes) {
     EXPECT_NE(shown.out.find("\n  27 Movement class 3: error  (stored \"00000011\")\n"), std::string::npos) << shown.out;
 }
 
-TEST_F(CliCommands, DiffMatchesUnitsByLineAndShowsEachChangedField) {
+TEST_F(CliCommands, DiffAlignsLinesAndShowsTheChangedFieldsOfPairedUnits) {
     const auto same = Run({"diff", table_, table_});
     EXPECT_EQ(same.exitCode, 0);
     EXPECT_TRUE(same.out.empty()) << same.out;
 
-    // Unit 3 (line 5) gets another Durability; the heading on line 0 changes.
-    std::string edited = demo::DemoGameTable();
-    std::size_t line5 = 0;
-    for (int i = 0; i < 5; ++i) line5 = edited.find('\n', line5) + 1;
-    std::size_t field8 = line5;
-    for (int i = 0; i < 8; ++i) field8 = edited.find(',', field8) + 1;
-    edited.replace(field8, edited.find(',', field8) - field8, "254");
-    edited.insert(0, "X");
-    const std::string other = (dir_.Path() / "edited.dat").string();
-    ASSERT_TRUE(demo::WriteFileBytes(other, edited));
-
-    const auto diff = Run({"diff", "--json", table_, other});
-    EXPECT_EQ(diff.exitCode, 1) << diff.err;
-    const nlohmann::json changes = nlohmann::json::parse(diff.out)["changes"];
-    ASSERT_EQ(changes.size(), 2u) << diff.out;
-    EXPECT_EQ(changes[0]["kind"], "line");
-    EXPECT_EQ(changes[0]["line"], 0);
-    EXPECT_EQ(changes[1]["kind"], "unit");
-    EXPECT_EQ(changes[1]["unit"], 3);
-    ASSERT_EQ(changes[1]["fields"].size(), 1u);
-    EXPECT_EQ(changes[1]["fields"][0]["fieldName"], "Durability");
-    EXPECT_EQ(changes[1]["fields"][0]["new"], "254");
-    const auto text = Run({"diff", table_, other});
-    EXPECT_NE(text.out.find("  field 8 Durability [耐久]: \""), std::string::npos) << text.out;
-}
-
-TEST_F(CliCommands, DiffAlignsLinesSoThatOneRemovedLineIsOneRemovalAndOneRenumbering) {
+    // The heading on line 0 changes; line 10 (unit 8) goes, so that line 61
+    // (unit 59), whose Durability changes, becomes line 60.
     testing::EditedTable edited(demo::DemoGameTable());
-    edited.Remove(10).Set(60, 8, "254");  // line 60 was line 61, unit 59
+    edited.lines[0].insert(0, "X");
+    edited.Remove(10).Set(60, 8, "254");
     const std::string other = (dir_.Path() / "edited.dat").string();
     ASSERT_TRUE(demo::WriteFileBytes(other, edited.Text()));
 
     const auto diff = Run({"diff", "--json", table_, other});
     EXPECT_EQ(diff.exitCode, 1) << diff.err;
     const nlohmann::json changes = nlohmann::json::parse(diff.out)["changes"];
-    ASSERT_EQ(changes.size(), 3u) << diff.out;
-    EXPECT_EQ(changes[0]["kind"], "removed");
-    EXPECT_EQ(changes[0]["unit"], 8);
-    EXPECT_EQ(changes[1]["kind"], "renumbered");
-    EXPECT_EQ(changes[1]["line"], 11);
-    EXPECT_EQ(changes[1]["newLine"], 10);
-    EXPECT_EQ(changes[1]["count"], demo::kGameUnitCount + 3 - 11);  // lines 11 to 152
-    EXPECT_EQ(changes[2]["kind"], "unit");
-    EXPECT_EQ(changes[2]["line"], 61);
-    EXPECT_EQ(changes[2]["newLine"], 60);
-    EXPECT_EQ(changes[2]["fields"][0]["new"], "254");
+    ASSERT_EQ(changes.size(), 4u) << diff.out;
+    EXPECT_EQ(changes[0]["kind"], "line");
+    EXPECT_EQ(changes[0]["line"], 0);
+    EXPECT_EQ(changes[1]["kind"], "removed");
+    EXPECT_EQ(changes[1]["unit"], 8);
+    EXPECT_EQ(changes[2]["kind"], "renumbered");
+    EXPECT_EQ(changes[2]["line"], 11);
+    EXPECT_EQ(changes[2]["newLine"], 10);
+    EXPECT_EQ(changes[2]["count"], demo::kGameUnitCount + 3 - 11);  // lines 11 to 152
+    EXPECT_EQ(changes[3]["kind"], "unit");
+    EXPECT_EQ(changes[3]["unit"], 59);
+    EXPECT_EQ(changes[3]["newLine"], 60);
+    ASSERT_EQ(changes[3]["fields"].size(), 1u);
+    EXPECT_EQ(changes[3]["fields"][0]["fieldName"], "Durability");
+    EXPECT_EQ(changes[3]["fields"][0]["new"], "254");
     const auto text = Run({"diff", table_, other});
-    EXPECT_NE(text.out.find("\nlines 11 to 152 renumbered: now lines 10 to 151 (unit numbers -1)\n"), std::string::npos)
+    EXPECT_NE(text.out.find("\nlines 11 to 152 renumbered: now lines 10 to 151 (unit numbers -1)\nline 61, unit 59 \""),
+              std::string::npos)
         << text.out;
-    EXPECT_NE(text.out.find("\nline 61, unit 59 \""), std::string::npos) << text.out;
-    EXPECT_NE(text.out.find("\", now line 60, unit 58:\n  field 8 Durability"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("\", now line 60, unit 58:\n  field 8 Durability [耐久]: \""), std::string::npos) << text.out;
 }
 
 TEST_F(CliCommands, InputThatCannotBeUsedExitsTwoNamingTheFileAndWritesNothing) {
