@@ -4,7 +4,10 @@
 #include <climits>
 #include <array>
 #include <cstdio>
+#include <exception>
 #include <string_view>
+#include <system_error>
+#include <thread>
 #include <tuple>
 #include <unordered_map>
 #include <vector>
@@ -26,10 +29,22 @@ using form::FieldLayout;
 
 constexpr int kFirstReferenceField = 50, kLastReferenceField = 51;
 constexpr int kPictureField = 189;
+// Tables of this many bytes and more are checked in two halves at once.
+constexpr std::size_t kHalvedFrom = std::size_t{4} << 20;
 // The fields whose values the form's drop-down lists offer, one list each,
 // and the five weapon types, which share one list.
 constexpr std::array<int, 6> kListFields = {3, 4, 5, 6, 31, 32};
 constexpr std::array<int, 5> kWeaponTypeFields = {64, 84, 104, 124, 144};
+// The fields a unit line is compared by with the lines before it: the name,
+// then the list fields, then the weapon types.
+constexpr std::array<int, 12> kComparedFields = {0, 3, 4, 5, 6, 31, 32, 64, 84, 104, 124, 144};
+
+// The values of those fields of one unit line (those it holds: held).
+struct Compared {
+    int line;
+    int held;
+    std::array<std::string_view, kComparedFields.size()> values;
+};
 
 // The fields of each kind, in field order: each kind is checked in a loop
 // of its own, which the processor predicts far better than a switch per field.
@@ -59,8 +74,12 @@ struct Reference {
 
 class Checker {
 public:
-    Checker(const CheckOptions& options, const table::DocumentText& text)
-        : options_(options), limit_(options.limit > 0 ? options.limit : INT_MAX), textEnd_(text.data() + text.size()) {}
+    // later: the checker of the table's second half, while the first is
+    // checked at the same time: the checks that compare a line with the lines
+    // before it are left for Absorb.
+    Checker(const CheckOptions& options, const table::DocumentText& text, bool later = false)
+        : options_(options), limit_(options.limit > 0 ? options.limit : INT_MAX), textEnd_(text.data() + text.size()),
+          later_(later) {}
 
     void Line(const TableLine& line) {
         isUnit_.push_back(IsUnitLine(line.text));
@@ -72,6 +91,7 @@ public:
             Add(line.number, name, unit, -1, Problem::LineEnd, [] { return "ends in CR CR LF, not CR LF"; });
         if (line.end == LineEnd::Lf)
             Add(line.number, name, unit, -1, Problem::LineEnd, [] { return "ends in a bare LF, not CR LF"; });
+        const std::size_t invalidGoesTo = findings_.size();
         if (const std::size_t nul = line.text.find('\0'); nul != std::string_view::npos)
             Add(line.number, name, unit, -1, Problem::NulByte, [&] {
                 return "byte " + std::to_string(nul) + " of the line is NUL: a single-unit file holding it does not import";
@@ -83,12 +103,16 @@ public:
         badByte_ = byField ? std::string_view::npos : table::FindInvalidCp932(line.text);
         if (unit) UnitLine(line);
         if (const std::size_t bad = badByte_; bad != std::string_view::npos) {
+            const std::size_t before = findings_.size();
             Add(line.number, name, unit, -1, Problem::InvalidCp932, [&] {
                 char hex[8];
                 std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned>(static_cast<unsigned char>(line.text[bad])));
                 return "byte " + std::to_string(bad) + " of the line (" + hex +
                        ") starts no character of code page 932: the editor shows \"\uFFFD\" there";
             });
+            // Said before what the rest of the line holds, as ever.
+            if (findings_.size() > before)
+                std::rotate(findings_.begin() + static_cast<std::ptrdiff_t>(invalidGoesTo), findings_.end() - 1, findings_.end());
         }
     }
 
@@ -102,6 +126,27 @@ public:
         std::stable_sort(findings_.begin(), findings_.end(),
                          [](const Finding& a, const Finding& b) { return std::tie(a.line, a.field) < std::tie(b.line, b.field); });
         return {std::move(findings_), counts_};
+    }
+
+    // Takes in what the checker of the lines after this one's found, its
+    // lines numbered from 0, as if this checker had checked them too.
+    void Absorb(Checker& later, int lineOffset) {
+        isUnit_.insert(isUnit_.end(), later.isUnit_.begin(), later.isUnit_.end());
+        for (Finding& f : later.findings_) {
+            int& count = counts_[static_cast<std::size_t>(f.problem)];
+            f.line += lineOffset;
+            if (count++ < limit_) findings_.push_back(std::move(f));
+        }
+        for (std::size_t p = 0; p < counts_.size(); ++p)
+            counts_[p] += std::max(0, later.counts_[p] - std::min(later.counts_[p], limit_));
+        for (Reference r : later.references_) {
+            r.line += lineOffset;
+            references_.push_back(r);
+        }
+        for (Compared c : later.compared_) {
+            c.line += lineOffset;
+            CompareWithEarlierLines(c);
+        }
     }
 
     void AddTableNote(Problem problem, std::string message) {
@@ -133,12 +178,6 @@ private:
                        std::to_string(f.count - 1);
             });
         }
-
-        if (const std::optional<int> first = names_.Offer(name, n))
-            Add(n, name, true, 0, Problem::DuplicateName, [&] {
-                return "the same name as unit " + std::to_string(UnitNumberOfLine(*first)) + " (line " +
-                       std::to_string(*first) + ")";
-            });
 
         const int held = f.EmptyLast() ? table::kFieldCount - 1 : f.Held();
         const auto value = [&](const FieldLayout* layout) { return f.field[static_cast<std::size_t>(layout->field)]; };
@@ -177,10 +216,35 @@ private:
             if (layout->field >= held) break;
             NotSurelyCp932(line, value(layout));
         }
-        for (std::size_t l = 0; l < kListFields.size(); ++l)
-            if (kListFields[l] < held) ListValue(n, kListFields[l], lists_[l]);
-        for (int field : kWeaponTypeFields)
-            if (field < held) ListValue(n, field, weaponTypes_);
+        Compared compared{n, held, {}};
+        for (std::size_t i = 0; i < kComparedFields.size(); ++i)
+            if (kComparedFields[i] < held) compared.values[i] = f.field[static_cast<std::size_t>(kComparedFields[i])];
+        if (later_)
+            compared_.push_back(compared);
+        else
+            CompareWithEarlierLines(compared);
+    }
+
+    // The name and the list values of a unit line against those of the
+    // lines before it.
+    void CompareWithEarlierLines(const Compared& c) {
+        const std::string_view name = c.values[0];
+        if (const std::optional<int> first = names_.Offer(name, c.line))
+            Add(c.line, name, true, 0, Problem::DuplicateName, [&] {
+                return "the same name as unit " + std::to_string(UnitNumberOfLine(*first)) + " (line " +
+                       std::to_string(*first) + ")";
+            });
+        for (std::size_t i = 1; i < kComparedFields.size(); ++i) {
+            if (kComparedFields[i] >= c.held) continue;
+            ListItems& items = i <= kListFields.size() ? lists_[i - 1] : weaponTypes_;
+            const std::string_view value = c.values[i];
+            if (const auto* earlier = items.Offer(value, c.line))
+                Add(c.line, name, true, kComparedFields[i], Problem::CaseVariant, [&] {
+                    return Quoted(value) + " differs from " + Quoted(earlier->first) + " (line " +
+                           std::to_string(earlier->second) + ") only in letter case: the form selects " +
+                           Quoted(earlier->first) + "; Apply keeps " + Quoted(value) + " until the list is changed";
+                });
+        }
     }
 
     // A field that may hold bytes that are no character of code page 932:
@@ -211,16 +275,6 @@ private:
         return plain;
     }
 
-    void ListValue(int line, int field, ListItems& items) {
-        const std::string_view value = fields_.field[static_cast<std::size_t>(field)];
-        if (const auto* earlier = items.Offer(value, line))
-            Add(line, fields_.field[0], true, field, Problem::CaseVariant, [&] {
-                return Quoted(value) + " differs from " + Quoted(earlier->first) + " (line " +
-                       std::to_string(earlier->second) + ") only in letter case: the form selects " +
-                       Quoted(earlier->first) + "; Apply keeps " + Quoted(value) + " until the list is changed";
-            });
-    }
-
     void Picture(int line, int number) {
         auto it = pictureThere_.find(number);
         if (it == pictureThere_.end()) {
@@ -246,6 +300,8 @@ private:
     const CheckOptions& options_;
     const int limit_;
     const char* textEnd_;
+    const bool later_;
+    std::vector<Compared> compared_;  // for a later checker: left for Absorb
     const FieldsByKind kinds_;
     std::size_t badByte_ = std::string_view::npos;  // in the line being checked
     std::array<int, kProblemCount> counts_{};
@@ -290,7 +346,38 @@ CheckReport CheckTable(const table::DocumentText& text, const CheckOptions& opti
     if (!options.pictures)
         checker.AddTableNote(Problem::PicturesNotChecked,
                              "no picture folder " + options.picturesName + ": the unit pictures were not checked");
-    ForEachLine(text.view(), [&](const TableLine& line) { checker.Line(line); });
+    // A large table is checked in two halves at once, each by a processor
+    // of its own where there are two.
+    const std::string_view all = text.view();
+    std::size_t half = all.size();
+    if (all.size() >= kHalvedFrom && std::thread::hardware_concurrency() > 1)
+        if (const std::size_t lf = all.find('\n', all.size() / 2); lf != std::string_view::npos) half = lf + 1;
+    Checker later(options, text, true);
+    std::exception_ptr failed;
+    std::thread second;
+    if (half < all.size()) {
+        try {
+            second = std::thread([&] {
+                try {
+                    ForEachLine(all.substr(half), [&](const TableLine& line) { later.Line(line); });
+                } catch (...) {
+                    failed = std::current_exception();
+                }
+            });
+        } catch (const std::system_error&) {
+            half = all.size();  // no thread to be had: one after the other
+        }
+    }
+    int lines = 0;
+    ForEachLine(all.substr(0, half), [&](const TableLine& line) {
+        checker.Line(line);
+        ++lines;
+    });
+    if (second.joinable()) {
+        second.join();
+        if (failed) std::rethrow_exception(failed);
+        checker.Absorb(later, lines);
+    }
     return checker.Finish();
 }
 
