@@ -1,11 +1,5 @@
 #include "cli/table_lines.h"
 
-#include <bit>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace kelvor::cli {
 
 const char* LineEndName(LineEnd end) {
@@ -90,28 +84,12 @@ void SplitFields(std::string_view line, UnitFields& out) {
         SplitFieldsBeforeCr(line, out);
         return;
     }
-    // Without a CR every comma ends a field: the commas of sixteen bytes
-    // at a time, as a mask, where the processor can compare them at once.
-    const char* start = line.data();
-    const char* p = start;
-    const char* end = start + line.size();
+    // Without a CR every comma ends a field.
     int count = 0;
-    const auto fieldEnds = [&](const char* comma) {
-        if (count < table::kFieldCount) out.field[static_cast<std::size_t>(count)] = {start, static_cast<std::size_t>(comma - start)};
+    ForEachCommaField(line, [&](std::string_view field) {
+        if (count < table::kFieldCount) out.field[static_cast<std::size_t>(count)] = field;
         ++count;
-        start = comma + 1;
-    };
-#if defined(__SSE2__)
-    const __m128i commas = _mm_set1_epi8(',');
-    for (; end - p >= 16; p += 16) {
-        auto mask = static_cast<unsigned>(
-            _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), commas)));
-        for (; mask; mask &= mask - 1) fieldEnds(p + std::countr_zero(mask));
-    }
-#endif
-    for (; p < end; ++p)
-        if (*p == ',') fieldEnds(p);
-    fieldEnds(end);
+    });
     out.count = count;
 }
 

@@ -5,12 +5,18 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <climits>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "table/text_format.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace kelvor::cli {
 
@@ -66,6 +72,45 @@ struct UnitFields {
 };
 
 void SplitFields(std::string_view line, UnitFields& out);
+
+// Calls visit(field) for every text between commas of the line, whatever it
+// holds (a CR too): joined with commas they give the line byte for byte.
+// The commas of sixteen bytes at a time are found at once.
+template <class Visitor>
+void ForEachCommaField(std::string_view line, Visitor&& visit);
+
+namespace detail {
+// The commas among the 16 bytes at p, as bits (bit i: p[i]), where the
+// processor compares them at once; empty where it cannot.
+inline std::optional<unsigned> CommasOf16(const char* p) {
+#if defined(__SSE2__)
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(','))));
+#else
+    (void)p;
+    return std::nullopt;
+#endif
+}
+}  // namespace detail
+
+template <class Visitor>
+void ForEachCommaField(std::string_view line, Visitor&& visit) {
+    const char* start = line.data();
+    const char* p = start;
+    const char* end = start + line.size();
+    const auto fieldEndsAt = [&](const char* comma) {
+        visit(std::string_view(start, static_cast<std::size_t>(comma - start)));
+        start = comma + 1;
+    };
+    for (; end - p >= 16; p += 16) {
+        const std::optional<unsigned> commas = detail::CommasOf16(p);
+        if (!commas) break;
+        for (unsigned mask = *commas; mask; mask &= mask - 1) fieldEndsAt(p + std::countr_zero(mask));
+    }
+    for (; p < end; ++p)
+        if (*p == ',') fieldEndsAt(p);
+    visit(std::string_view(start, static_cast<std::size_t>(end - start)));
+}
 
 // The unit number of a line number, as box 1240 and single-unit files name it.
 inline int UnitNumberOfLine(int line) { return line - 2; }

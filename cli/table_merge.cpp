@@ -58,12 +58,7 @@ LineEnd MergedEnd(LineEnd base, LineEnd ours, LineEnd theirs) { return ours == b
 // the line byte for byte.
 void SplitAtCommas(std::string_view line, std::vector<std::string_view>& fields) {
     fields.clear();
-    for (std::size_t from = 0;;) {
-        const std::size_t comma = line.find(',', from);
-        fields.push_back(line.substr(from, comma == std::string_view::npos ? std::string_view::npos : comma - from));
-        if (comma == std::string_view::npos) return;
-        from = comma + 1;
-    }
+    ForEachCommaField(line, [&](std::string_view field) { fields.push_back(field); });
 }
 
 Field FieldAt(const std::vector<std::string_view>& fields, std::size_t i) {

@@ -24,19 +24,19 @@ constexpr std::size_t kPiece = 32;
 struct Piece {
     std::array<char, kPiece> bytes{};
     std::size_t size = 0;
-    std::string long_;  // a text longer than kPiece, copied as it is
+    std::string longer;  // a text longer than kPiece, copied as it is
 
     void Set(std::string_view text) {
         size = text.size();
         if (size > kPiece) {
-            long_ = std::string(text);
+            longer = std::string(text);
             return;
         }
         std::memcpy(bytes.data(), text.data(), size);
     }
     char* Write(char* at) const {
         if (size > kPiece) {
-            std::memcpy(at, long_.data(), size);
+            std::memcpy(at, longer.data(), size);
         } else {
             std::memcpy(at, bytes.data(), kPiece);
         }
@@ -53,26 +53,22 @@ public:
 
     void Line(const TableLine& line) {
         char prefix[64];
-        char* p = Append(prefix, "line ");
-        p = Append(p, line.number);
-        if (!IsUnitLine(line.text)) {
-            p = Append(p, ": ");
-            writer_.Text({prefix, static_cast<std::size_t>(p - prefix)});
-            writer_.Table(line.text);
-            writer_.Text("\n");
-            p[-2] = ' ';  // "line 2 " before what follows
-            p -= 1;
-        } else {
-            p = Append(p, " unit ");
-            p = Append(p, UnitNumberOfLine(line.number));
+        char* p = Append(Append(prefix, "line "), line.number);
+        if (IsUnitLine(line.text)) {
+            p = Append(Append(p, " unit "), UnitNumberOfLine(line.number));
             *p++ = ' ';
             prefix_.Set({prefix, static_cast<std::size_t>(p - prefix)});
             Fields(line.text);
+        } else {
+            writer_.Text({prefix, static_cast<std::size_t>(p - prefix)});
+            writer_.Text(": ");
+            writer_.Table(line.text);
+            writer_.Text("\n");
+            *p++ = ' ';
         }
         // A line end other than the editor's own is a line of its own.
         if (line.end == LineEnd::CrLf) return;
-        p = Append(p, "line end: ");
-        p = Append(p, LineEndName(line.end));
+        p = Append(Append(p, "line end: "), LineEndName(line.end));
         *p++ = '\n';
         writer_.Text({prefix, static_cast<std::size_t>(p - prefix)});
     }
@@ -90,29 +86,24 @@ private:
     // Every field of the line, split at every comma so that each byte of
     // the line is shown.
     void Fields(std::string_view text) {
-        Piece extra;
         std::size_t field = 0;
-        for (std::size_t from = 0;; ++field) {
-            const std::size_t comma = text.find(',', from);
-            const std::string_view value =
-                text.substr(from, comma == std::string_view::npos ? std::string_view::npos : comma - from);
+        Piece extra;
+        ForEachCommaField(text, [&](std::string_view value) {
             const Piece* label = &extra;
             if (field < labels_.size())
                 label = &labels_[field];
             else
                 extra.Set("field " + std::to_string(field) + ": ");
+            ++field;
             char* at = writer_.Room(prefix_.size + label->size + 2 * kPiece + Utf8Room(value.size()) + 1);
-            at = label->Write(prefix_.Write(at));
-            at = WriteUtf8(value, at);
+            at = WriteUtf8(value, label->Write(prefix_.Write(at)));
             *at++ = '\n';
             writer_.Advance(at);
-            if (comma == std::string_view::npos) return;
-            from = comma + 1;
-        }
+        });
     }
 
     ReportWriter writer_;
-    std::array<Piece, 194> labels_;
+    std::array<Piece, table::kFieldCount> labels_;
     Piece prefix_;
 };
 
