@@ -76,14 +76,17 @@ private:
     void Solve(int a0, int a1, int b0, int b1, int depth) {
         for (;;) {
             while (a0 < a1 && b0 < b1 && Equal(a0, b0)) matches_.push_back({a0++, b0++});
-            // A few lines changed where they stand, the lines after them equal
-            // again: the common edit, followed without searching the rest.
-            int changed = 1;
-            while (changed <= kLookAhead && a0 + changed < a1 && b0 + changed < b1 && !Equal(a0 + changed, b0 + changed))
-                ++changed;
-            if (changed > kLookAhead || a0 + changed >= a1 || b0 + changed >= b1) break;
-            a0 += changed;
-            b0 += changed;
+            // A few lines that differ, as many on each side, and the lines after
+            // them equal again: the common edit, followed without searching the
+            // rest. Lines inside such a block may still match (one removed
+            // there and another added): the block is aligned by itself.
+            int differ = 1;
+            while (differ <= kLookAhead && a0 + differ < a1 && b0 + differ < b1 && !Equal(a0 + differ, b0 + differ))
+                ++differ;
+            if (differ > kLookAhead || a0 + differ >= a1 || b0 + differ >= b1) break;
+            if (differ > 1) Solve(a0, a0 + differ, b0, b0 + differ, depth + 1);
+            a0 += differ;
+            b0 += differ;
         }
         int tail = 0;
         for (; a0 < a1 && b0 < b1 && Equal(a1 - 1, b1 - 1); ++tail) --a1, --b1;
@@ -164,7 +167,7 @@ public:
     // Lines that differ: the block a0..a1 of old lines against b0..b1.
     void Block(int a0, int a1, int b0, int b1) {
         const int na = a1 - a0, nb = b1 - b0;
-        if (na == nb || na == 0 || nb == 0 || static_cast<long long>(na) * nb > kMaxNamePairing) {
+        if (na == 0 || nb == 0 || static_cast<long long>(na) * nb > kMaxNamePairing) {
             InOrder(a0, a1, b0, b1);
             return;
         }

@@ -41,9 +41,10 @@ struct AlignStep {
 };
 
 // The steps from old to new, in line order: every line of each text is in
-// exactly one step. Lines of a block that differs are paired when the
-// block has as many lines on each side, and otherwise by the text before
-// their first comma (a unit's name); what is left is removed or added.
+// exactly one step. The lines of a block that differs are paired by the
+// text before their first comma (a unit's name), as many as keep their
+// order; what is left between two pairs is paired in order when it is as
+// many lines on each side, and otherwise removed and added.
 std::vector<AlignStep> AlignLines(const LineList& before, const LineList& after);
 
 }  // namespace kelvor::cli

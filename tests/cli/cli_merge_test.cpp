@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <random>
 #include <set>
 #include <string>
 
@@ -73,6 +74,31 @@ TEST_F(CliMerge, EditsOfOtherFieldsAndLinesMergeIntoBothEditSetsAndKeepUntouched
     ASSERT_EQ(form::ReadUnitRecord(text, 5, record), table::kFieldCount);
     EXPECT_EQ(record[8], "200");
     EXPECT_EQ(record[24], "4500");
+}
+
+TEST_F(CliMerge, RandomEditsOfOtherLinesOnTwoSidesMergeIntoBothEditSets) {
+    std::mt19937 random(16);
+    for (int round = 0; round < 20; ++round) {
+        // Each base line is left alone or edited once, by one side or (other
+        // fields) by both; applied from the last line up, so that the lines
+        // above keep their numbers on all three.
+        EditedTable ours = base_, theirs = base_, both = base_;
+        for (int line = static_cast<int>(base_.lines.size()) - 1; line >= 3; --line) {
+            const std::string value = std::to_string(round * 1000 + line), added = demo::DemoUnitLine(1000 + line);
+            switch (random() % 10) {
+            case 0: ours.Set(line, 8, value), both.Set(line, 8, value); break;
+            case 1: theirs.Set(line, 24, value), both.Set(line, 24, value); break;
+            case 2: ours.Set(line, 8, value), theirs.Set(line, 24, value), both.Set(line, 8, value).Set(line, 24, value); break;
+            case 3: ours.Remove(line), both.Remove(line); break;
+            case 4: theirs.Remove(line), both.Remove(line); break;
+            case 5: ours.Insert(line, added), both.Insert(line, added); break;
+            case 6: theirs.Insert(line, added), both.Insert(line, added); break;
+            }
+        }
+        const auto run = Merge(ours, theirs);
+        ASSERT_EQ(run.exitCode, 0) << "round " << round << "\n" << run.out << run.err;
+        ASSERT_EQ(ReadBytes(Path("out.dat")), both.Text()) << "round " << round;
+    }
 }
 
 TEST_F(CliMerge, EveryKindOfConflictIsListedWhereItIsAndTheResultHoldsOurs) {
