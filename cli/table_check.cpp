@@ -259,20 +259,21 @@ private:
     // Checks an integer field; true when it holds digits only.
     bool Integer(int line, const FieldLayout& layout, std::string_view value) {
         const std::string_view name = fields_.field[0];
-        const auto [shown, plain] = ReadInteger(value, textEnd_);
+        const cli::Integer number = ReadInteger(value, textEnd_);
+        const int shown = number.shown;
         if (layout.hasRange && (shown < layout.min || shown > layout.max)) {
             Add(line, name, true, layout.field, Problem::OutOfRange, [&] {
-                return (plain ? std::to_string(shown) : Quoted(value) + " shows as " + std::to_string(shown) + ",") +
+                return (number.plain ? std::to_string(shown) : Quoted(value) + " shows as " + std::to_string(shown) + ",") +
                        " outside " + std::to_string(layout.min) + " to " + std::to_string(layout.max) +
                        ": Apply keeps it until the box is changed, and takes only a number in range then";
             });
-        } else if (!plain) {
+        } else if (!number.plain) {
             Add(line, name, true, layout.field, Problem::NotPlainDecimal, [&] {
                 return Quoted(value) + " is not plain decimal: the form shows " + std::to_string(shown) +
                        "; Apply keeps it until the box is changed";
             });
         }
-        return plain;
+        return number.plain;
     }
 
     void Picture(int line, int number) {

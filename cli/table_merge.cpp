@@ -141,14 +141,14 @@ private:
     // Field by field; false when the fields taken would leave a gap (one
     // side shortened the line and the other lengthened it).
     bool MergeFields(int baseLine, const TableLine& b, const TableLine& a, const TableLine& c, LineEnd end) {
-        SplitAtCommas(b.text, base_fields_);
-        SplitAtCommas(a.text, ours_fields_);
-        SplitAtCommas(c.text, theirs_fields_);
-        const std::size_t count = std::max({base_fields_.size(), ours_fields_.size(), theirs_fields_.size()});
+        SplitAtCommas(b.text, baseFields_);
+        SplitAtCommas(a.text, oursFields_);
+        SplitAtCommas(c.text, theirsFields_);
+        const std::size_t count = std::max({baseFields_.size(), oursFields_.size(), theirsFields_.size()});
         merged_.clear();
         const std::size_t conflictsBefore = result_.conflicts.size();
         for (std::size_t i = 0; i < count; ++i) {
-            const Field before = FieldAt(base_fields_, i), mine = FieldAt(ours_fields_, i), other = FieldAt(theirs_fields_, i);
+            const Field before = FieldAt(baseFields_, i), mine = FieldAt(oursFields_, i), other = FieldAt(theirsFields_, i);
             Field taken = mine;
             if (mine == before) {
                 taken = other;
@@ -205,7 +205,7 @@ private:
     char* out_;
     int line_ = 0;  // the line of the result written next
     bool open_ = false;
-    std::vector<std::string_view> base_fields_, ours_fields_, theirs_fields_, merged_;
+    std::vector<std::string_view> baseFields_, oursFields_, theirsFields_, merged_;
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/cli/run_tool.h"
+#include "tests/cli/table_edits.h"
 #include "tests/table/unit_lines.h"
 #include "tools/demo_game.h"
 #include "tools/demo_table.h"
@@ -143,6 +144,28 @@ TEST(CliCheck, ShowsTheFirstTwentyFindingsOfAKindAndCountsTheRestUnlessAll) {
                             " more duplicate-name findings not shown (--all shows every one)\n"),
               std::string::npos)
         << text.out;
+}
+
+TEST(CliCheck, ALargeTableIsCheckedAsOneAlsoWhereItsLinesAreComparedWithEarlierOnes) {
+    TempFolder dir;
+    testing::EditedTable table(demo::DemoLargeTable(6u << 20));  // checked in two halves at once
+    const int early = 10, late = static_cast<int>(table.lines.size()) - 10;
+    const std::string name = Split(table.lines[early], ",")[0];
+    table.Set(early, 31, "Air").Set(early, 8, "300").Set(late, 31, "AIR").Set(late, 9, "o").Set(late, 0, name);
+    ASSERT_TRUE(demo::WriteFileBytes(dir.Path() / "weapon.dat", table.Text()));
+
+    const auto run = RunTool(dir.Path(), {"check", "--json", "--all", (dir.Path() / "weapon.dat").string()});
+    std::set<Found> found;
+    std::string sameName;
+    const nlohmann::json report = nlohmann::json::parse(run.out);
+    for (const auto& f : report["findings"]) {
+        if (f["line"] == late && f["problem"] == "duplicate-name" && f["message"].get<std::string>().find(
+                                                                         " (line " + std::to_string(early) + ")") != std::string::npos)
+            sameName = f["message"];
+        if (f["severity"] == "error") found.insert({f["line"], f.contains("field") ? f["field"].get<int>() : -1, f["problem"]});
+    }
+    EXPECT_EQ(found, (std::set<Found>{{early, 8, "out-of-range"}, {late, 31, "case-variant"}, {late, 9, "bad-flag"}}));
+    EXPECT_FALSE(sameName.empty()) << run.out.substr(0, 2000);
 }
 
 TEST(CliCheck, ACleanTableExitsZeroAndAMissingPictureFolderIsUnusable) {
