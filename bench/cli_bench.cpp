@@ -81,19 +81,21 @@ protected:
 };
 
 void BM_Read32MiB(benchmark::State& state) {
+    const Tables& t = Files();
     for (auto _ : state) {
         kelvor::table::DocumentText text;
         std::string reason;
-        benchmark::DoNotOptimize(kelvor::cli::LoadTable(Files().table, text, reason));
+        benchmark::DoNotOptimize(kelvor::cli::LoadTable(t.table, text, reason));
     }
 }
 BENCHMARK(BM_Read32MiB)->Unit(benchmark::kMillisecond);
 
 void BM_Check32MiB(benchmark::State& state) {
+    const Tables& t = Files();
     for (auto _ : state) {
         std::ostringstream out, err;
         kelvor::cli::Output output{out, err, state.range(0) != 0};
-        benchmark::DoNotOptimize(kelvor::cli::RunCheck(Files().table, std::nullopt, false, output));
+        benchmark::DoNotOptimize(kelvor::cli::RunCheck(t.table, std::nullopt, false, output));
     }
 }
 BENCHMARK(BM_Check32MiB)->Arg(0)->Arg(1)->ArgName("json")->Unit(benchmark::kMillisecond);
@@ -122,12 +124,13 @@ void BM_Merge32MiB(benchmark::State& state) {
 BENCHMARK(BM_Merge32MiB)->Unit(benchmark::kMillisecond);
 
 void BM_Text32MiB(benchmark::State& state) {
+    const Tables& t = Files();
     Discard discard;
     for (auto _ : state) {
         std::ostream out(&discard);
         std::ostringstream err;
         kelvor::cli::Output output{out, err, false};
-        benchmark::DoNotOptimize(kelvor::cli::RunText(Files().table, output));
+        benchmark::DoNotOptimize(kelvor::cli::RunText(t.table, output));
     }
 }
 BENCHMARK(BM_Text32MiB)->Unit(benchmark::kMillisecond);

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # kelvor-cli from start to finished output, beside daff (a general-purpose
 # table diff and merge from the npm registry) on the same 32 MiB generated
-# tables, converted to UTF-8 CSV for daff. Prints wall time (median of
-# several runs; daff once) and peak memory as /usr/bin/time reports them.
+# tables, converted to UTF-8 CSV for daff. Prints the wall time, the
+# processor time (user and system, all threads) and the peak memory of each
+# command, the run of median wall time of several (daff: one run).
 # daff is installed by this script into a temporary folder: it is no
 # dependency of Kelvor.
 #
@@ -26,14 +27,19 @@ LC_ALL=C awk 'NR != 1001' base.dat >shorter.dat
 mkdir out
 for t in base ours theirs; do iconv -f CP932 -t UTF-8 "$t.dat" >"$t.csv"; done
 
-# One command: "seconds peak-MiB", the median of `count` runs by time.
+# One command: wall time, processor time and peak memory of the run of
+# median wall time of `count` runs (GNU time's own clock counts hundredths only).
 measure() {
   local count=$1
   shift
   for _ in $(seq "$count"); do
-    /usr/bin/time -f '%e %M' -o time.txt "$@" >/dev/null 2>&1 || true
-    cat time.txt
-  done | sort -n | awk -v n="$count" 'NR == int((n + 1) / 2) { printf "%.3f s  %d MiB\n", $1, $2 / 1024 }'
+    local start end
+    start=$(date +%s%N)
+    /usr/bin/time -q -f '%e %U %S %M' -o usage.txt "$@" >/dev/null 2>&1 || true
+    end=$(date +%s%N)
+    echo "$(((end - start) / 1000000)) $(cat usage.txt)"
+  done | sort -n | awk -v n="$count" 'NR == int((n + 1) / 2) {
+    printf "%7d ms wall %7d ms cpu %5d MiB\n", $1, ($3 + $4) * 1000, $5 / 1024 }'
 }
 
 row() {
@@ -50,8 +56,9 @@ row "kelvor-cli diff, one line removed" "$runs" "$cli" diff base.dat shorter.dat
 row "kelvor-cli merge -o (saved safely)" "$runs" "$cli" merge base.dat ours.dat theirs.dat -o out/weapon.dat
 row "kelvor-cli text" "$runs" "$cli" text base.dat
 
-npm install --silent --no-audit --no-fund --prefix "$work/daff" daff >/dev/null 2>&1
-daff="$work/daff/node_modules/.bin/daff"
+mkdir npm
+npm install --silent --no-audit --no-fund --prefix "$work/npm" daff@^1.4 >/dev/null
+daff="$work/npm/node_modules/.bin/daff"
 row "daff diff (UTF-8 CSV), every 100th unit edited" 1 "$daff" diff --output diff.csv base.csv ours.csv
 row "daff merge (UTF-8 CSV)" 1 "$daff" merge base.csv ours.csv theirs.csv
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

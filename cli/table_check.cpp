@@ -29,23 +29,22 @@ using form::FieldLayout;
 
 constexpr int kFirstReferenceField = 50, kLastReferenceField = 51;
 constexpr int kPictureField = 189;
+// A unit line as long as most are, for guessing how many a table holds.
+constexpr std::size_t kUsualLineBytes = 512;
 // Tables of this many bytes and more are checked in two halves at once.
 constexpr std::size_t kHalvedFrom = std::size_t{4} << 20;
 // The fields whose values the form's drop-down lists offer, one list each,
 // and the five weapon types, which share one list.
 constexpr std::array<int, 6> kListFields = {3, 4, 5, 6, 31, 32};
 constexpr std::array<int, 5> kWeaponTypeFields = {64, 84, 104, 124, 144};
-// The fields a unit line is compared by with the lines before it: the name,
-// then the list fields, then the weapon types.
-constexpr std::array<int, 12> kComparedFields = {0, 3, 4, 5, 6, 31, 32, 64, 84, 104, 124, 144};
-
-// The values of those fields of one unit line (those it holds: held).
+// A field of a unit line compared with the lines before it: its name, or a
+// list value that may have a case variant.
 struct Compared {
     int line;
-    int held;
-    std::array<std::string_view, kComparedFields.size()> values;
+    int field;
+    std::string_view value;
+    std::string_view name;  // the unit's
 };
-
 // The fields of each kind, in field order: each kind is checked in a loop
 // of its own, which the processor predicts far better than a switch per field.
 struct FieldsByKind {
@@ -79,7 +78,11 @@ public:
     // before it are left for Absorb.
     Checker(const CheckOptions& options, const table::DocumentText& text, bool later = false)
         : options_(options), limit_(options.limit > 0 ? options.limit : INT_MAX), textEnd_(text.data() + text.size()),
-          later_(later) {}
+          later_(later) {
+        // Room for the names of the second half's units, guessed from its
+        // size, so that the list is not copied as it grows.
+        if (later_) compared_.reserve(text.size() / 2 / kUsualLineBytes);
+    }
 
     void Line(const TableLine& line) {
         isUnit_.push_back(IsUnitLine(line.text));
@@ -216,35 +219,40 @@ private:
             if (layout->field >= held) break;
             NotSurelyCp932(line, value(layout));
         }
-        Compared compared{n, held, {}};
-        for (std::size_t i = 0; i < kComparedFields.size(); ++i)
-            if (kComparedFields[i] < held) compared.values[i] = f.field[static_cast<std::size_t>(kComparedFields[i])];
-        if (later_)
-            compared_.push_back(compared);
-        else
-            CompareWithEarlierLines(compared);
+        const auto compare = [&](int field) {
+            const Compared c{n, field, f.field[static_cast<std::size_t>(field)], name};
+            // A text without letters has no case variant.
+            if (field != 0 && table::IsCaseless(c.value)) return;
+            if (later_)
+                compared_.push_back(c);
+            else
+                CompareWithEarlierLines(c);
+        };
+        compare(0);
+        for (int field : kListFields)
+            if (field < held) compare(field);
+        for (int field : kWeaponTypeFields)
+            if (field < held) compare(field);
     }
 
-    // The name and the list values of a unit line against those of the
-    // lines before it.
+    // A unit's name or list value against those of the lines before it.
     void CompareWithEarlierLines(const Compared& c) {
-        const std::string_view name = c.values[0];
-        if (const std::optional<int> first = names_.Offer(name, c.line))
-            Add(c.line, name, true, 0, Problem::DuplicateName, [&] {
-                return "the same name as unit " + std::to_string(UnitNumberOfLine(*first)) + " (line " +
-                       std::to_string(*first) + ")";
-            });
-        for (std::size_t i = 1; i < kComparedFields.size(); ++i) {
-            if (kComparedFields[i] >= c.held) continue;
-            ListItems& items = i <= kListFields.size() ? lists_[i - 1] : weaponTypes_;
-            const std::string_view value = c.values[i];
-            if (const auto* earlier = items.Offer(value, c.line))
-                Add(c.line, name, true, kComparedFields[i], Problem::CaseVariant, [&] {
-                    return Quoted(value) + " differs from " + Quoted(earlier->first) + " (line " +
-                           std::to_string(earlier->second) + ") only in letter case: the form selects " +
-                           Quoted(earlier->first) + "; Apply keeps " + Quoted(value) + " until the list is changed";
+        if (c.field == 0) {
+            if (const std::optional<int> first = names_.Offer(c.value, c.line))
+                Add(c.line, c.name, true, 0, Problem::DuplicateName, [&] {
+                    return "the same name as unit " + std::to_string(UnitNumberOfLine(*first)) + " (line " +
+                           std::to_string(*first) + ")";
                 });
+            return;
         }
+        const auto list = std::find(kListFields.begin(), kListFields.end(), c.field);
+        ListItems& items = list == kListFields.end() ? weaponTypes_ : lists_[static_cast<std::size_t>(list - kListFields.begin())];
+        if (const auto* earlier = items.Offer(c.value, c.line))
+            Add(c.line, c.name, true, c.field, Problem::CaseVariant, [&] {
+                return Quoted(c.value) + " differs from " + Quoted(earlier->first) + " (line " +
+                       std::to_string(earlier->second) + ") only in letter case: the form selects " +
+                       Quoted(earlier->first) + "; Apply keeps " + Quoted(c.value) + " until the list is changed";
+            });
     }
 
     // A field that may hold bytes that are no character of code page 932:
