@@ -95,6 +95,7 @@ std::string ReadPalette(std::string_view file, std::uint32_t headerBytes, Layout
     if (colours == 0 || colours > most) colours = most;
     const std::size_t at = kFileHeaderBytes + headerBytes;
     if ((file.size() - at) / entryBytes < colours) return "its palette of " + N(colours) + " colours is cut off";
+    l.palette.fill(bmp::Opaque(0, 0, 0));
     for (std::size_t i = 0; i < colours; ++i) {
         const std::size_t entry = at + i * entryBytes;
         l.palette[i] = bmp::Opaque(static_cast<unsigned char>(file[entry + 2]),

@@ -51,6 +51,11 @@ TEST(BitmapDecode, ChannelsOfEveryWidthScaleToTheFullRange) {
               (std::vector<std::uint32_t>{Grey(255), Grey(128), 0xFFFF0000}));
 }
 
+TEST(BitmapDecode, IndicesPastAShortPaletteAreOpaqueBlack) {
+    EXPECT_EQ(Decoded({2, 1, 1, 0, 40, Palette(1), "", std::string("\x40\0\0\0", 4)}),
+              (std::vector<std::uint32_t>{Entry(0), 0xFF000000}));
+}
+
 TEST(BitmapDecode, RunLengthPixelsLeftOutAreTheBackground) {
     // 4 x 3, bottom row first: a run of 6 cut at the picture's edge, end of
     // line; move (1, 1), a run of one; end of bitmap.
