@@ -4,12 +4,14 @@
 #include <QUndoStack>
 
 #include <array>
+#include <chrono>
 #include <iterator>
 
 #include "app/form/unit_list_model.h"
 #include "app/framework/byte_controls.h"
 #include "app/framework/codec.h"
 #include "app/unit_editor_dlg.h"
+#include "table/file_lock.h"
 #include "table/unit_walk.h"
 
 namespace kelvor {
@@ -18,17 +20,14 @@ namespace {
 
 constexpr const char* kTableFilter = "ﾃﾞｰﾀﾌｧｲﾙ (*.dat)|*.dat|全てのﾌｧｲﾙ (*.*)|*.*||";
 constexpr const char* kTableDialogTitle = "兵器データファイルの選択";
-constexpr const char* kOpenFailed = "ファイルのオープンに失敗しました";
+constexpr const char* kBusy =
+    "\nほかのプログラムがこのファイルに書き込んでいます。しばらくしてからもう一度保存してください。";
 constexpr unsigned kFileDialogFlags = 6;  // no read-only box; ask before replacing
 
 // The fields whose values the walk offers, in the walk's order.
 constexpr int kTableValueFields[] = {3, 4, 5, 6, 31, 32};
 constexpr int kWeaponTypeFields[] = {64, 84, 104, 124, 144};
 
-fw::FileDialogRequest TableDialog(bool open, const fw::Path& folder, const fw::Path& fileName) {
-    return {open, fw::Cp932FromUtf8(kTableDialogTitle), folder, fileName, fw::Cp932FromUtf8(kTableFilter),
-            kFileDialogFlags};
-}
 
 void Offer(fw::ByteList& list, const std::string& value) {
     if (list.findBytes(value) < 0) list.addBytes(value);
@@ -36,31 +35,12 @@ void Offer(fw::ByteList& list, const std::string& value) {
 
 }  // namespace
 
-void CUnitEditorDlg::OnFileOpen() {
-    if (!MayLeaveTable()) return;
-    if (!OpenTable()) return;
-    LoadFlagSheet();
-    RebuildLists();
-    SelectUnit(0);
-}
-
-int CUnitEditorDlg::OpenTable() {
-    fw::Platform& platform = m_platform;
-    const fw::FileDialogResult chosen =
-        platform.modal.RunFileDialog(TableDialog(true, m_pathLastDir, m_pathFileName), this);
-    if (!chosen.ok) return 0;
-
-    m_pathFileName = chosen.fileName;
-    StoreFolderSetting("LastDir", m_pathLastDir, fw::FolderOf(chosen.path));
-    if (!LoadTable(chosen.path)) return 0;
-
-    const fw::Path systemDir = fw::Subfolder(m_pathLastDir, "bmp");
-    if (platform.files.CanOpenForReading(systemDir / "panel_btn.bmp"))
-        StoreFolderSetting("SystemBitmapDir", m_pathSystemBitmapDir, systemDir);
-    const fw::Path unitDir = fw::Subfolder(m_pathLastDir, "unit");
-    if (platform.files.CanOpenForReading(unitDir / "101.bmp"))
-        StoreFolderSetting("UnitBitmapDir", m_pathUnitBitmapDir, unitDir);
-    return 1;
+// Open and Save As offer the open table's folder and name; before a table
+// is open, the folder of the last table dialog.
+fw::FileDialogRequest CUnitEditorDlg::TableDialog(bool open) const {
+    const fw::Path folder = m_bTableLoaded ? fw::FolderOf(m_pathTable) : m_pathLastDir;
+    return {open,          fw::Cp932FromUtf8(kTableDialogTitle), folder, m_pathFileName, fw::Cp932FromUtf8(kTableFilter),
+            kFileDialogFlags};
 }
 
 // Reads the table at `path` as the open table; a failed read says so and
@@ -79,7 +59,7 @@ int CUnitEditorDlg::LoadTable(const fw::Path& path) {
         },
         &error);
     if (!read) {
-        platform.modal.MessageBox(fw::Cp932FromUtf8(kOpenFailed), fw::kIconStop, this);
+        fw::ReportOpenFailed(platform.modal, this, path, error);
         return 0;
     }
     text.CommitRead(length);
@@ -141,13 +121,13 @@ int CUnitEditorDlg::SaveTable() {
 
 int CUnitEditorDlg::SaveTableAs() {
     if (!m_bTableLoaded) return 0;
-    const fw::FileDialogResult chosen =
-        m_platform.modal.RunFileDialog(TableDialog(false, m_pathLastDir, m_pathFileName), this);
+    const fw::FileDialogResult chosen = m_platform.modal.RunFileDialog(TableDialog(false), this);
     if (!chosen.ok || !SaveTableTo(chosen.path)) return 0;
     m_pathFileName = chosen.fileName;
     m_pathTable = chosen.path;
     RememberOnDisk();
     StoreFolderSetting("LastDir", m_pathLastDir, fw::FolderOf(chosen.path));
+    m_recent.Add(chosen.path);
     UpdateTitle();
     return 1;
 }
@@ -156,7 +136,24 @@ int CUnitEditorDlg::SaveTableAs() {
 // "weapon.org"; an existing backup is never replaced or refreshed. The save
 // never leaves the file missing, empty or half written: on failure it stays
 // as it was, and the user is told which file and why.
+//
+// The save takes the rewrite lock kelvor-cli takes, so that it never lands
+// between another program's read and write of the table, and looks at the
+// file again under it.
 int CUnitEditorDlg::SaveTableTo(const fw::Path& path) {
+    table::FileLock lock;
+    table::LockWait wait;
+    wait.giveUpAfter = std::chrono::seconds(2);
+    std::string error;
+    switch (table::LockForRewrite(path, lock, wait, &error)) {
+    case table::LockResult::Held: break;
+    case table::LockResult::Busy:
+        m_platform.modal.MessageBox(fw::PathForDisplay(path) + fw::Cp932FromUtf8(kBusy), fw::kIconStop, this);
+        return 0;
+    case table::LockResult::Failed:
+        fw::ReportFileError(m_platform.modal, this, path, fw::Cp932FromUtf8(error));
+        return 0;
+    }
     if (path == m_pathTable && !MayOverwriteOnDisk()) return 0;
     fw::SaveError failure;
     if (!m_platform.files.SaveTable(path, m_document.view(), &failure)) {

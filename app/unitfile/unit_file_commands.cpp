@@ -14,7 +14,6 @@ namespace {
 constexpr const char* kDialogTitle = "兵器データファイルの選択";
 constexpr const char* kExportFilter = "ﾕﾆｯﾄﾌｧｲﾙ (*.kmv)|*.kmv|全てのﾌｧｲﾙ (*.*)|*.*||";
 constexpr const char* kImportFilter = "ﾃﾞｰﾀﾌｧｲﾙ (*.kmv)|*.kmv|全てのﾌｧｲﾙ (*.*)|*.*||";
-constexpr const char* kOpenFailed = "ファイルのオープンに失敗しました";
 constexpr const char* kCannotCompose = "ユニットの項目に「,」や改行文字があるため、単体データを書き出せません。";
 constexpr const char* kNoRoom = "メモリが足りないため、単体データを表に入れられません。";
 
@@ -60,7 +59,7 @@ int ExportUnitFile(UnitForm& form) {
     fw::SaveError failure;
     if (!platform.files.ReplaceFileSafely(chosen.path, text, fw::Path(), &failure)) {
         if (failure.kind == fw::SaveError::Kind::Open)
-            Tell(form, kOpenFailed);
+            fw::ReportOpenFailed(platform.modal, form.owner, chosen.path, failure.systemError);
         else
             fw::ReportFileError(platform.modal, form.owner, failure.path, failure.systemError);
         return 0;
@@ -69,15 +68,20 @@ int ExportUnitFile(UnitForm& form) {
 }
 
 int ImportUnitFile(UnitForm& form) {
-    fw::Platform& platform = form.platform;
     const fw::FileDialogResult chosen =
-        platform.modal.RunFileDialog(UnitFileDialog(true, kImportFilter, form.lastDir, fw::Path()), form.owner);
+        form.platform.modal.RunFileDialog(UnitFileDialog(true, kImportFilter, form.lastDir, fw::Path()), form.owner);
     if (!chosen.ok) return 0;
-    form.storeLastDir(fw::FolderOf(chosen.path));
+    return ImportUnitFileAt(form, chosen.path);
+}
+
+int ImportUnitFileAt(UnitForm& form, const fw::Path& path) {
+    fw::Platform& platform = form.platform;
+    form.storeLastDir(fw::FolderOf(path));
 
     std::string firstLine;
-    if (!platform.files.ReadFirstLine(chosen.path, firstLine, nullptr)) {
-        Tell(form, kOpenFailed);
+    std::string error;
+    if (!platform.files.ReadFirstLine(path, firstLine, &error)) {
+        fw::ReportOpenFailed(platform.modal, form.owner, path, error);
         return 0;
     }
 

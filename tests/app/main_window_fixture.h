@@ -29,11 +29,16 @@ namespace kelvor::test {
 namespace menu {
 inline constexpr const char* kOpen = "開く(&O)...";
 inline constexpr const char* kSaveAs = "名前を付けて保存(&S)...";
-inline constexpr const char* kImportUnit = "単体データの読み込み...";
-inline constexpr const char* kExportUnit = "単体データの書き出し...";
+inline constexpr const char* kImportUnit = "単体データの読み込み(&I)...";
+inline constexpr const char* kExportUnit = "単体データの書き出し(&E)...";
 inline constexpr const char* kSearch = "検索(&S)...";
 inline constexpr const char* kAbout = "バージョン情報(&A)...";
 }  // namespace menu
+
+// The box of a file that could not be opened: the file and why.
+inline std::string OpenFailedText(const fw::Path& path, const char* why) {
+    return fw::Cp932FromUtf8("ファイルのオープンに失敗しました\n") + fw::PathForDisplay(path) + "\n" + why;
+}
 
 inline QAction* FindAction(const QList<QAction*>& actions, const QString& text) {
     for (QAction* action : actions) {

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QLineEdit>
 
+#include <sys/stat.h>
+
 #include <vector>
 
 #include "app/framework/template_builder.h"
@@ -222,14 +224,16 @@ TEST_F(UnitCommandsTest, ExportWritesTheUnitAsLastShownUnderItsNumber) {
     EXPECT_EQ(written.find_first_of("\r\n"), std::string::npos);
     EXPECT_EQ(fields, Split("62," + LineOf(table_, 62)));
     EXPECT_EQ(Shown(res::kIdUnitName), "edited");
-    EXPECT_EQ(dlg.LastDir(), TempFolder("café 한국"));
-    EXPECT_EQ(StoredSetting("LastDir"), TempFolder("café 한국"));
+    // Single-unit files keep a folder of their own; the table's stays.
+    EXPECT_EQ(dlg.UnitFileDir(), TempFolder("café 한국"));
+    EXPECT_EQ(StoredSetting("UnitFileDir"), TempFolder("café 한국"));
+    EXPECT_EQ(dlg.LastDir(), TempFolder());
 
     // A file that cannot be made is reported; the folder is remembered anyway.
     modal_.ChooseFile(TempPath("missing/unit0060.kmv"));
-    modal_.AcceptMessage(Sjis("ファイルのオープンに失敗しました"), fw::kIconStop);
+    modal_.AcceptMessage(OpenFailedText(TempPath("missing/unit0060.kmv"), "No such file or directory"), fw::kIconStop);
     Trigger(dlg, menu::kExportUnit);
-    EXPECT_EQ(dlg.LastDir(), TempFolder("missing"));
+    EXPECT_EQ(dlg.UnitFileDir(), TempFolder("missing"));
 }
 
 // A short line shows its missing fields empty; a file of that record would
@@ -363,10 +367,16 @@ TEST_F(UnitCommandsTest, ImportAsksForAUnitFileAndReportsOneThatCannotBeRead) {
     EXPECT_EQ(asked.initialFolder, TempFolder());
 
     modal_.ChooseFile(TempPath("elsewhere/none.kmv"));
-    modal_.AcceptMessage(Sjis("ファイルのオープンに失敗しました"), fw::kIconStop);
+    modal_.AcceptMessage(OpenFailedText(TempPath("elsewhere/none.kmv"), "No such file or directory"), fw::kIconStop);
     Trigger(dlg, menu::kImportUnit);
-    EXPECT_EQ(dlg.LastDir(), TempFolder("elsewhere"));
-    EXPECT_EQ(StoredSetting("LastDir"), TempFolder("elsewhere"));
+    EXPECT_EQ(dlg.UnitFileDir(), TempFolder("elsewhere"));
+    EXPECT_EQ(StoredSetting("UnitFileDir"), TempFolder("elsewhere"));
+    // A named pipe is refused before it can block the window.
+    QDir(fw::FromPath(TempFolder())).mkpath(QStringLiteral("elsewhere"));
+    ASSERT_EQ(::mkfifo(TempPath("elsewhere/pipe.kmv").c_str(), 0600), 0);
+    modal_.ChooseFile(TempPath("elsewhere/pipe.kmv"));
+    modal_.AcceptMessage(OpenFailedText(TempPath("elsewhere/pipe.kmv"), "not a regular file"), fw::kIconStop);
+    Trigger(dlg, menu::kImportUnit);
     EXPECT_TRUE(Document() == table_);
 }
 

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 #include <QTest>
 #include <QWidget>
 
@@ -185,22 +186,40 @@ TEST_F(UnitFormTest, WindowMenuAboutEntryShowsTheAboutBox) {
     ASSERT_EQ(modal_.Boxes().size(), 2u);
 }
 
-TEST_F(UnitFormTest, MenuBarHasTheFileEditAndHelpMenusWithBatchImportGrayed) {
+TEST_F(UnitFormTest, MenuBarHasTheFileEditAndHelpMenusWithShortcutsAndMnemonics) {
     CUnitEditorDlg& dlg = Window();
     const QList<QAction*> top = dlg.menuBar()->actions();
     ASSERT_EQ(top.size(), 3);
     EXPECT_EQ(top[0]->text(), QString::fromUtf8("ﾌｧｲﾙ(&F)"));
     EXPECT_EQ(top[1]->text(), QString::fromUtf8("編集(&E)"));
     EXPECT_EQ(top[2]->text(), QString::fromUtf8("ヘルプ(&H)"));
-    QAction* batch = FindAction(top, QString::fromUtf8("一括読み込み..."));
+    QAction* batch = FindAction(top, QString::fromUtf8("一括読み込み(&B)..."));
     ASSERT_NE(batch, nullptr);
     EXPECT_FALSE(batch->isEnabled());
-    for (const char* entry : {"開く(&O)...", "名前を付けて保存(&S)...", "単体データの読み込み...", "単体データの書き出し...",
-                              "検索(&S)..."}) {
+    const std::pair<const char*, const char*> entries[] = {
+        {"開く(&O)...", "Ctrl+O"},          {"上書き保存(&W)", "Ctrl+S"},
+        {"名前を付けて保存(&S)...", "Ctrl+Shift+S"}, {"最近使ったファイル(&R)", ""},
+        {menu::kImportUnit, "Ctrl+I"},      {menu::kExportUnit, "Ctrl+E"},
+        {"検索(&S)...", "Ctrl+F"},          {"次を検索(&N)", "F3"}};
+    for (const auto& [entry, keys] : entries) {
         QAction* action = FindAction(top, QString::fromUtf8(entry));
         ASSERT_NE(action, nullptr) << entry;
         EXPECT_TRUE(action->isEnabled()) << entry;
+        EXPECT_EQ(action->shortcut().toString(), QString::fromLatin1(keys)) << entry;
     }
+    // Every entry has a mnemonic, none twice in one menu; the single-unit
+    // entries end the File menu.
+    for (QAction* menu : top) {
+        QSet<QChar> used;
+        for (QAction* entry : menu->menu()->actions()) {
+            if (entry->isSeparator()) continue;
+            const qsizetype at = entry->text().indexOf(QLatin1Char('&'));
+            ASSERT_GE(at, 0) << entry->text().toStdString();
+            EXPECT_FALSE(used.contains(entry->text()[at + 1].toUpper())) << entry->text().toStdString();
+            used.insert(entry->text()[at + 1].toUpper());
+        }
+    }
+    EXPECT_EQ(top[0]->menu()->actions().back()->text(), QString::fromUtf8(menu::kExportUnit));
 }
 
 TEST_F(UnitFormTest, CommandsThatNeedATableDoNothingBeforeOne) {
