@@ -222,6 +222,18 @@ TEST_F(UnitFormTest, MenuBarHasTheFileEditAndHelpMenusWithShortcutsAndMnemonics)
     EXPECT_EQ(top[0]->menu()->actions().back()->text(), QString::fromUtf8(menu::kExportUnit));
 }
 
+// Every control says what it is; the unit list tells units apart by number
+// and line.
+TEST_F(UnitFormTest, ControlsAndUnitsSayWhatTheyAre) {
+    CUnitEditorDlg& dlg = Window();
+    const std::pair<int, const char*> hints[] = {{1023, "耐久 (フィールド 8): 1〜255"},
+                                                 {1054, "Movement class 2 (フィールド 26)"},
+                                                 {1075, "補給 / ？ Supply ability 4 (フィールド 42)"}};
+    for (const auto& [id, hint] : hints) EXPECT_EQ(dlg.Control(id)->toolTip(), QString::fromUtf8(hint)) << id;
+    for (const form::FieldLayout& f : form::RecordLayout())
+        if (f.controlId && dlg.Control(f.controlId)) EXPECT_FALSE(dlg.Control(f.controlId)->toolTip().isEmpty()) << f.field;
+}
+
 TEST_F(UnitFormTest, CommandsThatNeedATableDoNothingBeforeOne) {
     CUnitEditorDlg& dlg = Window();
     // No dialog of any kind is expected: the scripted services fail the test
@@ -238,7 +250,7 @@ TEST_F(UnitFormTest, RefusedIntegerShowsThePromptAndPutsTheFocusInTheBox) {
     TypeInto(dlg, 1022, "10");  // formation and durability must be 1 or more
     TypeInto(dlg, 1023, "abc");
     form::FormMembers members;
-    modal_.AcceptMessage(Sjis("整数を入力してください。"), fw::kIconExclamation);
+    modal_.AcceptMessage(Sjis("耐久: 整数を入力してください。"), fw::kIconExclamation);
     EXPECT_FALSE(form::TakeMembers(dlg.Widgets(), members, modal_, &dlg));
     auto* edit = qobject_cast<QLineEdit*>(dlg.Control(1023));
     ASSERT_NE(edit, nullptr);
@@ -246,7 +258,7 @@ TEST_F(UnitFormTest, RefusedIntegerShowsThePromptAndPutsTheFocusInTheBox) {
     EXPECT_EQ(edit->selectedText(), QStringLiteral("abc"));
 
     TypeInto(dlg, 1023, "300");  // outside 1 to 255
-    modal_.AcceptMessage(Sjis("1 から 255 までの整数を入力してください。"), fw::kIconExclamation);
+    modal_.AcceptMessage(Sjis("耐久: 1 から 255 までの整数を入力してください。"), fw::kIconExclamation);
     EXPECT_FALSE(form::TakeMembers(dlg.Widgets(), members, modal_, &dlg));
     TypeInto(dlg, 1023, " 255 ");
     EXPECT_TRUE(form::TakeMembers(dlg.Widgets(), members, modal_, &dlg));
