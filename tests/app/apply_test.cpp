@@ -150,6 +150,12 @@ TEST_F(ApplyTest, DashesOfTheJisFormAreStoredAsTheCodePageCharacters) {
     Type(res::kIdUnitName, QString::fromUtf8("A\u301C\u2014\u2016\u2212\u00A2\u00A3\u00AC"));
     Apply();
     EXPECT_EQ(SplitFields(Line(3))[0], "A\x81\x60\x81\x5C\x81\x61\x81\x7C\x81\x91\x81\x92\x81\xCA");
+    // Full-width digits and minus in number boxes are stored as ASCII.
+    Type(1023, QString::fromUtf8("１２０"));
+    Type(1084, QString::fromUtf8("－５"));
+    Apply();
+    EXPECT_EQ(SplitFields(Line(3))[8], "120");
+    EXPECT_EQ(SplitFields(Line(3))[52], "-5");
     EXPECT_TRUE(modal_.Messages().empty());
 }
 
