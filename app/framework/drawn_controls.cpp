@@ -1,5 +1,8 @@
 #include "app/framework/drawn_controls.h"
 
+#include <QHelpEvent>
+#include <QToolTip>
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
@@ -92,33 +95,24 @@ void GroupBoxControl::paintEvent(QPaintEvent*) {
 NumberEdit::NumberEdit(QWidget* parent) : ByteEdit(parent) {
     // A pixel more on each side for the digits; the frame stays whole.
     setTextMargins(-1, 0, -1, 0);
-    connect(this, &QLineEdit::textChanged, this, [this] { FitText(); });
 }
 
-void NumberEdit::resizeEvent(QResizeEvent* event) {
-    QLineEdit::resizeEvent(event);
-    FitText();
-}
-
-void NumberEdit::changeEvent(QEvent* event) {
-    QLineEdit::changeEvent(event);
-    if (event->type() == QEvent::FontChange) FitText();
-}
-
-void NumberEdit::FitText() {
-    if (fitting_) return;
-    fitting_ = true;
+bool NumberEdit::ValueFits() const {
     const int frame = hasFrame() ? style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this) : 0;
     const QMargins margins = textMargins();
     // What QLineEdit keeps free on each side of its text, and the caret.
     constexpr int kLineEditMargin = 2;
     constexpr int kCaret = 1;
     const int room = width() - 2 * frame - margins.left() - margins.right() - 2 * kLineEditMargin - kCaret;
-    const int stretch = StretchToFit(font(), text(), room, kStretchFloor);
-    QFont fitted = font();
-    fitted.setStretch(stretch == 100 ? QFont::AnyStretch : stretch);
-    if (fitted.stretch() != font().stretch()) setFont(fitted);
-    fitting_ = false;
+    return fontMetrics().horizontalAdvance(text()) <= room;
+}
+
+bool NumberEdit::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip || ValueFits()) return ByteEdit::event(event);
+    const QString hint = toolTip();
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                       hint.isEmpty() ? text() : hint + QLatin1Char('\n') + text(), this);
+    return true;
 }
 
 }  // namespace kelvor::fw

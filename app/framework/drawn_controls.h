@@ -37,19 +37,18 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// An edit for numbers: a value wider than the box is drawn condensed
-// until it fits (down to a floor), never cut off.
+// An edit for numbers, right-aligned in the dialog font: a value wider
+// than the box scrolls, and while it does not fit its tooltip ends with the
+// whole value.
 class NumberEdit : public ByteEdit {
 public:
     explicit NumberEdit(QWidget* parent);
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    // Whether the whole value shows in the box.
+    bool ValueFits() const;
 
-private:
-    void FitText();
-    bool fitting_ = false;
+protected:
+    bool event(QEvent* event) override;
 };
 
 // The horizontal stretch (percent of the normal width, at least `floor`)

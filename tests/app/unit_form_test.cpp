@@ -7,7 +7,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSet>
+#include <QHelpEvent>
 #include <QTest>
+#include <QToolTip>
 #include <QWidget>
 
 #include <vector>
@@ -232,6 +234,24 @@ TEST_F(UnitFormTest, ControlsAndUnitsSayWhatTheyAre) {
     for (const auto& [id, hint] : hints) EXPECT_EQ(dlg.Control(id)->toolTip(), QString::fromUtf8(hint)) << id;
     for (const form::FieldLayout& f : form::RecordLayout())
         if (f.controlId && dlg.Control(f.controlId)) EXPECT_FALSE(dlg.Control(f.controlId)->toolTip().isEmpty()) << f.field;
+}
+
+// A value wider than its box keeps the dialog's font and scrolls; while it
+// does not fit, the tooltip ends with the whole value.
+TEST_F(UnitFormTest, LongNumbersKeepTheFontScrollAndShowWholeInTheTooltip) {
+    CUnitEditorDlg& dlg = ShownWindow();
+    auto* price = qobject_cast<QLineEdit*>(dlg.Control(1027));
+    ASSERT_NE(price, nullptr);
+    const QFont font = price->font();
+    TypeInto(dlg, 1027, "1234567");
+    EXPECT_EQ(price->font(), font);
+    EXPECT_GT(price->fontMetrics().horizontalAdvance(price->text()), price->contentsRect().width() - 4);
+    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), price->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(price, &help);
+    EXPECT_EQ(QToolTip::text(), QString::fromUtf8("価格 (フィールド 24): 0〜1000000\n1234567"));
+    TypeInto(dlg, 1027, "12");
+    QApplication::sendEvent(price, &help);
+    EXPECT_EQ(QToolTip::text(), QString::fromUtf8("価格 (フィールド 24): 0〜1000000"));
 }
 
 TEST_F(UnitFormTest, CommandsThatNeedATableDoNothingBeforeOne) {
