@@ -95,16 +95,47 @@ void GroupBoxControl::paintEvent(QPaintEvent*) {
 NumberEdit::NumberEdit(QWidget* parent) : ByteEdit(parent) {
     // A pixel more on each side for the digits; the frame stays whole.
     setTextMargins(-1, 0, -1, 0);
+    connect(this, &QLineEdit::textChanged, this, [this] { FitText(); });
 }
 
-bool NumberEdit::ValueFits() const {
+int NumberEdit::Room() const {
     const int frame = hasFrame() ? style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this) : 0;
     const QMargins margins = textMargins();
     // What QLineEdit keeps free on each side of its text, and the caret.
     constexpr int kLineEditMargin = 2;
     constexpr int kCaret = 1;
-    const int room = width() - 2 * frame - margins.left() - margins.right() - 2 * kLineEditMargin - kCaret;
-    return fontMetrics().horizontalAdvance(text()) <= room;
+    return width() - 2 * frame - margins.left() - margins.right() - 2 * kLineEditMargin - kCaret;
+}
+
+bool NumberEdit::ValueFits() const { return fontMetrics().horizontalAdvance(text()) <= Room(); }
+
+void NumberEdit::resizeEvent(QResizeEvent* event) {
+    ByteEdit::resizeEvent(event);
+    FitText();
+}
+
+void NumberEdit::changeEvent(QEvent* event) {
+    ByteEdit::changeEvent(event);
+    if (event->type() != QEvent::FontChange || fitting_) return;
+    dialogFont_ = font();
+    FitText();
+}
+
+// The font the dialog gave the box, narrowed a little when that makes the
+// value fit; its height never changes.
+void NumberEdit::FitText() {
+    if (fitting_) return;
+    fitting_ = true;
+    if (!fontKnown_) dialogFont_ = font(), fontKnown_ = true;
+    QFont fitted = dialogFont_;
+    const int stretch = StretchToFit(dialogFont_, text(), Room(), kNumberStretchFloor);
+    if (stretch != 100) {
+        QFont narrow = dialogFont_;
+        narrow.setStretch(stretch);
+        if (QFontMetrics(narrow).horizontalAdvance(text()) <= Room()) fitted = narrow;
+    }
+    if (fitted != font()) setFont(fitted);
+    fitting_ = false;
 }
 
 bool NumberEdit::event(QEvent* event) {
