@@ -1,5 +1,7 @@
 #include "app/unit_editor_dlg.h"
 
+#include "app/form/field_hints.h"
+
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -34,6 +36,7 @@ CUnitEditorDlg::CUnitEditorDlg(fw::Platform& platform, QWidget* parent)
     auto* client = new QWidget(this);
     m_controls = fw::BuildTemplateWindow(this, client, res::UnitFormTemplate(), fw::EnterKey::FocusedButtonOnly);
     m_widgets = form::BindFormWidgets(m_controls);
+    form::SetFieldHints(m_widgets);
     setCentralWidget(client);
     BuildMenus();
     // The status line says what the panel could not show, and why.

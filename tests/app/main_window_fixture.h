@@ -20,7 +20,9 @@
 #include "app/framework/files.h"
 #include "app/framework/paths.h"
 #include "app/framework/profile.h"
+#include "app/form/field_hints.h"
 #include "app/unit_editor_dlg.h"
+#include "form/record_layout.h"
 #include "tests/support/scripted_modal.h"
 
 namespace kelvor::test {
@@ -34,6 +36,11 @@ inline constexpr const char* kExportUnit = "単体データの書き出し(&E)..
 inline constexpr const char* kSearch = "検索(&S)...";
 inline constexpr const char* kAbout = "バージョン情報(&A)...";
 }  // namespace menu
+
+// A refusal of the box `id`: the field's caption (or name) first.
+inline std::string Refusal(int id, const char* utf8) {
+    return fw::ToCp932(form::FieldTitle(*form::FieldOfControl(id)) + QStringLiteral(": ")) + fw::Cp932FromUtf8(utf8);
+}
 
 // The box of a file that could not be opened: the file and why.
 inline std::string OpenFailedText(const fw::Path& path, const char* why) {

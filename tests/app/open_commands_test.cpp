@@ -71,6 +71,10 @@ TEST_F(OpenCommandsTest, RecentTablesAreListedNewestFirstKeptAndMissingOnesSaidA
     Window().RecentMenu()->actions()[0]->trigger();
     EXPECT_EQ(Window().TablePath(), TempPath("a/weapon.dat"));
     EXPECT_EQ(Units(Window()).GetCount(), Window().Units().Count());
+    // Each unit's entry tells its number and line, for units of one name.
+    const QModelIndex first = Window().Widgets().unitList->model()->index(0, 0);
+    EXPECT_EQ(first.data(Qt::ToolTipRole).toString(),
+              first.data().toString() + QString::fromUtf8("\nユニット 1 (行 3)"));
 }
 
 // A drop over a text box opens the table (after the question about unsaved

@@ -188,7 +188,7 @@ TEST_F(UnitCommandsTest, ReferenceButtonsDoNothingForZeroANumberWithoutUnitOrARe
     EXPECT_TRUE(modal_.Messages().empty());
 
     TypeInto(dlg, kEditTransform, "1000");
-    modal_.AcceptMessage(Sjis("0 から 999 までの整数を入力してください。"), fw::kIconExclamation);
+    modal_.AcceptMessage(Refusal(kEditTransform, "0 から 999 までの整数を入力してください。"), fw::kIconExclamation);
     Click(dlg, res::kIdJumpTransform);
     EXPECT_EQ(Units().GetCurSel(), demo::kUnitAllMaximum - 1);
     EXPECT_EQ(Shown(res::kIdUnitName), "edited");

@@ -7,7 +7,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSet>
+#include <QHelpEvent>
 #include <QTest>
+#include <QToolTip>
 #include <QWidget>
 
 #include <vector>
@@ -222,6 +224,36 @@ TEST_F(UnitFormTest, MenuBarHasTheFileEditAndHelpMenusWithShortcutsAndMnemonics)
     EXPECT_EQ(top[0]->menu()->actions().back()->text(), QString::fromUtf8(menu::kExportUnit));
 }
 
+// Every control says what it is; the unit list tells units apart by number
+// and line.
+TEST_F(UnitFormTest, ControlsAndUnitsSayWhatTheyAre) {
+    CUnitEditorDlg& dlg = Window();
+    const std::pair<int, const char*> hints[] = {{1023, "耐久 (フィールド 8): 1〜255"},
+                                                 {1054, "Movement class 2 (フィールド 26)"},
+                                                 {1075, "補給 / ？ Supply ability 4 (フィールド 42)"}};
+    for (const auto& [id, hint] : hints) EXPECT_EQ(dlg.Control(id)->toolTip(), QString::fromUtf8(hint)) << id;
+    for (const form::FieldLayout& f : form::RecordLayout())
+        if (f.controlId && dlg.Control(f.controlId)) EXPECT_FALSE(dlg.Control(f.controlId)->toolTip().isEmpty()) << f.field;
+}
+
+// A value wider than its box keeps the dialog's font and scrolls; while it
+// does not fit, the tooltip ends with the whole value.
+TEST_F(UnitFormTest, LongNumbersKeepTheFontScrollAndShowWholeInTheTooltip) {
+    CUnitEditorDlg& dlg = ShownWindow();
+    auto* price = qobject_cast<QLineEdit*>(dlg.Control(1027));
+    ASSERT_NE(price, nullptr);
+    const QFont font = price->font();
+    TypeInto(dlg, 1027, "1234567");
+    EXPECT_EQ(price->font(), font);
+    EXPECT_GT(price->fontMetrics().horizontalAdvance(price->text()), price->contentsRect().width() - 4);
+    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), price->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(price, &help);
+    EXPECT_EQ(QToolTip::text(), QString::fromUtf8("価格 (フィールド 24): 0〜1000000\n1234567"));
+    TypeInto(dlg, 1027, "12");
+    QApplication::sendEvent(price, &help);
+    EXPECT_EQ(QToolTip::text(), QString::fromUtf8("価格 (フィールド 24): 0〜1000000"));
+}
+
 TEST_F(UnitFormTest, CommandsThatNeedATableDoNothingBeforeOne) {
     CUnitEditorDlg& dlg = Window();
     // No dialog of any kind is expected: the scripted services fail the test
@@ -238,7 +270,7 @@ TEST_F(UnitFormTest, RefusedIntegerShowsThePromptAndPutsTheFocusInTheBox) {
     TypeInto(dlg, 1022, "10");  // formation and durability must be 1 or more
     TypeInto(dlg, 1023, "abc");
     form::FormMembers members;
-    modal_.AcceptMessage(Sjis("整数を入力してください。"), fw::kIconExclamation);
+    modal_.AcceptMessage(Sjis("耐久: 整数を入力してください。"), fw::kIconExclamation);
     EXPECT_FALSE(form::TakeMembers(dlg.Widgets(), members, modal_, &dlg));
     auto* edit = qobject_cast<QLineEdit*>(dlg.Control(1023));
     ASSERT_NE(edit, nullptr);
@@ -246,7 +278,7 @@ TEST_F(UnitFormTest, RefusedIntegerShowsThePromptAndPutsTheFocusInTheBox) {
     EXPECT_EQ(edit->selectedText(), QStringLiteral("abc"));
 
     TypeInto(dlg, 1023, "300");  // outside 1 to 255
-    modal_.AcceptMessage(Sjis("1 から 255 までの整数を入力してください。"), fw::kIconExclamation);
+    modal_.AcceptMessage(Sjis("耐久: 1 から 255 までの整数を入力してください。"), fw::kIconExclamation);
     EXPECT_FALSE(form::TakeMembers(dlg.Widgets(), members, modal_, &dlg));
     TypeInto(dlg, 1023, " 255 ");
     EXPECT_TRUE(form::TakeMembers(dlg.Widgets(), members, modal_, &dlg));
