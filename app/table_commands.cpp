@@ -4,12 +4,14 @@
 #include <QUndoStack>
 
 #include <array>
+#include <chrono>
 #include <iterator>
 
 #include "app/form/unit_list_model.h"
 #include "app/framework/byte_controls.h"
 #include "app/framework/codec.h"
 #include "app/unit_editor_dlg.h"
+#include "table/file_lock.h"
 #include "table/unit_walk.h"
 
 namespace kelvor {
@@ -18,7 +20,8 @@ namespace {
 
 constexpr const char* kTableFilter = "ﾃﾞｰﾀﾌｧｲﾙ (*.dat)|*.dat|全てのﾌｧｲﾙ (*.*)|*.*||";
 constexpr const char* kTableDialogTitle = "兵器データファイルの選択";
-constexpr const char* kOpenFailed = "ファイルのオープンに失敗しました";
+constexpr const char* kBusy =
+    "\nほかのプログラムがこのファイルに書き込んでいます。しばらくしてからもう一度保存してください。";
 constexpr unsigned kFileDialogFlags = 6;  // no read-only box; ask before replacing
 
 // The fields whose values the walk offers, in the walk's order.
@@ -79,7 +82,7 @@ int CUnitEditorDlg::LoadTable(const fw::Path& path) {
         },
         &error);
     if (!read) {
-        platform.modal.MessageBox(fw::Cp932FromUtf8(kOpenFailed), fw::kIconStop, this);
+        fw::ReportOpenFailed(platform.modal, this, path, error);
         return 0;
     }
     text.CommitRead(length);
@@ -156,7 +159,24 @@ int CUnitEditorDlg::SaveTableAs() {
 // "weapon.org"; an existing backup is never replaced or refreshed. The save
 // never leaves the file missing, empty or half written: on failure it stays
 // as it was, and the user is told which file and why.
+//
+// The save takes the rewrite lock kelvor-cli takes, so that it never lands
+// between another program's read and write of the table, and looks at the
+// file again under it.
 int CUnitEditorDlg::SaveTableTo(const fw::Path& path) {
+    table::FileLock lock;
+    table::LockWait wait;
+    wait.giveUpAfter = std::chrono::seconds(2);
+    std::string error;
+    switch (table::LockForRewrite(path, lock, wait, &error)) {
+    case table::LockResult::Held: break;
+    case table::LockResult::Busy:
+        m_platform.modal.MessageBox(fw::PathForDisplay(path) + fw::Cp932FromUtf8(kBusy), fw::kIconStop, this);
+        return 0;
+    case table::LockResult::Failed:
+        fw::ReportFileError(m_platform.modal, this, path, fw::Cp932FromUtf8(error));
+        return 0;
+    }
     if (path == m_pathTable && !MayOverwriteOnDisk()) return 0;
     fw::SaveError failure;
     if (!m_platform.files.SaveTable(path, m_document.view(), &failure)) {

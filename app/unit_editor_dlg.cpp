@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QUndoStack>
 
 #include "app/about_dlg.h"
@@ -35,7 +36,13 @@ CUnitEditorDlg::CUnitEditorDlg(fw::Platform& platform, QWidget* parent)
     m_widgets = form::BindFormWidgets(m_controls);
     setCentralWidget(client);
     BuildMenus();
-    setFixedSize(m_controls.clientSize.width(), m_controls.clientSize.height() + menuBar()->sizeHint().height());
+    // The status line says what the panel could not show, and why.
+    // It is as high as the menu bar, so that the form sits between two bars
+    // of one height.
+    statusBar()->setSizeGripEnabled(false);
+    const int bar = menuBar()->sizeHint().height();
+    statusBar()->setFixedHeight(bar);
+    setFixedSize(m_controls.clientSize.width(), m_controls.clientSize.height() + 2 * bar);
 
     // The window menu, with the About entry at its end.
     m_windowMenu = m_controls.windowMenu;

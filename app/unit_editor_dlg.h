@@ -143,7 +143,8 @@ private:
     void StoreFolderSetting(const char* entry, fw::Path& member, const fw::Path& value);
     void JumpFromField(int field);
     unitfile::UnitForm UnitFileForm();
-    int LoadPanelBitmap(const fw::Path& path, QImage& bitmap, bool& loaded);
+    int LoadPanelBitmap(const fw::Path& path, QImage& bitmap, bool& loaded, QString& problem);
+    void ShowPanelProblems();
     int SaveTableTo(const fw::Path& path);
     void RememberOnDisk();
     bool MayOverwriteOnDisk();
@@ -155,6 +156,7 @@ private:
     QImage m_bmpUnit;       // the last unit picture that loaded
     QImage m_bmpFlagSheet;  // the last flag sheet that loaded
     bool m_bSheetLoaded = false;
+    QString m_sheetProblem, m_pictureProblem;  // empty: none
     fw::Path m_pathFileName;  // the file name the file dialogs offer
     fw::Path m_pathTable;     // the open table's file
     std::string m_strLastSearch;

@@ -1,6 +1,8 @@
 #include "table/file_system.h"
 
 #include <cerrno>
+#include <algorithm>
+#include <chrono>
 #include <random>
 #include <string>
 #include <system_error>
@@ -13,10 +15,24 @@
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 #endif
 
 namespace kelvor::table::filesystem {
+
+namespace {
+
+// Six letters or digits, for a name no other file in the folder has.
+std::string RandomEnding() {
+    static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937 random{std::random_device{}()};
+    std::string ending(6, 'a');
+    for (char& c : ending) c = kChars[random() % (sizeof kChars - 1)];
+    return ending;
+}
+
+}  // namespace
 
 #ifndef _WIN32
 
@@ -35,17 +51,58 @@ void SyncFolder(const Path& folder) {
     ::close(fd);
 }
 
-int CopyPermissions(const Path& model, int fd) {
-    mode_t mode;
-    struct stat st;
-    if (!model.empty() && ::stat(model.c_str(), &st) == 0) {
-        mode = st.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
+namespace {
+
+mode_t DefaultMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// Best effort: an attribute this file system or this saver cannot set is
+// left out rather than failing the save.
+void CopyExtendedAttributes(const Path& model, int fd) {
+    const ssize_t listed = ::listxattr(model.c_str(), nullptr, 0);
+    if (listed <= 0) return;
+    std::string names(static_cast<std::size_t>(listed), '\0');
+    const ssize_t got = ::listxattr(model.c_str(), names.data(), names.size());
+    if (got <= 0) return;
+    names.resize(static_cast<std::size_t>(got));
+    std::string value;
+    for (std::size_t at = 0; at < names.size(); at = names.find('\0', at) + 1) {
+        const char* name = names.c_str() + at;
+        const ssize_t size = ::getxattr(model.c_str(), name, nullptr, 0);
+        if (size < 0) continue;
+        value.resize(static_cast<std::size_t>(size));
+        const ssize_t read = ::getxattr(model.c_str(), name, value.data(), value.size());
+        if (read >= 0) ::fsetxattr(fd, name, value.data(), static_cast<std::size_t>(read), 0);
     }
-    return Result(::fchmod(fd, mode));
+}
+
+}  // namespace
+
+int CopyAttributes(const Path& model, int fd) {
+    struct stat st;
+    if (model.empty() || ::stat(model.c_str(), &st) != 0) return Result(::fchmod(fd, DefaultMode()));
+    // Owner first: giving a file away clears its set-id bits. Who may not
+    // give it away may still keep its group.
+    if (::fchown(fd, st.st_uid, st.st_gid) != 0) ::fchown(fd, static_cast<uid_t>(-1), st.st_gid);
+    if (::fchmod(fd, st.st_mode & 07777) != 0) return errno;
+    CopyExtendedAttributes(model, fd);
+    return 0;
+}
+
+int CheckContents(int fd, std::string_view bytes) {
+    std::string back(bytes.size() + 1, '\0');  // one byte more: a longer file shows
+    std::size_t got = 0;
+    while (got < back.size()) {
+        const ssize_t n = ::pread(fd, back.data() + got, back.size() - got, static_cast<off_t>(got));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return errno;
+        if (n == 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    return std::string_view(back.data(), got) == bytes ? 0 : EIO;
 }
 
 int CopyModificationTime(const Path& from, int fd) {
@@ -84,14 +141,39 @@ int CheckWritable(const Path& path, bool& exists) {
     return ::access(path.c_str(), W_OK) == 0 ? 0 : EACCES;
 }
 
-TemporaryFile::TemporaryFile(const Path& forFile) {
-    std::string pattern = (forFile.parent_path() / ("." + forFile.filename().native() + ".XXXXXX")).native();
+TemporaryFile::TemporaryFile(const Path& forFile)
+    : folder_(forFile.parent_path().empty() ? Path(".") : forFile.parent_path()) {
+#ifdef O_TMPFILE
+    // Unnamed where the file system allows it and the name can be given
+    // later through the descriptor's entry in /proc.
+    fd_ = ::open(folder_.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (fd_ >= 0) {
+        if (::access("/proc/self/fd", X_OK) == 0) return;
+        ::close(fd_);
+    }
+#endif
+    std::string pattern = (folder_ / (std::string(kTemporaryPrefix) + "XXXXXX")).native();
     fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd_ < 0) {
         error_ = errno;
         return;
     }
     path_ = pattern;
+}
+
+int TemporaryFile::Name() {
+    if (!path_.empty()) return 0;
+    if (fd_ < 0) return EBADF;
+    const std::string self = "/proc/self/fd/" + std::to_string(fd_);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const Path name = folder_ / (kTemporaryPrefix + RandomEnding());
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            path_ = name;
+            return 0;
+        }
+        if (errno != EEXIST) return errno;
+    }
+    return EEXIST;
 }
 
 void TemporaryFile::Close() {
@@ -123,7 +205,20 @@ int SyncFile(int fd) { return _commit(fd) == 0 ? 0 : errno; }
 
 void SyncFolder(const Path&) {}
 
-int CopyPermissions(const Path&, int) { return 0; }
+int CopyAttributes(const Path&, int) { return 0; }
+
+int CheckContents(int fd, std::string_view bytes) {
+    if (_lseeki64(fd, 0, SEEK_SET) != 0) return errno;
+    std::string back(bytes.size() + 1, '\0');  // one byte more: a longer file shows
+    std::size_t got = 0;
+    while (got < back.size()) {
+        const int n = _read(fd, back.data() + got, static_cast<unsigned>(std::min<std::size_t>(back.size() - got, 1u << 30)));
+        if (n < 0) return errno;
+        if (n == 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    return std::string_view(back.data(), got) == bytes ? 0 : EIO;
+}
 
 int CopyModificationTime(const Path& from, int fd) {
     WIN32_FILE_ATTRIBUTE_DATA data;
@@ -152,11 +247,10 @@ int CheckWritable(const Path& path, bool& exists) {
     return (attributes & FILE_ATTRIBUTE_READONLY) ? EACCES : 0;
 }
 
-TemporaryFile::TemporaryFile(const Path& forFile) {
-    std::random_device random;
+TemporaryFile::TemporaryFile(const Path& forFile)
+    : folder_(forFile.parent_path().empty() ? Path(".") : forFile.parent_path()) {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const Path candidate =
-            forFile.parent_path() / (L"." + forFile.filename().native() + L"." + std::to_wstring(random()));
+        const Path candidate = folder_ / (kTemporaryPrefix + RandomEnding());
         fd_ = _wopen(candidate.c_str(), _O_CREAT | _O_EXCL | _O_RDWR | _O_BINARY, _S_IREAD | _S_IWRITE);
         if (fd_ >= 0) {
             path_ = candidate;
@@ -167,12 +261,34 @@ TemporaryFile::TemporaryFile(const Path& forFile) {
     error_ = errno;
 }
 
+int TemporaryFile::Name() { return path_.empty() ? EBADF : 0; }
+
 void TemporaryFile::Close() {
     if (fd_ >= 0) _close(fd_);
     fd_ = -1;
 }
 
 #endif
+
+void RemoveLeftovers(const Path& folder, const Path& forFile) {
+    namespace stdfs = std::filesystem;
+    using Native = Path::string_type;
+    const Native dot = Path(".").native();
+    const Native ours = Path(kTemporaryPrefix).native();
+    const Native earlier = dot + forFile.filename().native() + dot;
+    const auto hourAgo = stdfs::file_time_type::clock::now() - std::chrono::hours(1);
+    std::error_code ec;
+    for (stdfs::directory_iterator it(folder.empty() ? Path(".") : folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const Native name = it->path().filename().native();
+        const bool named = (name.size() == ours.size() + 6 && name.starts_with(ours)) ||
+                           (name.size() == earlier.size() + 6 && name.starts_with(earlier));
+        std::error_code statError;
+        if (!named || it->is_symlink(statError) || !it->is_regular_file(statError)) continue;
+        const auto written = it->last_write_time(statError);
+        if (!statError && written < hourAgo) Remove(it->path());
+    }
+}
 
 TemporaryFile::~TemporaryFile() {
     Close();

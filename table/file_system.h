@@ -4,15 +4,18 @@
 // system's error number. Plain C++, no Qt.
 #pragma once
 
+#include <string_view>
+
 #include "table/file_io.h"
 
 namespace kelvor::table::filesystem {
 
 int SyncFile(int fd);
 void SyncFolder(const Path& folder);
-// Sets the file's permission bits to those of `model`, or to the default for
-// new files when model is empty.
-int CopyPermissions(const Path& model, int fd);
+// Gives the file what `model` has beyond its bytes: owner and group (where
+// the saver may set them), permission bits and extended attributes; with
+// model empty, the default permission bits for new files.
+int CopyAttributes(const Path& model, int fd);
 int CopyModificationTime(const Path& from, int fd);
 
 // A second name for a file; fails with EEXIST when `to` exists.
@@ -31,23 +34,39 @@ int CheckWritable(const Path& path, bool& exists);
 // names nothing.
 Path ResolveLinks(const Path& path);
 
-// A new, empty file of its own in `folder`, named after `forFile` with a
-// leading dot and a random ending; open for reading and writing. Removed
-// again when it goes out of scope, unless kept.
+// Reads the file open as `fd` from its start and compares it with bytes.
+int CheckContents(int fd, std::string_view bytes);
+
+// The names temporary files of ours get: short, so that a file whose own
+// name is near the longest allowed still saves, and hidden.
+inline constexpr char kTemporaryPrefix[] = ".kelvor-";
+// Removes what interrupted saves of ours left in `folder` (files named
+// with kTemporaryPrefix, and the dotted names of earlier versions for
+// `forFile`) once they are older than an hour: no save runs that long.
+void RemoveLeftovers(const Path& folder, const Path& forFile);
+
+// A new, empty file of its own in the folder of `forFile`, open for reading
+// and writing. Where the file system allows, it has no name until Name()
+// (a save killed before then leaves nothing behind); elsewhere it has a
+// short hidden one from the start. Removed again when it goes out of scope,
+// unless kept.
 class TemporaryFile {
 public:
-    TemporaryFile(const Path& forFile);
+    explicit TemporaryFile(const Path& forFile);
     ~TemporaryFile();
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
 
     int error() const { return error_; }  // 0 when the file was made
     int fd() const { return fd_; }
-    const Path& path() const { return path_; }
+    // Gives the file its name, when it has none yet; 0 or the error.
+    int Name();
+    const Path& path() const { return path_; }  // empty before Name()
     void Close();
     void Keep() { keep_ = true; }
 
 private:
+    Path folder_;
     Path path_;
     int fd_ = -1;
     int error_ = 0;

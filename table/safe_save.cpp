@@ -59,20 +59,14 @@ Failure WriteAll(ByteSink& sink, std::string_view bytes) {
     return {};
 }
 
-Failure CheckWritten(const Path& file, std::string_view bytes) {
-    std::string back, error;
-    if (!ReadWholeFile(file, back, &error)) return Fail(SaveError::Kind::Write, error);
-    if (back != bytes) return Fail(SaveError::Kind::Write, EIO);
-    return {};
-}
-
 // Writes bytes into the (new, open) temporary file, flushes it to disk,
-// closes it and reads it back. permissionsOf names the file whose permission
-// bits it gets (empty: the default); timeOf, when not empty, the file whose
-// modification time it takes.
+// reads it back, gives it its name and closes it. attributesOf names the
+// file whose owner, permission bits and extended attributes it gets (empty:
+// the default bits); timeOf, when not empty, the file whose modification
+// time it takes.
 Failure WriteTemporary(fs::TemporaryFile& temp, std::string_view bytes, const SinkFactory& openSink,
-                       const Path& permissionsOf, const Path& timeOf) {
-    if (const int r = fs::CopyPermissions(permissionsOf, temp.fd())) return Fail(SaveError::Kind::Open, r);
+                       const Path& attributesOf, const Path& timeOf) {
+    if (const int r = fs::CopyAttributes(attributesOf, temp.fd())) return Fail(SaveError::Kind::Open, r);
     {
         const std::unique_ptr<ByteSink> sink = openSink ? openSink(temp.fd()) : DescriptorSink(temp.fd());
         if (Failure f = WriteAll(*sink, bytes); f.failed()) return f;
@@ -81,8 +75,10 @@ Failure WriteTemporary(fs::TemporaryFile& temp, std::string_view bytes, const Si
         if (const int r = fs::CopyModificationTime(timeOf, temp.fd())) return Fail(SaveError::Kind::Write, r);
     }
     if (const int r = fs::SyncFile(temp.fd())) return Fail(SaveError::Kind::Write, r);
+    if (const int r = fs::CheckContents(temp.fd(), bytes)) return Fail(SaveError::Kind::Write, r);
+    if (const int r = temp.Name()) return Fail(SaveError::Kind::Write, r);
     temp.Close();
-    return CheckWritten(temp.path(), bytes);
+    return {};
 }
 
 enum class Backup { Made, AlreadyThere };
@@ -123,6 +119,7 @@ Failure Replace(const Path& target, std::string_view bytes, const Path& backup, 
         return Fail(SaveError::Kind::Open, std::string("not a regular file"));
     bool exists = false;
     if (const int r = fs::CheckWritable(target, exists)) return Fail(SaveError::Kind::Open, r);
+    fs::RemoveLeftovers(target.parent_path(), target);
 
     // The temporary file removes itself on every way out but success.
     fs::TemporaryFile temp(target);

@@ -85,4 +85,10 @@ void ReportFileError(ModalServices& modal, QWidget* owner, const Path& path, con
     modal.MessageBox(text, kIconStop, owner);
 }
 
+void ReportOpenFailed(ModalServices& modal, QWidget* owner, const Path& path, const std::string& systemError) {
+    std::string text = Cp932FromUtf8("ファイルのオープンに失敗しました\n") + PathForDisplay(path);
+    if (!systemError.empty()) text += "\n" + systemError;
+    modal.MessageBox(text, kIconStop, owner);
+}
+
 }  // namespace kelvor::fw

@@ -95,4 +95,10 @@ void ReportFileError(ModalServices& modal, QWidget* owner, const Path& path, con
 template <Cp932String S>
 void ReportFileError(ModalServices&, QWidget*, S&&, const std::string&) = delete;
 
+// The box for a file that could not be opened or read: stop icon,
+// 「ファイルのオープンに失敗しました」, the file and, when known, why.
+void ReportOpenFailed(ModalServices& modal, QWidget* owner, const Path& path, const std::string& systemError);
+template <Cp932String S>
+void ReportOpenFailed(ModalServices&, QWidget*, S&&, const std::string&) = delete;
+
 }  // namespace kelvor::fw

@@ -2,7 +2,11 @@
 // from the game's bitmap folders into bitmaps held for the run, and the
 // panel drawn from what is held into the picture frame.
 #include <QSize>
+#include <QStatusBar>
 
+#include <filesystem>
+
+#include "app/framework/codec.h"
 #include "app/framework/image_frame.h"
 #include "app/panel/panel_images.h"
 #include "app/unit_editor_dlg.h"
@@ -24,18 +28,35 @@ fw::Path InFolder(const fw::Path& folder, const std::string& fileName) {
 }  // namespace
 
 int CUnitEditorDlg::LoadFlagSheet() {
-    return LoadPanelBitmap(InFolder(m_pathSystemBitmapDir, panel::kFlagSheetFileName), m_bmpFlagSheet, m_bSheetLoaded);
+    const int loaded = LoadPanelBitmap(InFolder(m_pathSystemBitmapDir, panel::kFlagSheetFileName), m_bmpFlagSheet,
+                                       m_bSheetLoaded, m_sheetProblem);
+    ShowPanelProblems();
+    return loaded;
 }
 
 int CUnitEditorDlg::LoadUnitPicture(int pictureNumber) {
-    return LoadPanelBitmap(InFolder(m_pathUnitBitmapDir, panel::UnitPictureFileName(pictureNumber)), m_bmpUnit,
-                           m_bUnitLoaded);
+    const int loaded = LoadPanelBitmap(InFolder(m_pathUnitBitmapDir, panel::UnitPictureFileName(pictureNumber)),
+                                       m_bmpUnit, m_bUnitLoaded, m_pictureProblem);
+    ShowPanelProblems();
+    return loaded;
+}
+
+void CUnitEditorDlg::ShowPanelProblems() {
+    QString text = m_sheetProblem;
+    if (!text.isEmpty() && !m_pictureProblem.isEmpty()) text += QStringLiteral("  ");
+    text += m_pictureProblem;
+    if (text.isEmpty())
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(text);
 }
 
 // A file that cannot be read or is no usable bitmap leaves the bitmap held
-// before in place, undrawn; nothing is shown.
-int CUnitEditorDlg::LoadPanelBitmap(const fw::Path& path, QImage& bitmap, bool& loaded) {
-    std::string file;
+// before in place, undrawn, and `problem` names it and says why. A file
+// that is not there is no problem: a unit may have no picture.
+int CUnitEditorDlg::LoadPanelBitmap(const fw::Path& path, QImage& bitmap, bool& loaded, QString& problem) {
+    std::string file, error;
+    problem.clear();
     const bool read = m_platform.files.ReadWholeFile(
         path,
         [&file](std::size_t size) -> char* {
@@ -43,9 +64,14 @@ int CUnitEditorDlg::LoadPanelBitmap(const fw::Path& path, QImage& bitmap, bool& 
             file.resize(size);
             return file.data();
         },
-        nullptr);
+        &error);
     QImage decoded = read ? panel::DecodeBitmap(file) : QImage();
     loaded = !decoded.isNull();
+    std::error_code ec;
+    if (!read && std::filesystem::exists(std::filesystem::symlink_status(path, ec)))
+        problem = fw::FromPath(path) + tr(" を読めません: ") + fw::FromCp932(error);
+    else if (read && !loaded)
+        problem = fw::FromPath(path) + tr(" は表示できる画像ではありません");
     if (loaded) bitmap = std::move(decoded);
     return loaded ? 1 : 0;
 }

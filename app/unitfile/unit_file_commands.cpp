@@ -14,7 +14,6 @@ namespace {
 constexpr const char* kDialogTitle = "兵器データファイルの選択";
 constexpr const char* kExportFilter = "ﾕﾆｯﾄﾌｧｲﾙ (*.kmv)|*.kmv|全てのﾌｧｲﾙ (*.*)|*.*||";
 constexpr const char* kImportFilter = "ﾃﾞｰﾀﾌｧｲﾙ (*.kmv)|*.kmv|全てのﾌｧｲﾙ (*.*)|*.*||";
-constexpr const char* kOpenFailed = "ファイルのオープンに失敗しました";
 constexpr const char* kCannotCompose = "ユニットの項目に「,」や改行文字があるため、単体データを書き出せません。";
 constexpr const char* kNoRoom = "メモリが足りないため、単体データを表に入れられません。";
 
@@ -60,7 +59,7 @@ int ExportUnitFile(UnitForm& form) {
     fw::SaveError failure;
     if (!platform.files.ReplaceFileSafely(chosen.path, text, fw::Path(), &failure)) {
         if (failure.kind == fw::SaveError::Kind::Open)
-            Tell(form, kOpenFailed);
+            fw::ReportOpenFailed(platform.modal, form.owner, chosen.path, failure.systemError);
         else
             fw::ReportFileError(platform.modal, form.owner, failure.path, failure.systemError);
         return 0;
@@ -76,8 +75,9 @@ int ImportUnitFile(UnitForm& form) {
     form.storeLastDir(fw::FolderOf(chosen.path));
 
     std::string firstLine;
-    if (!platform.files.ReadFirstLine(chosen.path, firstLine, nullptr)) {
-        Tell(form, kOpenFailed);
+    std::string error;
+    if (!platform.files.ReadFirstLine(chosen.path, firstLine, &error)) {
+        fw::ReportOpenFailed(platform.modal, form.owner, chosen.path, error);
         return 0;
     }
 

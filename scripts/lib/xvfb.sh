@@ -192,11 +192,13 @@ mul_div() {
 }
 
 # Measures window $1, built from a template of $2 x $3 dialog units with
-# ($4 = 1) or without ($4 = 0) a menu bar over the client area. Sets
+# ($4 = 1) or without ($4 = 0) a menu bar over the client area, or ($4 = 2)
+# a menu bar over it and a status line of the same height under it. Sets
 # WIN_X, WIN_Y (client area's top-left on the screen), BASE_X and BASE_Y.
 measure_window() {
-  local win=$1 cx=$2 cy=$3 has_menu=$4 X Y WIDTH HEIGHT SCREEN WINDOW bx by menu
+  local win=$1 cx=$2 cy=$3 has_menu=$4 X Y WIDTH HEIGHT SCREEN WINDOW bx by menu bars=1
   eval "$(xdotool getwindowgeometry --shell "$win")"
+  if [ "$has_menu" -eq 2 ]; then has_menu=1; bars=2; fi
   BASE_X=
   for bx in $(seq 2 40); do
     if [ "$(mul_div "$cx" "$bx" 4)" -eq "$WIDTH" ]; then BASE_X=$bx; break; fi
@@ -204,6 +206,8 @@ measure_window() {
   BASE_Y=
   for by in $(seq 6 60); do
     menu=$((HEIGHT - $(mul_div "$cy" "$by" 8)))
+    [ $((menu % bars)) -eq 0 ] || continue
+    menu=$((menu / bars))
     # A menu bar is one line of text with a little room around it.
     if { [ "$has_menu" -eq 0 ] && [ "$menu" -eq 0 ]; } ||
        { [ "$has_menu" -eq 1 ] && [ "$menu" -ge "$by" ] && [ "$menu" -le $((by * 5 / 2)) ]; }; then

@@ -35,6 +35,11 @@ inline constexpr const char* kSearch = "検索(&S)...";
 inline constexpr const char* kAbout = "バージョン情報(&A)...";
 }  // namespace menu
 
+// The box of a file that could not be opened: the file and why.
+inline std::string OpenFailedText(const fw::Path& path, const char* why) {
+    return fw::Cp932FromUtf8("ファイルのオープンに失敗しました\n") + fw::PathForDisplay(path) + "\n" + why;
+}
+
 inline QAction* FindAction(const QList<QAction*>& actions, const QString& text) {
     for (QAction* action : actions) {
         if (action->text() == text) return action;

@@ -3,6 +3,9 @@
 // read from the frame as it paints itself.
 #include <QDir>
 #include <QFile>
+#include <QStatusBar>
+
+#include <sys/stat.h>
 #include <QFrame>
 #include <QImage>
 
@@ -158,7 +161,9 @@ TEST_F(PicturePanelTest, TheFlagFieldChoosesTheSheetCellCopiedTo4And4) {
     }
 }
 
-TEST_F(PicturePanelTest, BadPictureFilesAreSilentFailedLoads) {
+// A picture that cannot be shown leaves the panel black and is named on the
+// status line with the reason; no box interrupts the browsing.
+TEST_F(PicturePanelTest, BadPictureFilesAreNamedOnTheStatusLine) {
     ShownWindow();
     const fw::Path pics = Pics();
     WriteCodedPicture(pics / "200.bmp", 40, 30);
@@ -183,14 +188,27 @@ TEST_F(PicturePanelTest, BadPictureFilesAreSilentFailedLoads) {
     // limit: refused before it is read.
     WriteFileBytes(pics / "107.bmp", whole);
     ASSERT_TRUE(QFile::resize(fw::FromPath(pics / "107.bmp"), panel::kMaxBitmapFileBytes + 1));
+    ASSERT_EQ(::mkfifo((pics / "108.bmp").c_str(), 0600), 0);  // would block a plain open
 
-    for (int bad : {101, 102, 103, 104, 105, 106, 107}) {
+    const std::pair<int, const char*> cases[] = {
+        {101, "を読めません: Is a directory"},       {102, "は表示できる画像ではありません"},
+        {103, "は表示できる画像ではありません"},     {104, "は表示できる画像ではありません"},
+        {105, "は表示できる画像ではありません"},     {106, "は表示できる画像ではありません"},
+        {107, "を読めません: File too large"},       {108, "を読めません: not a regular file"}};
+    const QStatusBar& status = *Window().statusBar();
+    for (const auto& [bad, why] : cases) {
         SCOPED_TRACE(bad);
         ASSERT_EQ(Show(200, ""), 1);
         ASSERT_NE(LitPixelsOutside(Panel(), QRect()), 0);
+        EXPECT_EQ(status.currentMessage(), QString());
         EXPECT_EQ(Show(bad, ""), 0);
         EXPECT_EQ(LitPixelsOutside(Panel(), QRect()), 0);
+        EXPECT_EQ(status.currentMessage().toStdString(),
+                  (fw::FromPath(pics / (std::to_string(bad) + ".bmp")) + QStringLiteral(" ") + QString::fromUtf8(why))
+                      .toStdString());
     }
+    EXPECT_EQ(Show(999, ""), 0);  // no picture at all is no problem
+    EXPECT_EQ(status.currentMessage(), QString());
     EXPECT_TRUE(modal_.Messages().empty());
 }
 

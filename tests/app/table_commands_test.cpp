@@ -4,11 +4,14 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <map>
 
 #include "res/control_ids.h"
+#include "table/file_lock.h"
 #include "tests/app/framework/file_helpers.h"
 #include "tests/app/main_window_fixture.h"
 
@@ -130,13 +133,18 @@ TEST_F(TableCommandsTest, CancelledDialogsChangeNothingNotEvenTheProfile) {
     EXPECT_EQ(Listing(TempFolder()), QStringList{QStringLiteral("weapon.dat")});
 }
 
-TEST_F(TableCommandsTest, FailedOpenShowsTheMessageAndKeepsTheLoadedTable) {
+TEST_F(TableCommandsTest, FailedOpenNamesTheFileAndKeepsTheLoadedTable) {
     OpenTable(kHeading + UnitLine("Kept"));
     CUnitEditorDlg& dlg = Window();
     QDir(fw::FromPath(TempFolder())).mkpath(QStringLiteral("sub/folder.dat"));
-    for (const fw::Path& bad : {TempPath("sub/folder.dat"), TempPath("sub/vanished.dat")}) {
+    // A named pipe with no writer would block an open for good.
+    ASSERT_EQ(::mkfifo(TempPath("sub/pipe.dat").c_str(), 0600), 0);
+    const std::pair<fw::Path, const char*> cases[] = {{TempPath("sub/folder.dat"), "Is a directory"},
+                                                       {TempPath("sub/pipe.dat"), "not a regular file"},
+                                                       {TempPath("sub/vanished.dat"), "No such file or directory"}};
+    for (const auto& [bad, why] : cases) {
         modal_.ChooseFile(bad);
-        modal_.AcceptMessage(Sjis("ファイルのオープンに失敗しました"), fw::kIconStop);
+        modal_.AcceptMessage(OpenFailedText(bad, why), fw::kIconStop);
         Trigger(dlg, menu::kOpen);
         EXPECT_EQ(Units(dlg).GetCount(), 1);
         EXPECT_EQ(Units(dlg).GetText(0), "Kept");
@@ -155,7 +163,7 @@ TEST_F(TableCommandsTest, UnreadableFileShowsTheMessage) {
     WriteBytes(locked, kHeading + UnitLine("Locked"));
     QFile::setPermissions(fw::FromPath(locked), QFileDevice::WriteOwner);
     modal_.ChooseFile(locked);
-    modal_.AcceptMessage(Sjis("ファイルのオープンに失敗しました"), fw::kIconStop);
+    modal_.AcceptMessage(OpenFailedText(locked, "Permission denied"), fw::kIconStop);
     Trigger(Window(), menu::kOpen);
     EXPECT_EQ(Units(Window()).GetText(0), "Kept");
 }
@@ -349,6 +357,51 @@ TEST_F(TableCommandsTest, FailedWriteLeavesTheTableOnDiskUntouched) {
         EXPECT_EQ(std::string(Window().Document().data(), Window().Document().size()),
                   kHeading + "edited," + kSet + "\r\n" + UnitLine("B"));
     }
+}
+
+// Something at the backup's name that is no file (a folder, a pipe) would
+// leave the table's first version nowhere: the save says so, naming it,
+// and writes nothing.
+TEST_F(TableCommandsTest, ABackupNameTakenByAFolderOrAPipeRefusesTheSave) {
+    const std::string original = kHeading + UnitLine("A");
+    for (const bool folder : {true, false}) {
+        OpenTable(original);
+        const fw::Path backup = TempPath("weapon.org");
+        std::filesystem::remove_all(backup);
+        if (folder)
+            QDir(fw::FromPath(TempFolder())).mkpath(QStringLiteral("weapon.org"));
+        else
+            ASSERT_EQ(::mkfifo(backup.c_str(), 0600), 0);
+        ASSERT_EQ(Window().ReplaceLine(3, "edited," + kSet), 1);
+        modal_.ChooseFile(TempPath("weapon.dat"));
+        modal_.AcceptMessage(fw::PathForDisplay(backup) + Sjis(" の処理中にエラーが発生しました。\nnot a regular file"),
+                             fw::kIconStop);
+        Trigger(Window(), menu::kSaveAs);
+        EXPECT_EQ(ReadBytes(TempPath("weapon.dat")), original);
+        EXPECT_EQ(std::filesystem::is_directory(backup), folder);
+        EXPECT_EQ(std::filesystem::is_fifo(backup), !folder);
+    }
+}
+
+// Another program in the middle of rewriting the table holds its lock: the
+// save waits a moment, then says so and writes nothing.
+TEST_F(TableCommandsTest, SaveWhileAnotherProgramRewritesTheTableWritesNothing) {
+    const std::string original = kHeading + UnitLine("A");
+    OpenTable(original);
+    ASSERT_EQ(Window().ReplaceLine(3, "edited," + kSet), 1);
+    table::FileLock other;
+    ASSERT_EQ(table::LockForRewrite(TempPath("weapon.dat"), other, {}, nullptr), table::LockResult::Held);
+    modal_.ChooseFile(TempPath("weapon.dat"));
+    modal_.AcceptMessage(fw::PathForDisplay(TempPath("weapon.dat")) +
+                             Sjis("\nほかのプログラムがこのファイルに書き込んでいます。しばらくしてからもう一度保存してください。"),
+                         fw::kIconStop);
+    Trigger(Window(), menu::kSaveAs);
+    EXPECT_EQ(ReadBytes(TempPath("weapon.dat")), original);
+    EXPECT_EQ(Listing(TempFolder()), QStringList{QStringLiteral("weapon.dat")});
+
+    other.Release();
+    SaveAs(TempPath("weapon.dat"));
+    EXPECT_EQ(ReadBytes(TempPath("weapon.dat")), kHeading + "edited," + kSet + "\r\n");
 }
 
 TEST_F(TableCommandsTest, ReplaceLineRefusesALineThatIsNotThere) {

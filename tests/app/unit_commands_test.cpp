@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QLineEdit>
 
+#include <sys/stat.h>
+
 #include <vector>
 
 #include "app/framework/template_builder.h"
@@ -227,7 +229,7 @@ TEST_F(UnitCommandsTest, ExportWritesTheUnitAsLastShownUnderItsNumber) {
 
     // A file that cannot be made is reported; the folder is remembered anyway.
     modal_.ChooseFile(TempPath("missing/unit0060.kmv"));
-    modal_.AcceptMessage(Sjis("ファイルのオープンに失敗しました"), fw::kIconStop);
+    modal_.AcceptMessage(OpenFailedText(TempPath("missing/unit0060.kmv"), "No such file or directory"), fw::kIconStop);
     Trigger(dlg, menu::kExportUnit);
     EXPECT_EQ(dlg.LastDir(), TempFolder("missing"));
 }
@@ -363,10 +365,16 @@ TEST_F(UnitCommandsTest, ImportAsksForAUnitFileAndReportsOneThatCannotBeRead) {
     EXPECT_EQ(asked.initialFolder, TempFolder());
 
     modal_.ChooseFile(TempPath("elsewhere/none.kmv"));
-    modal_.AcceptMessage(Sjis("ファイルのオープンに失敗しました"), fw::kIconStop);
+    modal_.AcceptMessage(OpenFailedText(TempPath("elsewhere/none.kmv"), "No such file or directory"), fw::kIconStop);
     Trigger(dlg, menu::kImportUnit);
     EXPECT_EQ(dlg.LastDir(), TempFolder("elsewhere"));
     EXPECT_EQ(StoredSetting("LastDir"), TempFolder("elsewhere"));
+    // A named pipe is refused before it can block the window.
+    QDir(fw::FromPath(TempFolder())).mkpath(QStringLiteral("elsewhere"));
+    ASSERT_EQ(::mkfifo(TempPath("elsewhere/pipe.kmv").c_str(), 0600), 0);
+    modal_.ChooseFile(TempPath("elsewhere/pipe.kmv"));
+    modal_.AcceptMessage(OpenFailedText(TempPath("elsewhere/pipe.kmv"), "not a regular file"), fw::kIconStop);
+    Trigger(dlg, menu::kImportUnit);
     EXPECT_TRUE(Document() == table_);
 }
 

@@ -2,6 +2,8 @@
 // back, all or none, saved as the editor saves.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -94,11 +96,14 @@ TEST_F(CliUnitFiles, ABatchWithFailingFilesWritesNothingAndNamesEveryOne) {
         {"short.kmv", line3.substr(0, line3.rfind(',')), "193 fields, not 194"},
         {"again.kmv", line3, "as " + unit3 + " does"},  // a second file for line 5
         {"missing.kmv", "", "cannot be read"},
+        {"pipe.kmv", "", "cannot be read: not a regular file"},  // would block a plain open
     };
     std::vector<std::string> args{"import", table_.string(), unit3, unit4};
     for (const Bad& b : bad) {
         const fs::path file = files_ / b.name;
-        if (b.name != "missing.kmv") {
+        if (b.name == "pipe.kmv") {
+            ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+        } else if (b.name != "missing.kmv") {
             ASSERT_TRUE(demo::WriteFileBytes(file, b.bytes));
         }
         args.push_back(file.string());
@@ -115,6 +120,29 @@ TEST_F(CliUnitFiles, ABatchWithFailingFilesWritesNothingAndNamesEveryOne) {
     EXPECT_EQ(run.err.find("kelvor-cli: " + unit4), std::string::npos) << run.err;
     EXPECT_EQ(ReadBytes(table_), original_);
     EXPECT_EQ(FilesIn(game_), std::vector<std::string>{"weapon.dat"});
+}
+
+// Named pipes in the place of the table, its backup or an output are
+// refused at once, named, and left pipes.
+TEST_F(CliUnitFiles, PipesAsTableBackupOrOutputAreRefusedAndStayPipes) {
+    const std::string unit3 = Export(3);
+    const fs::path pipeTable = files_ / "pipe.dat", pipeOut = files_ / "out.kmv";
+    ASSERT_EQ(::mkfifo(pipeTable.c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(pipeOut.c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((game_ / "weapon.org").c_str(), 0600), 0);
+    const struct {
+        std::vector<std::string> args;
+        fs::path named;
+    } runs[] = {{{"list", pipeTable.string()}, pipeTable},
+                {{"export", table_.string(), "3", "-o", pipeOut.string()}, pipeOut},
+                {{"import", table_.string(), unit3}, game_ / "weapon.org"}};
+    for (const auto& r : runs) {
+        const auto run = Run(r.args);
+        EXPECT_EQ(run.exitCode, 2) << r.args[0];
+        EXPECT_EQ(run.err.rfind("kelvor-cli: " + r.named.string() + ": ", 0), 0u) << run.err;
+    }
+    for (const fs::path& p : {pipeTable, pipeOut, game_ / "weapon.org"}) EXPECT_TRUE(fs::is_fifo(p)) << p;
+    EXPECT_EQ(ReadBytes(table_), original_);
 }
 
 TEST_F(CliUnitFiles, OutputOptionWritesTheResultThereAndLeavesTheTableAlone) {

@@ -16,13 +16,13 @@ session_begin
 demo_game_folder "$demo_data"
 start_editor "$app"
 
-# Where a point of the form (in dialog units) lies in the window: the
-# template font gives 7 x 13 pixel base units (x * 7 / 4, y * 13 / 8), and
-# the menu bar stands above the 315-unit-high client area.
-read -r _ height < <(xdotool getwindowgeometry --shell "$main" | awk -F= '/^WIDTH/{w=$2}/^HEIGHT/{h=$2}END{print w, h}')
-menu=$((height - (315 * 13 + 4) / 8))
+# Where a point of the form (in dialog units) lies on the screen: the form
+# sits between the menu bar and the status line.
+measure_window "$main" 519 315 2 || fail "the unit form has not the template's size"
 click_at() {  # dialog units x y, then the number of clicks
-  xdotool mousemove --window "$main" $(($1 * 7 / 4)) $((menu + $2 * 13 / 8))
+  local point
+  point=$(du_centre "$1" "$2" 0 0)
+  xdotool mousemove ${point% *} ${point#* }
   xdotool click --repeat "${3:-1}" --delay 100 1
 }
 

@@ -22,7 +22,7 @@ start_editor "$app"
 # The table is opened with the keyboard; everything after with the mouse.
 open_offered_table
 focus_window "$main"
-measure_window "$main" 519 315 1 || fail "the unit form has not the template's size"
+measure_window "$main" 519 315 2 || fail "the unit form has not the template's size"
 
 # Rectangles of the unit form (dialog units).
 list=(5 10 110 280)
@@ -84,7 +84,7 @@ about=$(wait_window 'Kelvorのﾊﾞｰｼﾞｮﾝ情報' 10) || fail "the wind
 measure_window "$about" 235 55 0 || fail "the About box has not the template's size"
 click_du 178 7 50 14
 wait_window_gone 'Kelvorのﾊﾞｰｼﾞｮﾝ情報' 10 || fail "a click on OK did not close the About box"
-measure_window "$main" 519 315 1
+measure_window "$main" 519 315 2
 
 # 6. A right-click on the edit opens the edit's own menu (undo, cut, copy,
 #    paste, delete, select all), taller than the window menu.

@@ -17,7 +17,7 @@ session_begin
 demo_game_folder "$demo_data"
 
 start_editor "$app"
-measure_window "$main" 519 315 1 || fail "the unit form has not the template's size"
+measure_window "$main" 519 315 2 || fail "the unit form has not the template's size"
 
 # Opens menu title $1 of the menu bar (pixels from the window's left edge)
 # and clicks entry $2 of $3 in the menu that drops down. Leaves a
@@ -72,7 +72,7 @@ xdotool type --delay 80 '軽戦車'
 measure_window "$box" 187 45 0 || fail "the search box has not the template's size"
 click_du 75 25 50 14
 wait_window_gone '兵器の検索' 10 || fail "a click on OK did not close the search box"
-measure_window "$main" 519 315 1
+measure_window "$main" 519 315 2
 wait_window_drawn "$main" "$work/before-search.ppm" || fail "the form did not change for the unit found"
 screenshot "$artifacts/unit-commands-found.png"
 

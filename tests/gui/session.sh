@@ -122,5 +122,5 @@ start_on_demo_table() {
   start_editor "$app"
   open_offered_table
   focus_window "$main" || fail "the form did not take the focus back"
-  measure_window "$main" 519 315 1 || fail "the unit form has not the template's size"
+  measure_window "$main" 519 315 2 || fail "the unit form has not the template's size"
 }

@@ -11,7 +11,9 @@
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 #include <utime.h>
 
@@ -80,18 +82,69 @@ time_t ModificationTime(const Path& path) {
     return st.st_mtime;
 }
 
-TEST(SafeSave, ReplacesTheFileAndKeepsItsPermissions) {
+// The new file is the old one in all but its bytes: permission bits, owner
+// and group (when root saves another user's file) and extended attributes.
+// A name near the longest allowed saves too.
+TEST(SafeSave, ReplacesTheFileAndKeepsItsModeOwnerAndAttributes) {
+    TempFolder dir;
+    const std::string longName = std::string(250, 'w') + ".dat";
+    for (const std::string name : {std::string("weapon.dat"), longName}) {
+        const Path table = dir.Path() / name;
+        Put(table, "old text\r\n");
+        ::chmod(table.c_str(), 0640);
+        const bool asRoot = ::geteuid() == 0 && ::chown(table.c_str(), 4321, 4321) == 0;
+        const bool attributes = ::setxattr(table.c_str(), "user.kelvor.note", "kept", 4, 0) == 0;
+        SaveError error;
+        ASSERT_TRUE(ReplaceFileSafely(table, "new text\r\n", Path(), &error)) << error.systemError;
+        EXPECT_EQ(Slurp(table), "new text\r\n");
+        struct stat st {};
+        ::stat(table.c_str(), &st);
+        EXPECT_EQ(st.st_mode & 07777, 0640u);
+        if (asRoot) EXPECT_EQ(std::pair(st.st_uid, st.st_gid), std::pair(4321u, 4321u));
+        char value[8] = {};
+        if (attributes) EXPECT_EQ(::getxattr(table.c_str(), "user.kelvor.note", value, sizeof value), 4);
+        if (attributes) EXPECT_STREQ(value, "kept");
+        std::filesystem::remove(table);
+        EXPECT_EQ(Entries(dir.Path()), std::set<std::string>{});
+    }
+}
+
+// Saves killed at any moment of writing 32 MiB leave no file of theirs:
+// the new file has no name until it is complete. What earlier interrupted
+// saves left is removed by the next save once it is an hour old.
+TEST(SafeSave, KilledSavesLeaveNothingAndOldLeftoversAreRemoved) {
     TempFolder dir;
     const Path table = dir.Path() / "weapon.dat";
-    Put(table, "old text\r\n");
-    ::chmod(table.c_str(), 0640);
-    SaveError error;
-    ASSERT_TRUE(ReplaceFileSafely(table, "new text\r\n", Path(), &error)) << error.systemError;
-    EXPECT_EQ(Slurp(table), "new text\r\n");
-    struct stat st {};
-    ::stat(table.c_str(), &st);
-    EXPECT_EQ(st.st_mode & 07777, 0640u);
-    EXPECT_EQ(Entries(dir.Path()), std::set<std::string>{"weapon.dat"});
+    const std::string original(32 << 20, 'o'), changed(32 << 20, 'c');
+    Put(table, original);
+    for (int kill = 0; kill < 8; ++kill) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (;;) SaveTableFile(table, kill % 2 ? changed : original, nullptr);
+        }
+        ::usleep(static_cast<useconds_t>(20000 + 40000 * kill));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        const std::string now = Slurp(table);
+        EXPECT_TRUE(now == original || now == changed) << "torn table after kill " << kill;
+        std::set<std::string> left = Entries(dir.Path());
+        left.erase("weapon.org");  // there once the first save got through
+        EXPECT_EQ(left, std::set<std::string>{"weapon.dat"}) << "kill " << kill;
+    }
+
+    const auto hoursAgo = [&](const char* name, int hours) {
+        Put(dir.Path() / name, "left");
+        const timeval past[2] = {{::time(nullptr) - hours * 3600, 0}, {::time(nullptr) - hours * 3600, 0}};
+        ::utimes((dir.Path() / name).c_str(), past);
+    };
+    hoursAgo(".kelvor-a1b2c3", 2);       // ours, old: removed
+    hoursAgo(".weapon.dat.Xy12Zq", 2);   // an earlier version's, old: removed
+    hoursAgo(".kelvor-d4e5f6", 0);       // maybe a save running now: kept
+    hoursAgo(".kelvor-notes.txt", 2);    // not a name of ours: kept
+    ASSERT_TRUE(SaveTableFile(table, "small", nullptr));
+    EXPECT_EQ(Entries(dir.Path()),
+              (std::set<std::string>{".kelvor-d4e5f6", ".kelvor-notes.txt", "weapon.dat", "weapon.org"}));
 }
 
 TEST(SafeSave, AFailingWriterLeavesTheFileAsItWasAndNoTemporaryFile) {
