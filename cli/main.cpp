@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/table_input.h"
 #include "kelvor_version.h"
 
 namespace {
@@ -65,24 +67,31 @@ int main(int argc, char** argv) {
     importUnits->add_option("FILES", files, "the single-unit files (.kmv)")->required();
     importUnits->add_option("-o,--output", out, "save the result here, leaving TABLE as it is (default: TABLE itself)");
 
+    kelvor::cli::Arguments arguments(argc, argv);
     try {
-        app.parse(argc, argv);
+        app.parse(arguments.count(), arguments.values());
     } catch (const CLI::ParseError& e) {
         const int code = app.exit(e);  // help and version print and give 0
         return code == 0 ? 0 : kelvor::cli::kExitUnusable;
     }
 
+    using kelvor::cli::PathOfArgument;
     kelvor::cli::Output output{std::cout, std::cerr, json};
     int code = kelvor::cli::kExitUnusable;
-    if (list->parsed()) code = kelvor::cli::RunList(Path(table), output);
-    if (show->parsed()) code = kelvor::cli::RunShow(Path(table), unit, output);
+    const Path tablePath = PathOfArgument(table);
+    if (list->parsed()) code = kelvor::cli::RunList(tablePath, output);
+    if (show->parsed()) code = kelvor::cli::RunShow(tablePath, unit, output);
     if (check->parsed())
-        code = kelvor::cli::RunCheck(Path(table), pictures.empty() ? std::nullopt : std::optional<Path>(pictures), output);
-    if (diff->parsed()) code = kelvor::cli::RunDiff(Path(table), Path(other), output);
-    const std::optional<Path> outPath = out.empty() ? std::nullopt : std::optional<Path>(out);
-    if (exportUnit->parsed()) code = kelvor::cli::RunExport(Path(table), unit, outPath, output);
-    if (importUnits->parsed())
-        code = kelvor::cli::RunImport(Path(table), std::vector<Path>(files.begin(), files.end()), outPath, output);
+        code = kelvor::cli::RunCheck(tablePath, pictures.empty() ? std::nullopt : std::optional<Path>(PathOfArgument(pictures)),
+                                     output);
+    if (diff->parsed()) code = kelvor::cli::RunDiff(tablePath, PathOfArgument(other), output);
+    const std::optional<Path> outPath = out.empty() ? std::nullopt : std::optional<Path>(PathOfArgument(out));
+    if (exportUnit->parsed()) code = kelvor::cli::RunExport(tablePath, unit, outPath, output);
+    if (importUnits->parsed()) {
+        std::vector<Path> filePaths;
+        for (const std::string& file : files) filePaths.push_back(PathOfArgument(file));
+        code = kelvor::cli::RunImport(tablePath, filePaths, outPath, output);
+    }
     std::cout.flush();
     if (!std::cout) {
         std::cerr << "kelvor-cli: the report could not be written\n";

@@ -41,4 +41,12 @@ std::string PathText(const table::Path& path) {
 #endif
 }
 
+table::Path PathOfArgument(const std::string& argument) {
+#ifdef _WIN32
+    return table::Path(std::u8string(argument.begin(), argument.end()));
+#else
+    return table::Path(argument);
+#endif
+}
+
 }  // namespace kelvor::cli

@@ -6,9 +6,6 @@ if(NOT KELVOR_TABLE_ONLY)
   message(FATAL_ERROR "The Windows build has no Qt: configure it with -DKELVOR_TABLE_ONLY=ON")
 endif()
 
-# Windows 10 names (the rename that replaces an open file); UTF-16 file names.
-add_compile_definitions(_WIN32_WINNT=0x0A00 WINVER=0x0A00 UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN)
-
 # The header-only libraries are the build machine's own: their folders are
 # linked into the build tree one by one, so that no other header of the
 # build machine's /usr/include can reach the Windows compiler.
