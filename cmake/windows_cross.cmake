@@ -24,6 +24,10 @@ endfunction()
 kelvor_host_headers(CLI11::CLI11 CLI)
 kelvor_host_headers(nlohmann_json::nlohmann_json nlohmann)
 
+# Programs under wine see the build machine's / as the drive Z:. Tests that
+# start another program of the build name it with this before its path.
+set(KELVOR_RUN_PATH_PREFIX "Z:")
+
 if(KELVOR_TESTS)
   # GoogleTest from Debian's sources, built for Windows.
   set(KELVOR_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest's sources")

@@ -45,7 +45,15 @@ int OpenForReading(const Path& path) {
     if (fd < 0) CloseHandle(file);
     return fd;
 }
-int Status(int fd, Stat& st) { return _fstat64(fd, &st); }
+int Status(int fd, Stat& st) {
+    if (_fstat64(fd, &st) != 0) return -1;
+    // The C library's status of an open folder does not say it is one.
+    BY_HANDLE_FILE_INFORMATION info;
+    if (GetFileInformationByHandle(reinterpret_cast<HANDLE>(_get_osfhandle(fd)), &info) &&
+        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        st.st_mode = _S_IFDIR;
+    return 0;
+}
 long long ReadSome(int fd, char* to, std::size_t size) {
     return _read(fd, to, static_cast<unsigned>(std::min<std::size_t>(size, 1u << 30)));
 }

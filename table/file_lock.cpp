@@ -69,58 +69,30 @@ void Unlock(long long handle) { ::close(static_cast<int>(handle)); }
 
 #else
 
-constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-
-// Opens what carries the lock: the file, or its folder when there is no file.
-HANDLE OpenLockTarget(const Path& path) {
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_NOT_FOUND) return file;
-    const Path folder = path.parent_path().empty() ? Path(".") : path.parent_path();
-    return CreateFileW(folder.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
-                       nullptr);
-}
-
-// The file's volume and number, which stay with it through renames.
-bool SameFile(HANDLE a, HANDLE b) {
-    BY_HANDLE_FILE_INFORMATION x, y;
-    return GetFileInformationByHandle(a, &x) && GetFileInformationByHandle(b, &y) &&
-           x.dwVolumeSerialNumber == y.dwVolumeSerialNumber && x.nFileIndexHigh == y.nFileIndexHigh &&
-           x.nFileIndexLow == y.nFileIndexLow;
-}
-
-// Whether the locked handle still is what the name stands for (see the
-// POSIX side).
-bool StillNamed(HANDLE held, const Path& path) {
-    const HANDLE named = OpenLockTarget(path);
-    if (named == INVALID_HANDLE_VALUE) return false;
-    const bool same = SameFile(held, named);
-    CloseHandle(named);
-    return same;
-}
-
-// Windows locks are mandatory: a locked byte can be read by no one else.
-// The lock is on one byte far past any table's end, which no read reaches,
-// so that it keeps out only those who take it too.
-constexpr DWORD kLockedByteHigh = 0x40000000;
-
+// Windows does not let a file be renamed over while any program holds it
+// open (before the rename of Windows 10 that some file systems lack), so
+// the lock cannot be held on the table itself as on Linux: it is held on a
+// hidden file of its own beside it, named after the table, which the
+// system removes when the last program holding it closes it.
 LockResult TryOnce(const Path& path, long long& handle, std::string* error) {
-    const HANDLE h = OpenLockTarget(path);
+    const Path folder = path.parent_path().empty() ? Path(".") : path.parent_path();
+    const Path lockFile = folder / (L".kelvor-" + path.filename().native() + L".lock");
+    const HANDLE h = CreateFileW(lockFile.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                                 FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
-        if (error) *error = ErrorText(ErrnoOfWindowsError(GetLastError()));
+        const DWORD e = GetLastError();
+        if (e == ERROR_ACCESS_DENIED && std::filesystem::is_directory(folder)) return LockResult::Busy;  // being removed
+        if (error) *error = ErrorText(ErrnoOfWindowsError(e));
         return LockResult::Failed;
     }
     OVERLAPPED at{};
-    at.OffsetHigh = kLockedByteHigh;
     if (!LockFileEx(h, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at)) {
         const DWORD e = GetLastError();
         CloseHandle(h);
         if (e == ERROR_LOCK_VIOLATION || e == ERROR_IO_PENDING) return LockResult::Busy;
         if (error) *error = ErrorText(ErrnoOfWindowsError(e));
         return LockResult::Failed;
-    }
-    if (!StillNamed(h, path)) {
-        CloseHandle(h);
-        return LockResult::Busy;  // taken at once again on the new file
     }
     handle = reinterpret_cast<long long>(h);
     return LockResult::Held;
