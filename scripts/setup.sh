@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Kelvor needs, for one of two uses:
-#   scripts/setup.sh run    building and running the editor (what ./run needs)
-#   scripts/setup.sh test   that and the test tools (what ./test needs)
+# Installs the Debian packages Kelvor needs, for one of three uses:
+#   scripts/setup.sh run      building and running the editor (what ./run needs)
+#   scripts/setup.sh test     that and the test tools (what ./test needs)
+#   scripts/setup.sh windows  building kelvor-cli.exe (scripts/windows.sh cli)
 # With --dry-run first, prints the commands instead of running them.
 # Idempotent: prints nothing and installs nothing when all are present.
 set -euo pipefail
@@ -24,6 +25,11 @@ test_packages=(
   clang libclang-rt-14-dev
   desktop-file-utils
 )
+# The Windows build: the cross compiler with posix threads (and with it
+# mingw-w64's headers and libraries), GoogleTest's sources for its tests
+# (googletest comes with libgtest-dev) and wine to run them.
+windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix libcli11-dev nlohmann-json3-dev)
+wine_packages=(wine wine64)
 
 dry_run=false
 if [ "${1:-}" = --dry-run ]; then dry_run=true; shift; fi
@@ -32,9 +38,13 @@ case "${1:-}" in
     packages=("${run_packages[@]}")
     if [ -z "${DISPLAY:-}" ]; then packages+=("${headless_packages[@]}"); fi
     ;;
-  test) packages=("${run_packages[@]}" "${headless_packages[@]}" "${test_packages[@]}") ;;
+  test)
+    packages=("${run_packages[@]}" "${headless_packages[@]}" "${test_packages[@]}" "${windows_packages[@]}"
+      "${wine_packages[@]}")
+    ;;
+  windows) packages=("${windows_packages[@]}") ;;
   *)
-    echo "usage: $0 [--dry-run] run|test" >&2
+    echo "usage: $0 [--dry-run] run|test|windows" >&2
     exit 2
     ;;
 esac
