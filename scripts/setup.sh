@@ -23,7 +23,7 @@ headless_packages=(xvfb xdotool x11-utils imagemagick)
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  desktop-file-utils
+  desktop-file-utils shared-mime-info
 )
 # The Windows build: the cross compiler with posix threads (and with it
 # mingw-w64's headers and libraries), GoogleTest's sources for its tests
