@@ -107,7 +107,9 @@ TEST_F(CliUnitFiles, ABatchWithFailingFilesWritesNothingAndNamesEveryOne) {
     for (const Bad& b : bad) {
         const fs::path file = files_ / b.name;
 #ifndef _WIN32
-        if (b.name == "pipe.kmv") ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+        if (b.name == "pipe.kmv") {
+            ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+        }
 #endif
         if (b.name != "missing.kmv" && b.name != "pipe.kmv") {
             ASSERT_TRUE(demo::WriteFileBytes(file, b.bytes));

@@ -40,7 +40,9 @@ TEST(FileCases, NamesWithAccentsHangulAndKanjiSaveReadLockAndKeepTheBackup) {
     ASSERT_EQ(LockForRewrite(table, lock, {}, nullptr), LockResult::Held);
     // The lock keeps out a second taker, not a reader or the save it is for.
     FileLock second;
-    EXPECT_EQ(LockForRewrite(table, second, {std::chrono::milliseconds(0)}, nullptr), LockResult::Busy);
+    LockWait once;
+    once.giveUpAfter = std::chrono::milliseconds(0);
+    EXPECT_EQ(LockForRewrite(table, second, once, nullptr), LockResult::Busy);
     std::string read;
     ASSERT_TRUE(ReadWholeFile(table, read, nullptr));
     const FileIdentity identity = IdentityOf(table, read);
@@ -52,7 +54,7 @@ TEST(FileCases, NamesWithAccentsHangulAndKanjiSaveReadLockAndKeepTheBackup) {
     EXPECT_EQ(ReadBytes(table), "new");
     EXPECT_EQ(ReadBytes(folder / "weapon.org"), "old");
     lock.Release();
-    EXPECT_EQ(LockForRewrite(table, second, {std::chrono::milliseconds(0)}, nullptr), LockResult::Held);
+    EXPECT_EQ(LockForRewrite(table, second, once, nullptr), LockResult::Held);
 }
 
 TEST(FileCases, AFileThatGrowsWhileItIsReadIsRefused) {
