@@ -76,13 +76,16 @@ void Unlock(long long handle) { ::close(static_cast<int>(handle)); }
 // system removes when the last program holding it closes it.
 LockResult TryOnce(const Path& path, long long& handle, std::string* error) {
     const Path folder = path.parent_path().empty() ? Path(".") : path.parent_path();
-    const Path lockFile = folder / (L".kelvor-" + path.filename().native() + L".lock");
+    const Path lockFile = folder / (L"." + path.filename().native() + L".kelvor-lock");
     const HANDLE h = CreateFileW(lockFile.c_str(), GENERIC_READ | GENERIC_WRITE,
                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
                                  FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         const DWORD e = GetLastError();
-        if (e == ERROR_ACCESS_DENIED && std::filesystem::is_directory(folder)) return LockResult::Busy;  // being removed
+        // Refused while its last holder's close removes it; in a folder
+        // nobody may write to, it cannot be made at all.
+        if (e == ERROR_ACCESS_DENIED && GetFileAttributesW(lockFile.c_str()) != INVALID_FILE_ATTRIBUTES)
+            return LockResult::Busy;
         if (error) *error = ErrorText(ErrnoOfWindowsError(e));
         return LockResult::Failed;
     }
