@@ -4,10 +4,22 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <cstdlib>
 #include <filesystem>
 #endif
 
 namespace kelvor::cli {
+
+#ifdef _WIN32
+namespace {
+
+// The console's own code page, given back when the program ends: the
+// console outlives it.
+UINT consoleCodePage = 0;
+void RestoreConsole() { SetConsoleOutputCP(consoleCodePage); }
+
+}  // namespace
+#endif
 
 Arguments::Arguments(int argc, char** argv) {
 #ifdef _WIN32
@@ -19,7 +31,8 @@ Arguments::Arguments(int argc, char** argv) {
         }
         LocalFree(wide);
     }
-    SetConsoleOutputCP(CP_UTF8);
+    consoleCodePage = GetConsoleOutputCP();  // 0: no console
+    if (consoleCodePage != 0 && consoleCodePage != CP_UTF8 && SetConsoleOutputCP(CP_UTF8)) std::atexit(RestoreConsole);
 #endif
     if (texts_.empty()) texts_.assign(argv, argv + argc);
     for (std::string& text : texts_) pointers_.push_back(text.data());
