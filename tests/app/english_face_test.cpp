@@ -1,0 +1,151 @@
+// The window in English: every text of the program's own (title, menus,
+// the form's captions, its boxes, messages, file dialogs) has no Japanese
+// left and every caption fits its control; the choice is kept in the
+// profile; back in Japanese every text is its source again.
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyle>
+
+#include "app/about_dlg.h"
+#include "app/search/search_dlg.h"
+#include "res/control_ids.h"
+#include "tests/app/framework/file_helpers.h"
+#include "tests/app/main_window_fixture.h"
+#include "tools/demo_table.h"
+
+namespace kelvor::test {
+namespace {
+
+bool IsJapanese(QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= 0x3000 && u <= 0x30FF) || (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0xFF00 && u <= 0xFFEF);
+}
+
+void ExpectNoJapanese(const QString& text, const char* where) {
+    EXPECT_FALSE(std::any_of(text.begin(), text.end(), IsJapanese)) << where << ": " << text.toStdString();
+}
+
+void Settle() {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Every text the window shows of its own, its title first, but the
+// language entries (each named in its own words); with checkFit, checks
+// that each caption fits its control.
+QStringList TextsOf(const QWidget& window, bool checkFit) {
+    QStringList texts;
+    for (const QAction* action : window.findChildren<QAction*>())
+        if (!action->actionGroup() && !action->text().isEmpty()) texts << action->text();
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<QLabel*>(w);
+        const auto* button = qobject_cast<QAbstractButton*>(w);
+        const auto* group = qobject_cast<QGroupBox*>(w);
+        const QString text = label ? label->text() : button ? button->text() : group ? group->title() : QString();
+        if (text.isEmpty()) continue;
+        texts << text;
+        // A check box's box is as large as the style wants, at most as high as the control.
+        int room = w->width() - (group ? 8 : 0);
+        if (qobject_cast<QCheckBox*>(w))
+            room -= std::min(w->style()->pixelMetric(QStyle::PM_IndicatorWidth), w->height()) +
+                    w->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+        if (checkFit) {
+            EXPECT_LE(w->fontMetrics().horizontalAdvance(QString(text).remove(QLatin1Char('&'))), room)
+                << text.toStdString() << " does not fit " << w->objectName().toStdString();
+        }
+    }
+    texts.sort();
+    texts.prepend(window.windowTitle());
+    return texts;
+}
+
+class EnglishFace : public MainWindowTest {
+protected:
+    void TearDown() override {
+        fw::UseLanguage(fw::Language::Japanese);
+        MainWindowTest::TearDown();
+    }
+    void Use(fw::Language language) {
+        fw::UseLanguage(language);
+        Settle();
+    }
+    QAction* Entry(const char* text) { return FindAction(Window().menuBar()->actions(), QString::fromUtf8(text)); }
+};
+
+TEST_F(EnglishFace, EveryTextOfTheWindowItsBoxesAndMessagesIsEnglishAndFits) {
+    const QStringList japanese = TextsOf(Window(), false);
+    Use(fw::Language::English);
+    for (const QString& text : TextsOf(Window(), true)) ExpectNoJapanese(text, "window");
+    EXPECT_EQ(Window().windowTitle().toStdString(), "Halvane Unit Editor[*]");
+    {
+        CAboutDlg about(&Window());
+        CSearchDlg search(&Window());
+        for (const QWidget* box : {static_cast<QWidget*>(&about), static_cast<QWidget*>(&search)})
+            for (const QString& text : TextsOf(*box, true)) ExpectNoJapanese(text, "box");
+    }
+    QMessageBox question(QMessageBox::Question, QString(), QString(), QMessageBox::Yes);
+    EXPECT_EQ(question.button(QMessageBox::Yes)->text().toStdString(), "&Yes");
+
+    // Open, a search finding nothing, a refused box and the question at close.
+    fw::testing::Put(TempPath("weapon.dat"), demo::DemoGameTable());
+    modal_.ChooseFile(TempPath("weapon.dat"));
+    Window().OnFileOpen();
+    modal_.AnswerBox([](QDialog& box) {
+        fw::FindControl<fw::ByteEdit>(&box, res::kIdSearchText)->setBytes("zzz");
+        ScriptedModalServices::Press(box, res::kIdOk);
+    });
+    modal_.AcceptMessage("The text was not found", fw::kIconInformation);
+    Window().OnSearch();
+    modal_.AcceptMessage("Enter an integer from 1 to 255.", fw::kIconExclamation);
+    TypeInto(Window(), 1023, "0");
+    Click(Window(), res::kIdApply);
+    modal_.Answer(2);
+    Window().close();
+    const fw::Question& asked = modal_.Questions().at(0);
+    for (const std::string& text : {asked.text, asked.buttons[0], asked.buttons[1], asked.buttons[2]})
+        ExpectNoJapanese(fw::FromCp932(text), "question");
+    const fw::FileDialogRequest& open = modal_.FileDialogs().at(0).request;
+    EXPECT_EQ(open.title + open.filter, "Choose a Unit Data FileData files (*.dat)|*.dat|All files (*.*)|*.*||");
+
+    // Back in Japanese, every text is the source again, Qt's own too.
+    Use(fw::Language::Japanese);
+    EXPECT_EQ(TextsOf(Window(), false).mid(1), japanese.mid(1));
+    EXPECT_TRUE(Window().windowTitle().endsWith(japanese[0].chopped(3)));
+    EXPECT_EQ(question.button(QMessageBox::Yes)->text().toStdString(), "はい(&Y)");
+}
+
+TEST_F(EnglishFace, TheLanguageChosenInTheWindowIsKeptInTheProfileAndUsedAtOnce) {
+    Entry("&English")->trigger();
+    Settle();
+    EXPECT_EQ(fw::LanguageInUse(), fw::Language::English);
+    ASSERT_NE(Entry("&File"), nullptr);
+    EXPECT_TRUE(Entry("&English")->isChecked());
+    fw::SettingsProfile stored(fw::IniFilePath{profilePath_});
+    EXPECT_EQ(CUnitEditorDlg::ChosenLanguage(stored), fw::Language::English);
+
+    Entry("日本語(&J)")->trigger();
+    Settle();
+    EXPECT_NE(Entry("ﾌｧｲﾙ(&F)"), nullptr);
+    EXPECT_EQ(fw::SettingsProfile(fw::IniFilePath{profilePath_}).GetProfileText("InitData", "Language", ""), "ja");
+}
+
+TEST(SystemLanguage, EnglishForAnEnglishLocaleForMessagesElseJapanese) {
+    const auto with = [](const char* all, const char* messages, const char* lang) {
+        qputenv("LC_ALL", all);
+        qputenv("LC_MESSAGES", messages);
+        qputenv("LANG", lang);
+        return fw::SystemLanguage();
+    };
+    EXPECT_EQ(with("", "", "en_US.UTF-8"), fw::Language::English);
+    EXPECT_EQ(with("", "", "ja_JP.UTF-8"), fw::Language::Japanese);
+    EXPECT_EQ(with("", "", "C.UTF-8"), fw::Language::Japanese);
+    EXPECT_EQ(with("", "en_GB.UTF-8", "ja_JP.UTF-8"), fw::Language::English);
+    EXPECT_EQ(with("ja_JP.UTF-8", "", "en_US.UTF-8"), fw::Language::Japanese);
+}
+
+}  // namespace
+}  // namespace kelvor::test
