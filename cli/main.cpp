@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/messages.h"
 #include "kelvor_version.h"
 
 namespace {
@@ -72,6 +73,8 @@ int main(int argc, char** argv) {
         return code == 0 ? 0 : kelvor::cli::kExitUnusable;
     }
 
+    // Reports for scripts (--json) stay English whatever the language.
+    kelvor::cli::UseLanguage(json ? kelvor::cli::Language::English : kelvor::cli::LanguageOfEnvironment());
     kelvor::cli::Output output{std::cout, std::cerr, json};
     int code = kelvor::cli::kExitUnusable;
     if (list->parsed()) code = kelvor::cli::RunList(Path(table), output);
@@ -85,7 +88,7 @@ int main(int argc, char** argv) {
         code = kelvor::cli::RunImport(Path(table), std::vector<Path>(files.begin(), files.end()), outPath, output);
     std::cout.flush();
     if (!std::cout) {
-        std::cerr << "kelvor-cli: the report could not be written\n";
+        std::cerr << "kelvor-cli: " << kelvor::cli::Say("the report could not be written") << "\n";
         return kelvor::cli::kExitUnusable;
     }
     return code;
