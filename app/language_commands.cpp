@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/form/field_hints.h"
 #include "app/framework/language.h"
 #include "app/unit_editor_dlg.h"
 
@@ -42,11 +43,12 @@ void CUnitEditorDlg::OnChooseLanguage(fw::Language language) {
 }
 
 // The menus are built anew (the menus of the last language go once their
-// own events are done); the captions of the form name themselves (see
-// fw::BuildTemplateWindow).
+// own events are done) and the tooltips given anew; the captions of the
+// form name themselves (see fw::BuildTemplateWindow).
 void CUnitEditorDlg::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         BuildMenus();
+        form::SetFieldHints(m_widgets);
         UpdateTitle();
         ShowPanelProblems();
     }

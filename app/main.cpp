@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCommandLineParser>
 #include <cstdio>
 #include <cstring>
 
@@ -15,6 +16,10 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(KELVOR_APP_ID));
+    // One optional file: a table to open, or a single-unit file to import.
+    QCommandLineParser arguments;
+    arguments.addPositionalArgument(QStringLiteral("file"), QStringLiteral("weapon.dat or a .kmv file"));
+    arguments.process(application);
     kelvor::CUnitEditorApp app;
-    return app.InitInstance();
+    return app.InitInstance(arguments.positionalArguments().value(0));
 }

@@ -28,42 +28,18 @@ constexpr unsigned kFileDialogFlags = 6;  // no read-only box; ask before replac
 constexpr int kTableValueFields[] = {3, 4, 5, 6, 31, 32};
 constexpr int kWeaponTypeFields[] = {64, 84, 104, 124, 144};
 
-fw::FileDialogRequest TableDialog(bool open, const fw::Path& folder, const fw::Path& fileName) {
-    return {open, fw::TranslatedCp932("FileDialogs", kTableDialogTitle), folder, fileName,
-            fw::TranslatedCp932("FileDialogs", kTableFilter), kFileDialogFlags};
-}
-
 void Offer(fw::ByteList& list, const std::string& value) {
     if (list.findBytes(value) < 0) list.addBytes(value);
 }
 
 }  // namespace
 
-void CUnitEditorDlg::OnFileOpen() {
-    if (!MayLeaveTable()) return;
-    if (!OpenTable()) return;
-    LoadFlagSheet();
-    RebuildLists();
-    SelectUnit(0);
-}
-
-int CUnitEditorDlg::OpenTable() {
-    fw::Platform& platform = m_platform;
-    const fw::FileDialogResult chosen =
-        platform.modal.RunFileDialog(TableDialog(true, m_pathLastDir, m_pathFileName), this);
-    if (!chosen.ok) return 0;
-
-    m_pathFileName = chosen.fileName;
-    StoreFolderSetting("LastDir", m_pathLastDir, fw::FolderOf(chosen.path));
-    if (!LoadTable(chosen.path)) return 0;
-
-    const fw::Path systemDir = fw::Subfolder(m_pathLastDir, "bmp");
-    if (platform.files.CanOpenForReading(systemDir / "panel_btn.bmp"))
-        StoreFolderSetting("SystemBitmapDir", m_pathSystemBitmapDir, systemDir);
-    const fw::Path unitDir = fw::Subfolder(m_pathLastDir, "unit");
-    if (platform.files.CanOpenForReading(unitDir / "101.bmp"))
-        StoreFolderSetting("UnitBitmapDir", m_pathUnitBitmapDir, unitDir);
-    return 1;
+// Open and Save As offer the open table's folder and name; before a table
+// is open, the folder of the last table dialog.
+fw::FileDialogRequest CUnitEditorDlg::TableDialog(bool open) const {
+    const fw::Path folder = m_bTableLoaded ? fw::FolderOf(m_pathTable) : m_pathLastDir;
+    return {open, fw::TranslatedCp932("FileDialogs", kTableDialogTitle), folder, m_pathFileName,
+            fw::TranslatedCp932("FileDialogs", kTableFilter), kFileDialogFlags};
 }
 
 // Reads the table at `path` as the open table; a failed read says so and
@@ -144,13 +120,13 @@ int CUnitEditorDlg::SaveTable() {
 
 int CUnitEditorDlg::SaveTableAs() {
     if (!m_bTableLoaded) return 0;
-    const fw::FileDialogResult chosen =
-        m_platform.modal.RunFileDialog(TableDialog(false, m_pathLastDir, m_pathFileName), this);
+    const fw::FileDialogResult chosen = m_platform.modal.RunFileDialog(TableDialog(false), this);
     if (!chosen.ok || !SaveTableTo(chosen.path)) return 0;
     m_pathFileName = chosen.fileName;
     m_pathTable = chosen.path;
     RememberOnDisk();
     StoreFolderSetting("LastDir", m_pathLastDir, fw::FolderOf(chosen.path));
+    m_recent.Add(chosen.path);
     UpdateTitle();
     return 1;
 }

@@ -16,6 +16,13 @@ void CUnitEditorDlg::OnSearch() {
                           [this](int row) { return ShowOtherUnit(row); });
 }
 
+void CUnitEditorDlg::OnSearchAgain() {
+    if (!m_bTableLoaded) return;
+    const int current = m_widgets.unitList ? m_widgets.unitList->selectedRow() : -1;
+    search::SearchAgain(this, m_platform.modal, m_units, current, m_strLastSearch,
+                        [this](int row) { return ShowOtherUnit(row); });
+}
+
 void CUnitEditorDlg::OnJumpTransform() { JumpFromField(form::kTransformTargetField); }
 
 void CUnitEditorDlg::OnJumpMi() { JumpFromField(form::kMiTargetField); }
@@ -47,8 +54,9 @@ unitfile::UnitForm CUnitEditorDlg::UnitFileForm() {
         m_units,
         m_bUnitShown ? m_nCurrentIndex : -1,
         m_stored,
-        m_pathLastDir,
-        [this](const fw::Path& folder) { StoreFolderSetting("LastDir", m_pathLastDir, folder); },
+        // Before any single-unit file, the dialogs offer the table's folder.
+        m_pathUnitFileDir.empty() ? fw::FolderOf(m_pathTable) : m_pathUnitFileDir,
+        [this](const fw::Path& folder) { StoreFolderSetting("UnitFileDir", m_pathUnitFileDir, folder); },
         [this](int line, const std::string& text) {
             return ReplaceLineAsStep(tr("読み込み: ユニット %1").arg(line - 2), line, text + "\r\n") >= 0 ? 1 : 0;
         },
@@ -67,6 +75,12 @@ int CUnitEditorDlg::ImportUnitFile() {
     if (!m_bTableLoaded || !MayLeaveUnit()) return 0;
     unitfile::UnitForm form = UnitFileForm();
     return unitfile::ImportUnitFile(form);
+}
+
+int CUnitEditorDlg::ImportUnitFileAt(const fw::Path& path) {
+    if (!m_bTableLoaded || !MayLeaveUnit()) return 0;
+    unitfile::UnitForm form = UnitFileForm();
+    return unitfile::ImportUnitFileAt(form, path);
 }
 
 }  // namespace kelvor

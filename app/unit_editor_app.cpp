@@ -1,6 +1,7 @@
 #include "app/unit_editor_app.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include "app/framework/language.h"
 #include "app/framework/platform.h"
@@ -11,7 +12,7 @@ namespace kelvor {
 CUnitEditorApp::CUnitEditorApp() = default;
 CUnitEditorApp::~CUnitEditorApp() = default;
 
-int CUnitEditorApp::InitInstance() {
+int CUnitEditorApp::InitInstance(const QString& file) {
     // The per-user profile lives under the company key and the program's name.
     fw::SettingsProfile profile("orvan");
     fw::QtModalServices modal;
@@ -24,6 +25,9 @@ int CUnitEditorApp::InitInstance() {
 
     CUnitEditorDlg window(platform);
     window.show();
+    // Opened once the window is up, so that its questions have an owner.
+    if (!file.isEmpty())
+        QTimer::singleShot(0, &window, [&window, file] { window.OpenFromOutside(fw::ToPath(file)); });
     return QApplication::exec();
 }
 

@@ -2,6 +2,8 @@
 // form modally and ends the program when it closes.
 #pragma once
 
+#include <QString>
+
 namespace kelvor {
 
 class CUnitEditorApp {
@@ -10,7 +12,8 @@ public:
     ~CUnitEditorApp();
 
     // Shows the unit form and runs until it is closed; gives the exit code.
-    int InitInstance();
+    // `file`, when given, is opened in it (or imported into a table).
+    int InitInstance(const QString& file = QString());
 };
 
 }  // namespace kelvor

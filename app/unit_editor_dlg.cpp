@@ -1,5 +1,7 @@
 #include "app/unit_editor_dlg.h"
 
+#include "app/form/field_hints.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -27,7 +29,7 @@ constexpr const char* kSection = "InitData";
 }  // namespace
 
 CUnitEditorDlg::CUnitEditorDlg(fw::Platform& platform, QWidget* parent)
-    : QMainWindow(parent), m_platform(platform) {
+    : QMainWindow(parent), m_platform(platform), m_recent(platform.profile) {
     setWindowIcon(fw::IconFromResource(res::kIdAppIcon));
     m_undo = new QUndoStack(this);
     // The title's marker: changes since the table was opened or saved.
@@ -35,6 +37,7 @@ CUnitEditorDlg::CUnitEditorDlg(fw::Platform& platform, QWidget* parent)
     auto* client = new QWidget(this);
     m_controls = fw::BuildTemplateWindow(this, client, res::UnitFormTemplate(), fw::EnterKey::FocusedButtonOnly);
     m_widgets = form::BindFormWidgets(m_controls);
+    form::SetFieldHints(m_widgets);
     setCentralWidget(client);
     BuildMenus();
     // The status line says what the panel could not show, and why.
@@ -44,6 +47,11 @@ CUnitEditorDlg::CUnitEditorDlg(fw::Platform& platform, QWidget* parent)
     const int bar = menuBar()->sizeHint().height();
     statusBar()->setFixedHeight(bar);
     setFixedSize(m_controls.clientSize.width(), m_controls.clientSize.height() + 2 * bar);
+
+    // Files dragged from a file manager open (or import) wherever they land.
+    setAcceptDrops(true);
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 
     // The window menu, with the About entry at its end.
     m_windowMenu = m_controls.windowMenu;
@@ -68,6 +76,7 @@ CUnitEditorDlg::CUnitEditorDlg(fw::Platform& platform, QWidget* parent)
     m_pathSystemBitmapDir = profile.GetProfilePath(kSection, "SystemBitmapDir", defaults.systemBitmaps);
     m_pathUnitBitmapDir = profile.GetProfilePath(kSection, "UnitBitmapDir", defaults.unitBitmaps);
     m_pathLastDir = profile.GetProfilePath(kSection, "LastDir", defaults.game);
+    m_pathUnitFileDir = profile.GetProfilePath(kSection, "UnitFileDir", fw::Path());
 
     // The file name the file dialogs offer first.
     m_pathFileName = "weapon.dat";
@@ -88,15 +97,20 @@ void CUnitEditorDlg::BuildMenus() {
     menuBar()->clear();
 
     QMenu* file = menuBar()->addMenu(tr("ﾌｧｲﾙ(&F)"));
-    file->addAction(tr("開く(&O)..."), this, &CUnitEditorDlg::OnFileOpen);
+    file->addAction(tr("開く(&O)..."), this, &CUnitEditorDlg::OnFileOpen)->setShortcut(QKeySequence::Open);
     file->addAction(tr("上書き保存(&W)"), this, &CUnitEditorDlg::OnFileSave)->setShortcut(QKeySequence::Save);
     file->addAction(tr("名前を付けて保存(&S)..."), this, &CUnitEditorDlg::OnFileSaveAs)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    m_recentMenu = file->addMenu(tr("最近使ったファイル(&R)"));
+    connect(m_recentMenu, &QMenu::aboutToShow, this, &CUnitEditorDlg::FillRecentMenu);
+    FillRecentMenu();
     file->addSeparator();
-    file->addAction(tr("単体データの読み込み..."), this, &CUnitEditorDlg::OnImportUnit);
+    file->addAction(tr("単体データの読み込み(&I)..."), this, &CUnitEditorDlg::OnImportUnit)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     // Many files at once are imported with the command-line tool.
-    file->addAction(tr("一括読み込み..."))->setEnabled(false);
-    file->addAction(tr("単体データの書き出し..."), this, &CUnitEditorDlg::OnExportUnit);
+    file->addAction(tr("一括読み込み(&B)..."))->setEnabled(false);
+    file->addAction(tr("単体データの書き出し(&E)..."), this, &CUnitEditorDlg::OnExportUnit)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
 
     QMenu* edit = menuBar()->addMenu(tr("編集(&E)"));
     // The entries name the step they undo or redo.
@@ -116,7 +130,8 @@ void CUnitEditorDlg::BuildMenus() {
     follow(undo, m_undo->undoText(), m_undo->canUndo(), &QUndoStack::undoTextChanged, &QUndoStack::canUndoChanged);
     follow(redo, m_undo->redoText(), m_undo->canRedo(), &QUndoStack::redoTextChanged, &QUndoStack::canRedoChanged);
     edit->addSeparator();
-    edit->addAction(tr("検索(&S)..."), this, &CUnitEditorDlg::OnSearch);
+    edit->addAction(tr("検索(&S)..."), this, &CUnitEditorDlg::OnSearch)->setShortcut(QKeySequence::Find);
+    edit->addAction(tr("次を検索(&N)"), this, &CUnitEditorDlg::OnSearchAgain)->setShortcut(QKeySequence(Qt::Key_F3));
 
     BuildLanguageMenu(menuBar()->addMenu(tr("表示(&V)"))->addMenu(tr("言語(&L)")));
 

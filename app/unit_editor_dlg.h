@@ -15,6 +15,7 @@
 #include "app/framework/paths.h"
 #include "app/framework/platform.h"
 #include "app/framework/template_builder.h"
+#include "app/recent_tables.h"
 #include "form/form_members.h"
 #include "table/document.h"
 #include "table/file_identity.h"
@@ -51,6 +52,7 @@ public:
     void OnJumpTransform();
     void OnJumpMi();
     void OnSearch();
+    void OnSearchAgain();
     void OnExportUnit();
     void OnImportUnit();
     void OnAbout();
@@ -63,6 +65,10 @@ public:
 
     // The document (table) operations.
     int OpenTable();
+    // Opens a table, or imports a single-unit file (.kmv) into the open
+    // table, named from outside the window: the command line, a drop, the
+    // recent tables. Asks first what would otherwise be lost.
+    void OpenFromOutside(const fw::Path& path);
     int RebuildLists();
     int ReplaceLine(int lineNumber, const std::string& text);
     int SaveTable();
@@ -104,6 +110,7 @@ public:
     void JumpToUnitNumber(int unitNumber, int jumpField = -1);
     int ExportUnitFile();
     int ImportUnitFile();
+    int ImportUnitFileAt(const fw::Path& path);
 
     // The picture panel: the flag sheet is read at each Open, the unit
     // picture each time a unit is shown or applied; drawing reads no file.
@@ -113,6 +120,8 @@ public:
 
     // Read access for tests and the other subsystems.
     const fw::Path& LastDir() const { return m_pathLastDir; }
+    const fw::Path& UnitFileDir() const { return m_pathUnitFileDir; }
+    QMenu* RecentMenu() const { return m_recentMenu; }
     const fw::Path& UnitBitmapDir() const { return m_pathUnitBitmapDir; }
     const fw::Path& SystemBitmapDir() const { return m_pathSystemBitmapDir; }
     const fw::Path& CurrentFileName() const { return m_pathFileName; }
@@ -141,11 +150,17 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildMenus();
     void BuildLanguageMenu(QMenu* menu);
+    fw::FileDialogRequest TableDialog(bool open) const;
+    int OpenTableAt(const fw::Path& path);
+    void ShowOpenedTable();
+    void FillRecentMenu();
+    void OpenRecent(const fw::Path& table);
     void ConnectControls();
     void UpdateTitle();
     void EmptyForm();
@@ -176,7 +191,10 @@ private:
     // The three folder settings, each ending in the path separator.
     fw::Path m_pathSystemBitmapDir;
     fw::Path m_pathUnitBitmapDir;
-    fw::Path m_pathLastDir;
+    fw::Path m_pathLastDir;      // of the table dialogs: the open table's folder
+    fw::Path m_pathUnitFileDir;  // of the single-unit file dialogs
+    RecentTables m_recent;
+    QMenu* m_recentMenu = nullptr;
     int m_nCurrentIndex = 0;  // unit-index row of the unit on display
     table::UnitRecord m_record{};
     // The shown unit's fields as its line stores them, and how many it has.

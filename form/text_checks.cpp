@@ -13,7 +13,35 @@ TextRefusal CheckTextField(int field, std::string_view text) {
     return TextRefusal::None;
 }
 
-std::optional<int> ParseFormInteger(std::string_view text) {
+std::string AsciiNumberText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const bool twoBytes = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
+        if (!twoBytes || i + 1 >= text.size()) {
+            out += text[i];
+            continue;
+        }
+        const auto trail = static_cast<unsigned char>(text[i + 1]);
+        if (lead == 0x82 && trail >= 0x4F && trail <= 0x58)
+            out += static_cast<char>('0' + (trail - 0x4F));  // ０..９
+        else if (lead == 0x81 && trail == 0x7C)
+            out += '-';  // －
+        else if (lead == 0x81 && trail == 0x7B)
+            out += '+';  // ＋
+        else if (lead == 0x81 && trail == 0x40)
+            out += ' ';  // the full-width space
+        else
+            out.append(text.substr(i, 2));  // anything else, the full-width comma among it, stays
+        ++i;
+    }
+    return out;
+}
+
+std::optional<int> ParseFormInteger(std::string_view typed) {
+    const std::string ascii = AsciiNumberText(typed);
+    const std::string_view text = ascii;
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
     std::size_t i = 0;
     while (i < text.size() && blank(text[i])) ++i;

@@ -19,9 +19,15 @@ enum class TextRefusal {
 // The check of text field `field` holding `text` (code page 932).
 TextRefusal CheckTextField(int field, std::string_view text);
 
+// The text of a number box (code page 932) with the full-width digits,
+// signs and space an input method types turned into their ASCII forms;
+// everything else as it is.
+std::string AsciiNumberText(std::string_view text);
+
 // How the form reads an integer box: blanks or tabs, an optional sign,
-// digits, blanks or tabs. nullopt for anything else (an empty box, a number
-// outside 32 bits): the form then asks for an integer.
+// digits, blanks or tabs, full-width ones taken as ASCII. nullopt for
+// anything else (an empty box, a comma of either width, a number outside
+// 32 bits): the form then asks for an integer.
 std::optional<int> ParseFormInteger(std::string_view text);
 
 // Characters named by their code points, as "U+301C U+1F600".

@@ -23,7 +23,7 @@ headless_packages=(xvfb xdotool x11-utils imagemagick)
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  desktop-file-utils
+  desktop-file-utils shared-mime-info
 )
 
 dry_run=false

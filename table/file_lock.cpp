@@ -39,8 +39,8 @@ int OpenLockTarget(const Path& path) {
 bool StillNamed(int fd, const Path& path) {
     struct stat held, named;
     if (::fstat(fd, &held) != 0) return false;
-    if (S_ISDIR(held.st_mode)) return ::stat(path.c_str(), &named) != 0 && errno == ENOENT;
-    return ::stat(path.c_str(), &named) == 0 && named.st_dev == held.st_dev && named.st_ino == held.st_ino;
+    if (::stat(path.c_str(), &named) == 0) return named.st_dev == held.st_dev && named.st_ino == held.st_ino;
+    return errno == ENOENT && S_ISDIR(held.st_mode);  // the folder of a file not made yet
 }
 
 // One attempt: Held, Busy (someone else has it) or Failed.

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/form/field_hints.h"
 #include "app/framework/byte_controls.h"
 #include "app/framework/codec.h"
 #include "app/framework/language.h"
@@ -41,27 +42,29 @@ public:
     void Integer(fw::ByteEdit* box, int& member, const FieldLayout* field) {
         if (!box) return;
         const std::optional<int> value = ParseFormInteger(box->bytes());
-        if (!value) return Refuse(box, Said(kEnterInteger));
+        if (!value) return Refuse(box, field, Said(kEnterInteger));
         member = *value;
         if (field && field->hasRange && (*value < field->min || *value > field->max))
-            Refuse(box, RangePrompt(field->min, field->max));
+            Refuse(box, field, RangePrompt(field->min, field->max));
     }
 
-    void Text(fw::ByteEdit* box, std::string& member, int field) {
+    void Text(fw::ByteEdit* box, std::string& member, const FieldLayout& field) {
         if (!box) return;
         member = box->bytes();
         const std::vector<char32_t> unstorable = box->unstorableCharacters();
-        if (!unstorable.empty()) return Refuse(box, Said(kUnstorable) + CodePointNames(unstorable));
-        switch (CheckTextField(field, member)) {
+        if (!unstorable.empty()) return Refuse(box, &field, Said(kUnstorable) + CodePointNames(unstorable));
+        switch (CheckTextField(field.field, member)) {
         case TextRefusal::None: break;
-        case TextRefusal::EmptyName: Refuse(box, Said(kEnterName)); break;
-        case TextRefusal::Separator: Refuse(box, Said(kSeparatorsRefused)); break;
+        case TextRefusal::EmptyName: Refuse(box, &field, Said(kEnterName)); break;
+        case TextRefusal::Separator: Refuse(box, &field, Said(kSeparatorsRefused)); break;
         }
     }
 
 private:
-    void Refuse(fw::ByteEdit* box, const std::string& message) {
-        modal_.MessageBox(message, fw::kIconExclamation, owner_);
+    // The message begins with the field it is about.
+    void Refuse(fw::ByteEdit* box, const FieldLayout* field, const std::string& message) {
+        const std::string named = field ? fw::ToCp932(FieldTitle(*field) + QStringLiteral(": ")) + message : message;
+        modal_.MessageBox(named, fw::kIconExclamation, owner_);
         box->setFocus(Qt::OtherFocusReason);
         box->selectAll();
         refused_ = true;
@@ -93,7 +96,7 @@ bool TakeMembers(const FormWidgets& widgets, FormMembers& members, fw::ModalServ
         const auto field = static_cast<std::size_t>(f->field);
         if (only && !(*only)[field]) continue;
         switch (f->kind) {
-        case FieldKind::Text: taking.Text(widgets.edit[field], members.text[field], f->field); break;
+        case FieldKind::Text: taking.Text(widgets.edit[field], members.text[field], *f); break;
         case FieldKind::Integer: taking.Integer(widgets.edit[field], members.number[field], f); break;
         case FieldKind::Flag:
             if (QAbstractButton* box = widgets.check[field]) members.number[field] = box->isChecked() ? 1 : 0;

@@ -1,5 +1,8 @@
 #include "app/framework/drawn_controls.h"
 
+#include <QHelpEvent>
+#include <QToolTip>
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
@@ -95,30 +98,52 @@ NumberEdit::NumberEdit(QWidget* parent) : ByteEdit(parent) {
     connect(this, &QLineEdit::textChanged, this, [this] { FitText(); });
 }
 
-void NumberEdit::resizeEvent(QResizeEvent* event) {
-    QLineEdit::resizeEvent(event);
-    FitText();
-}
-
-void NumberEdit::changeEvent(QEvent* event) {
-    QLineEdit::changeEvent(event);
-    if (event->type() == QEvent::FontChange) FitText();
-}
-
-void NumberEdit::FitText() {
-    if (fitting_) return;
-    fitting_ = true;
+int NumberEdit::Room() const {
     const int frame = hasFrame() ? style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this) : 0;
     const QMargins margins = textMargins();
     // What QLineEdit keeps free on each side of its text, and the caret.
     constexpr int kLineEditMargin = 2;
     constexpr int kCaret = 1;
-    const int room = width() - 2 * frame - margins.left() - margins.right() - 2 * kLineEditMargin - kCaret;
-    const int stretch = StretchToFit(font(), text(), room, kStretchFloor);
-    QFont fitted = font();
-    fitted.setStretch(stretch == 100 ? QFont::AnyStretch : stretch);
-    if (fitted.stretch() != font().stretch()) setFont(fitted);
+    return width() - 2 * frame - margins.left() - margins.right() - 2 * kLineEditMargin - kCaret;
+}
+
+bool NumberEdit::ValueFits() const { return fontMetrics().horizontalAdvance(text()) <= Room(); }
+
+void NumberEdit::resizeEvent(QResizeEvent* event) {
+    ByteEdit::resizeEvent(event);
+    FitText();
+}
+
+void NumberEdit::changeEvent(QEvent* event) {
+    ByteEdit::changeEvent(event);
+    if (event->type() != QEvent::FontChange || fitting_) return;
+    dialogFont_ = font();
+    FitText();
+}
+
+// The font the dialog gave the box, narrowed a little when that makes the
+// value fit; its height never changes.
+void NumberEdit::FitText() {
+    if (fitting_) return;
+    fitting_ = true;
+    if (!fontKnown_) dialogFont_ = font(), fontKnown_ = true;
+    QFont fitted = dialogFont_;
+    const int stretch = StretchToFit(dialogFont_, text(), Room(), kNumberStretchFloor);
+    if (stretch != 100) {
+        QFont narrow = dialogFont_;
+        narrow.setStretch(stretch);
+        if (QFontMetrics(narrow).horizontalAdvance(text()) <= Room()) fitted = narrow;
+    }
+    if (fitted != font()) setFont(fitted);
     fitting_ = false;
+}
+
+bool NumberEdit::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip || ValueFits()) return ByteEdit::event(event);
+    const QString hint = toolTip();
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                       hint.isEmpty() ? text() : hint + QLatin1Char('\n') + text(), this);
+    return true;
 }
 
 }  // namespace kelvor::fw

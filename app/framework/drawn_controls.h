@@ -37,20 +37,31 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// An edit for numbers: a value wider than the box is drawn condensed
-// until it fits (down to a floor), never cut off.
+// An edit for numbers, right-aligned in the dialog font: a value a little
+// wider than the box is drawn slightly narrower (never lower), a longer one
+// scrolls, and while it does not fit its tooltip ends with the whole value.
 class NumberEdit : public ByteEdit {
 public:
     explicit NumberEdit(QWidget* parent);
 
+    // Whether the whole value shows in the box.
+    bool ValueFits() const;
+
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
+    int Room() const;
     void FitText();
+    QFont dialogFont_;
+    bool fontKnown_ = false;
     bool fitting_ = false;
 };
+
+// How narrow a number's digits may be drawn before the box scrolls instead.
+inline constexpr int kNumberStretchFloor = 80;
 
 // The horizontal stretch (percent of the normal width, at least `floor`)
 // at which `text` in `font` fits `width` pixels; 100 when it fits as is.

@@ -1,18 +1,23 @@
 #include "app/framework/image_frame.h"
 
+#include <cmath>
+
 #include <QPainter>
 
 namespace kelvor::fw {
 
-QSize ImageFrame::clientPixels() const {
-    const QSizeF pixels = QSizeF(contentsRect().size()) * devicePixelRatioF();
-    return {qRound(pixels.width()), qRound(pixels.height())};
-}
+QSize ImageFrame::clientPixels() const { return contentsRect().size(); }
 
 void ImageFrame::setImage(const QImage& image) {
-    image_ = image;
-    // Its pixels are device pixels: painted at this ratio, none is scaled.
-    image_.setDevicePixelRatio(devicePixelRatioF());
+    const qreal ratio = devicePixelRatioF();
+    if (image.isNull() || ratio == 1.0) {
+        image_ = image;
+    } else {
+        const bool whole = ratio == std::floor(ratio);
+        image_ = image.scaled((QSizeF(image.size()) * ratio).toSize(), Qt::IgnoreAspectRatio,
+                              whole ? Qt::FastTransformation : Qt::SmoothTransformation);
+    }
+    image_.setDevicePixelRatio(ratio);
     update();
 }
 

@@ -22,6 +22,12 @@ void RunUnitSearch(QWidget* owner, fw::ModalServices& modal, const table::UnitIn
     if (text.empty()) return;
 
     lastSearch = text;
+    SearchAgain(owner, modal, units, current, lastSearch, selectUnit);
+}
+
+void SearchAgain(QWidget* owner, fw::ModalServices& modal, const table::UnitIndex& units, int current,
+                 const std::string& lastSearch, const std::function<int(int row)>& selectUnit) {
+    if (lastSearch.empty()) return;
     const int found = FindNextUnit(units.Count(), current, lastSearch,
                                    [&units](int row) { return std::string(units.Name(row)); });
     if (found >= 0)

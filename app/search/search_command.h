@@ -23,4 +23,9 @@ namespace kelvor::search {
 void RunUnitSearch(QWidget* owner, fw::ModalServices& modal, const table::UnitIndex& units, int current,
                    std::string& lastSearch, const std::function<int(int row)>& selectUnit);
 
+// The same search with lastSearch, without the box; nothing while there was
+// no search yet.
+void SearchAgain(QWidget* owner, fw::ModalServices& modal, const table::UnitIndex& units, int current,
+                 const std::string& lastSearch, const std::function<int(int row)>& selectUnit);
+
 }  // namespace kelvor::search

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>FieldHints</name>
+    <message>
+        <source>%1 (フィールド %2)</source>
+        <translation>%1 (field %2)</translation>
+    </message>
+    <message>
+        <source>: %1〜%2</source>
+        <translation>: %1–%2</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>ﾃﾞｰﾀﾌｧｲﾙ (*.dat)|*.dat|全てのﾌｧｲﾙ (*.*)|*.*||</source>
@@ -74,6 +85,15 @@
     <message>
         <source>%1 (表にない値)</source>
         <translation>%1 (not in the table)</translation>
+    </message>
+</context>
+<context>
+    <name>UnitListModel</name>
+    <message>
+        <source>%1
+ユニット %2 (行 %3)</source>
+        <translation>%1
+unit %2 (line %3)</translation>
     </message>
 </context>
 <context>
@@ -179,18 +199,6 @@ Another program is writing to this file. Wait a moment, then save again.</transl
         <translation>Save &amp;As...</translation>
     </message>
     <message>
-        <source>単体データの読み込み...</source>
-        <translation>Import Unit...</translation>
-    </message>
-    <message>
-        <source>一括読み込み...</source>
-        <translation>Import Many...</translation>
-    </message>
-    <message>
-        <source>単体データの書き出し...</source>
-        <translation>Export Unit...</translation>
-    </message>
-    <message>
         <source>編集(&amp;E)</source>
         <translation>&amp;Edit</translation>
     </message>
@@ -237,6 +245,44 @@ Another program is writing to this file. Wait a moment, then save again.</transl
     <message>
         <source>適用: %1</source>
         <translation>Apply: %1</translation>
+    </message>
+    <message>
+        <source>単体データを読み込む表が開かれていません。</source>
+        <translation>No table is open to import the single-unit file into.</translation>
+    </message>
+    <message>
+        <source>(なし)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source> (見つかりません)</source>
+        <translation> (not found)</translation>
+    </message>
+    <message>
+        <source>
+このファイルは見つかりません。最近使ったファイルから削除しました。</source>
+        <translation>
+This file is not there. It has been removed from the recent tables.</translation>
+    </message>
+    <message>
+        <source>最近使ったファイル(&amp;R)</source>
+        <translation>&amp;Recent Tables</translation>
+    </message>
+    <message>
+        <source>単体データの読み込み(&amp;I)...</source>
+        <translation>&amp;Import Unit...</translation>
+    </message>
+    <message>
+        <source>一括読み込み(&amp;B)...</source>
+        <translation>&amp;Batch Import...</translation>
+    </message>
+    <message>
+        <source>単体データの書き出し(&amp;E)...</source>
+        <translation>&amp;Export Unit...</translation>
+    </message>
+    <message>
+        <source>次を検索(&amp;N)</source>
+        <translation>Find &amp;Next</translation>
     </message>
 </context>
 </TS>

@@ -78,16 +78,20 @@ int ExportUnitFile(UnitForm& form) {
 }
 
 int ImportUnitFile(UnitForm& form) {
-    fw::Platform& platform = form.platform;
     const fw::FileDialogResult chosen =
-        platform.modal.RunFileDialog(UnitFileDialog(true, kImportFilter, form.lastDir, fw::Path()), form.owner);
+        form.platform.modal.RunFileDialog(UnitFileDialog(true, kImportFilter, form.lastDir, fw::Path()), form.owner);
     if (!chosen.ok) return 0;
-    form.storeLastDir(fw::FolderOf(chosen.path));
+    return ImportUnitFileAt(form, chosen.path);
+}
+
+int ImportUnitFileAt(UnitForm& form, const fw::Path& path) {
+    fw::Platform& platform = form.platform;
+    form.storeLastDir(fw::FolderOf(path));
 
     std::string firstLine;
     std::string error;
-    if (!platform.files.ReadFirstLine(chosen.path, firstLine, &error)) {
-        fw::ReportOpenFailed(platform.modal, form.owner, chosen.path, error);
+    if (!platform.files.ReadFirstLine(path, firstLine, &error)) {
+        fw::ReportOpenFailed(platform.modal, form.owner, path, error);
         return 0;
     }
 

@@ -30,7 +30,7 @@ struct UnitForm {
     const table::UnitIndex& units;     // the units of the table
     int shownRow;                      // the unit-index row on display, -1: none
     const table::UnitRecord& record;   // the unit's fields as its line stores them, as last shown or applied
-    const fw::Path& lastDir;
+    fw::Path lastDir;  // the folder the single-unit file dialogs offer
     std::function<void(const fw::Path& folder)> storeLastDir;  // member and profile
     std::function<int(int lineNumber, const std::string& text)> replaceLine;
     std::function<int(int row)> selectUnit;
@@ -48,5 +48,7 @@ int ExportUnitFile(UnitForm& form);
 // fails a check is reported with what is wrong and changes nothing. Gives 1
 // when the line was replaced.
 int ImportUnitFile(UnitForm& form);
+// The same with the file given (opened from outside: a drop, the command line).
+int ImportUnitFileAt(UnitForm& form, const fw::Path& path);
 
 }  // namespace kelvor::unitfile

@@ -82,13 +82,13 @@ TEST_F(ApplyTest, EachRefusalShowsItsMessageFocusesTheBoxAndChangesNothing) {
         std::string message;
     };
     const std::vector<Case> cases = {
-        {res::kIdUnitName, QString(), Sjis("ユニット名を入力してください。")},
-        {res::kIdUnitName, QStringLiteral("a,b"), Sjis("カンマ「,」と改行は保存できません。取り除いてください。")},
-        {1086, QStringLiteral("x\ny"), Sjis("カンマ「,」と改行は保存できません。取り除いてください。")},
+        {res::kIdUnitName, QString(), Sjis("Unit name: ユニット名を入力してください。")},
+        {res::kIdUnitName, QStringLiteral("a,b"), Refusal(res::kIdUnitName, "カンマ「,」と改行は保存できません。取り除いてください。")},
+        {1086, QStringLiteral("x\ny"), Refusal(1086, "カンマ「,」と改行は保存できません。取り除いてください。")},
         {1070, QString::fromUtf8("戦車\U0001F600한\U0001F600"),
-         Sjis("次の文字はシフトJISで表せないため保存できません: U+1F600 U+D55C")},
-        {1023, QStringLiteral("300"), Sjis("1 から 255 までの整数を入力してください。")},
-        {1084, QStringLiteral("5a"), Sjis("整数を入力してください。")},
+         Refusal(1070, "次の文字はシフトJISで表せないため保存できません: U+1F600 U+D55C")},
+        {1023, QStringLiteral("300"), Sjis("耐久: 1 から 255 までの整数を入力してください。")},
+        {1084, QStringLiteral("5a"), Refusal(1084, "整数を入力してください。")},
     };
     OpenThree();
     CUnitEditorDlg& dlg = ShownWindow();
@@ -118,17 +118,17 @@ TEST_F(ApplyTest, ChecksRunInTheExchangeOrderAndAnEditAfterARefusedBoxIsKept) {
     Type(1023, "0");
     Type(1012, "256");
     Type(res::kIdUnitName, "");
-    modal_.AcceptMessage(Sjis("ユニット名を入力してください。"), fw::kIconExclamation);
+    modal_.AcceptMessage(Refusal(res::kIdUnitName, "ユニット名を入力してください。"), fw::kIconExclamation);
     Apply();
     Type(res::kIdUnitName, "A2");
-    modal_.AcceptMessage(Sjis("0 から 255 までの整数を入力してください。"), fw::kIconExclamation);
+    modal_.AcceptMessage(Refusal(1012, "0 から 255 までの整数を入力してください。"), fw::kIconExclamation);
     Apply();
     Type(1012, "255");
-    modal_.AcceptMessage(Sjis("1 から 255 までの整数を入力してください。"), fw::kIconExclamation);
+    modal_.AcceptMessage(Refusal(1023, "1 から 255 までの整数を入力してください。"), fw::kIconExclamation);
     Apply();
     Type(1023, "9");
     Type(1027, "500");  // an edit after the refused box
-    modal_.AcceptMessage(Sjis("カンマ「,」と改行は保存できません。取り除いてください。"), fw::kIconExclamation);
+    modal_.AcceptMessage(Refusal(1048, "カンマ「,」と改行は保存できません。取り除いてください。"), fw::kIconExclamation);
     Apply();
     EXPECT_EQ(Line(3), lines_[0]);
     Type(1048, "ab");
@@ -150,6 +150,12 @@ TEST_F(ApplyTest, DashesOfTheJisFormAreStoredAsTheCodePageCharacters) {
     Type(res::kIdUnitName, QString::fromUtf8("A\u301C\u2014\u2016\u2212\u00A2\u00A3\u00AC"));
     Apply();
     EXPECT_EQ(SplitFields(Line(3))[0], "A\x81\x60\x81\x5C\x81\x61\x81\x7C\x81\x91\x81\x92\x81\xCA");
+    // Full-width digits and minus in number boxes are stored as ASCII.
+    Type(1023, QString::fromUtf8("１２０"));
+    Type(1084, QString::fromUtf8("－５"));
+    Apply();
+    EXPECT_EQ(SplitFields(Line(3))[8], "120");
+    EXPECT_EQ(SplitFields(Line(3))[52], "-5");
     EXPECT_TRUE(modal_.Messages().empty());
 }
 

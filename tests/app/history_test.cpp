@@ -125,7 +125,7 @@ TEST_F(HistoryTest, EditsNotAppliedAreAppliedDroppedOrKeptAsTheUserSays) {
     EXPECT_EQ(SplitFields(Line(3))[8], "99");
 
     Type(1023, "0");  // refused by Apply: the user stays with the edit
-    modal_.Answer(kApplyQuestion, kFirst).AcceptMessage(Sjis("1 から 255 までの整数を入力してください。"),
+    modal_.Answer(kApplyQuestion, kFirst).AcceptMessage(Refusal(1023, "1 から 255 までの整数を入力してください。"),
                                                         fw::kIconExclamation);
     dlg.ShowOtherUnit(0);
     EXPECT_EQ(dlg.CurrentListIndex(), 1);

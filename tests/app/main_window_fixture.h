@@ -20,7 +20,9 @@
 #include "app/framework/files.h"
 #include "app/framework/paths.h"
 #include "app/framework/profile.h"
+#include "app/form/field_hints.h"
 #include "app/unit_editor_dlg.h"
+#include "form/record_layout.h"
 #include "tests/support/scripted_modal.h"
 
 namespace kelvor::test {
@@ -29,11 +31,16 @@ namespace kelvor::test {
 namespace menu {
 inline constexpr const char* kOpen = "開く(&O)...";
 inline constexpr const char* kSaveAs = "名前を付けて保存(&S)...";
-inline constexpr const char* kImportUnit = "単体データの読み込み...";
-inline constexpr const char* kExportUnit = "単体データの書き出し...";
+inline constexpr const char* kImportUnit = "単体データの読み込み(&I)...";
+inline constexpr const char* kExportUnit = "単体データの書き出し(&E)...";
 inline constexpr const char* kSearch = "検索(&S)...";
 inline constexpr const char* kAbout = "バージョン情報(&A)...";
 }  // namespace menu
+
+// A refusal of the box `id`: the field's caption (or name) first.
+inline std::string Refusal(int id, const char* utf8) {
+    return fw::ToCp932(form::FieldTitle(*form::FieldOfControl(id)) + QStringLiteral(": ")) + fw::Cp932FromUtf8(utf8);
+}
 
 // The box of a file that could not be opened: the file and why.
 inline std::string OpenFailedText(const fw::Path& path, const char* why) {

@@ -188,7 +188,7 @@ TEST_F(UnitCommandsTest, ReferenceButtonsDoNothingForZeroANumberWithoutUnitOrARe
     EXPECT_TRUE(modal_.Messages().empty());
 
     TypeInto(dlg, kEditTransform, "1000");
-    modal_.AcceptMessage(Sjis("0 から 999 までの整数を入力してください。"), fw::kIconExclamation);
+    modal_.AcceptMessage(Refusal(kEditTransform, "0 から 999 までの整数を入力してください。"), fw::kIconExclamation);
     Click(dlg, res::kIdJumpTransform);
     EXPECT_EQ(Units().GetCurSel(), demo::kUnitAllMaximum - 1);
     EXPECT_EQ(Shown(res::kIdUnitName), "edited");
@@ -224,14 +224,16 @@ TEST_F(UnitCommandsTest, ExportWritesTheUnitAsLastShownUnderItsNumber) {
     EXPECT_EQ(written.find_first_of("\r\n"), std::string::npos);
     EXPECT_EQ(fields, Split("62," + LineOf(table_, 62)));
     EXPECT_EQ(Shown(res::kIdUnitName), "edited");
-    EXPECT_EQ(dlg.LastDir(), TempFolder("café 한국"));
-    EXPECT_EQ(StoredSetting("LastDir"), TempFolder("café 한국"));
+    // Single-unit files keep a folder of their own; the table's stays.
+    EXPECT_EQ(dlg.UnitFileDir(), TempFolder("café 한국"));
+    EXPECT_EQ(StoredSetting("UnitFileDir"), TempFolder("café 한국"));
+    EXPECT_EQ(dlg.LastDir(), TempFolder());
 
     // A file that cannot be made is reported; the folder is remembered anyway.
     modal_.ChooseFile(TempPath("missing/unit0060.kmv"));
     modal_.AcceptMessage(OpenFailedText(TempPath("missing/unit0060.kmv"), "No such file or directory"), fw::kIconStop);
     Trigger(dlg, menu::kExportUnit);
-    EXPECT_EQ(dlg.LastDir(), TempFolder("missing"));
+    EXPECT_EQ(dlg.UnitFileDir(), TempFolder("missing"));
 }
 
 // A short line shows its missing fields empty; a file of that record would
@@ -367,8 +369,8 @@ TEST_F(UnitCommandsTest, ImportAsksForAUnitFileAndReportsOneThatCannotBeRead) {
     modal_.ChooseFile(TempPath("elsewhere/none.kmv"));
     modal_.AcceptMessage(OpenFailedText(TempPath("elsewhere/none.kmv"), "No such file or directory"), fw::kIconStop);
     Trigger(dlg, menu::kImportUnit);
-    EXPECT_EQ(dlg.LastDir(), TempFolder("elsewhere"));
-    EXPECT_EQ(StoredSetting("LastDir"), TempFolder("elsewhere"));
+    EXPECT_EQ(dlg.UnitFileDir(), TempFolder("elsewhere"));
+    EXPECT_EQ(StoredSetting("UnitFileDir"), TempFolder("elsewhere"));
     // A named pipe is refused before it can block the window.
     QDir(fw::FromPath(TempFolder())).mkpath(QStringLiteral("elsewhere"));
     ASSERT_EQ(::mkfifo(TempPath("elsewhere/pipe.kmv").c_str(), 0600), 0);

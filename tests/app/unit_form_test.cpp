@@ -6,7 +6,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
+#include <QHelpEvent>
 #include <QTest>
+#include <QToolTip>
 #include <QWidget>
 
 #include <vector>
@@ -185,7 +188,7 @@ TEST_F(UnitFormTest, WindowMenuAboutEntryShowsTheAboutBox) {
     ASSERT_EQ(modal_.Boxes().size(), 2u);
 }
 
-TEST_F(UnitFormTest, MenuBarHasTheFileEditViewAndHelpMenusWithBatchImportGrayed) {
+TEST_F(UnitFormTest, MenuBarHasTheFileEditViewAndHelpMenusWithShortcutsAndMnemonics) {
     CUnitEditorDlg& dlg = Window();
     const QList<QAction*> top = dlg.menuBar()->actions();
     ASSERT_EQ(top.size(), 4);
@@ -193,15 +196,63 @@ TEST_F(UnitFormTest, MenuBarHasTheFileEditViewAndHelpMenusWithBatchImportGrayed)
     EXPECT_EQ(top[1]->text(), QString::fromUtf8("編集(&E)"));
     EXPECT_EQ(top[2]->text(), QString::fromUtf8("表示(&V)"));
     EXPECT_EQ(top[3]->text(), QString::fromUtf8("ヘルプ(&H)"));
-    QAction* batch = FindAction(top, QString::fromUtf8("一括読み込み..."));
+    QAction* batch = FindAction(top, QString::fromUtf8("一括読み込み(&B)..."));
     ASSERT_NE(batch, nullptr);
     EXPECT_FALSE(batch->isEnabled());
-    for (const char* entry : {"開く(&O)...", "名前を付けて保存(&S)...", "単体データの読み込み...", "単体データの書き出し...",
-                              "検索(&S)..."}) {
+    const std::pair<const char*, const char*> entries[] = {
+        {"開く(&O)...", "Ctrl+O"},          {"上書き保存(&W)", "Ctrl+S"},
+        {"名前を付けて保存(&S)...", "Ctrl+Shift+S"}, {"最近使ったファイル(&R)", ""},
+        {menu::kImportUnit, "Ctrl+I"},      {menu::kExportUnit, "Ctrl+E"},
+        {"検索(&S)...", "Ctrl+F"},          {"次を検索(&N)", "F3"}};
+    for (const auto& [entry, keys] : entries) {
         QAction* action = FindAction(top, QString::fromUtf8(entry));
         ASSERT_NE(action, nullptr) << entry;
         EXPECT_TRUE(action->isEnabled()) << entry;
+        EXPECT_EQ(action->shortcut().toString(), QString::fromLatin1(keys)) << entry;
     }
+    // Every entry has a mnemonic, none twice in one menu; the single-unit
+    // entries end the File menu.
+    for (QAction* menu : top) {
+        QSet<QChar> used;
+        for (QAction* entry : menu->menu()->actions()) {
+            if (entry->isSeparator()) continue;
+            const qsizetype at = entry->text().indexOf(QLatin1Char('&'));
+            ASSERT_GE(at, 0) << entry->text().toStdString();
+            EXPECT_FALSE(used.contains(entry->text()[at + 1].toUpper())) << entry->text().toStdString();
+            used.insert(entry->text()[at + 1].toUpper());
+        }
+    }
+    EXPECT_EQ(top[0]->menu()->actions().back()->text(), QString::fromUtf8(menu::kExportUnit));
+}
+
+// Every control says what it is; the unit list tells units apart by number
+// and line.
+TEST_F(UnitFormTest, ControlsAndUnitsSayWhatTheyAre) {
+    CUnitEditorDlg& dlg = Window();
+    const std::pair<int, const char*> hints[] = {{1023, "耐久 (フィールド 8): 1〜255"},
+                                                 {1054, "Movement class 2 (フィールド 26)"},
+                                                 {1075, "補給 / ？ Supply ability 4 (フィールド 42)"}};
+    for (const auto& [id, hint] : hints) EXPECT_EQ(dlg.Control(id)->toolTip(), QString::fromUtf8(hint)) << id;
+    for (const form::FieldLayout& f : form::RecordLayout())
+        if (f.controlId && dlg.Control(f.controlId)) EXPECT_FALSE(dlg.Control(f.controlId)->toolTip().isEmpty()) << f.field;
+}
+
+// A value wider than its box keeps the dialog's font and scrolls; while it
+// does not fit, the tooltip ends with the whole value.
+TEST_F(UnitFormTest, LongNumbersKeepTheFontScrollAndShowWholeInTheTooltip) {
+    CUnitEditorDlg& dlg = ShownWindow();
+    auto* price = qobject_cast<QLineEdit*>(dlg.Control(1027));
+    ASSERT_NE(price, nullptr);
+    const QFont font = price->font();
+    TypeInto(dlg, 1027, "1234567");
+    EXPECT_EQ(price->font(), font);
+    EXPECT_GT(price->fontMetrics().horizontalAdvance(price->text()), price->contentsRect().width() - 4);
+    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), price->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(price, &help);
+    EXPECT_EQ(QToolTip::text(), QString::fromUtf8("価格 (フィールド 24): 0〜1000000\n1234567"));
+    TypeInto(dlg, 1027, "12");
+    QApplication::sendEvent(price, &help);
+    EXPECT_EQ(QToolTip::text(), QString::fromUtf8("価格 (フィールド 24): 0〜1000000"));
 }
 
 TEST_F(UnitFormTest, CommandsThatNeedATableDoNothingBeforeOne) {
@@ -220,7 +271,7 @@ TEST_F(UnitFormTest, RefusedIntegerShowsThePromptAndPutsTheFocusInTheBox) {
     TypeInto(dlg, 1022, "10");  // formation and durability must be 1 or more
     TypeInto(dlg, 1023, "abc");
     form::FormMembers members;
-    modal_.AcceptMessage(Sjis("整数を入力してください。"), fw::kIconExclamation);
+    modal_.AcceptMessage(Sjis("耐久: 整数を入力してください。"), fw::kIconExclamation);
     EXPECT_FALSE(form::TakeMembers(dlg.Widgets(), members, modal_, &dlg));
     auto* edit = qobject_cast<QLineEdit*>(dlg.Control(1023));
     ASSERT_NE(edit, nullptr);
@@ -228,7 +279,7 @@ TEST_F(UnitFormTest, RefusedIntegerShowsThePromptAndPutsTheFocusInTheBox) {
     EXPECT_EQ(edit->selectedText(), QStringLiteral("abc"));
 
     TypeInto(dlg, 1023, "300");  // outside 1 to 255
-    modal_.AcceptMessage(Sjis("1 から 255 までの整数を入力してください。"), fw::kIconExclamation);
+    modal_.AcceptMessage(Sjis("耐久: 1 から 255 までの整数を入力してください。"), fw::kIconExclamation);
     EXPECT_FALSE(form::TakeMembers(dlg.Widgets(), members, modal_, &dlg));
     TypeInto(dlg, 1023, " 255 ");
     EXPECT_TRUE(form::TakeMembers(dlg.Widgets(), members, modal_, &dlg));

@@ -4,7 +4,8 @@
 # program and the command-line tool run (the tool exports a unit and imports
 # it back), the desktop entry is valid and
 # starts that program with the installed icon, and the icon is there in
-# every theme size.
+# every theme size, and the file types of tables and single-unit files are
+# known.
 # Usage: install_check.sh <cmake> <build folder> <app id> <version> <icon size>...
 set -euo pipefail
 cmake=$1
@@ -47,7 +48,18 @@ entry="$prefix/share/applications/$id.desktop"
 [ -f "$entry" ] || fail "no desktop entry share/applications/$id.desktop"
 report=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate: $report"
 [ -z "$report" ] || fail "desktop-file-validate: $report"
-grep -qFx "Exec=\"$program\"" "$entry" || fail "the entry does not start the installed program: $(grep '^Exec=' "$entry")"
+grep -qFx "Exec=\"$program\" %f" "$entry" || fail "the entry does not start the installed program with a file: $(grep '^Exec=' "$entry")"
+
+# The file types: the package is valid to the MIME database, which then
+# knows both types, and the entry offers the program for them.
+mime="$prefix/share/mime"
+[ -f "$mime/packages/$id.xml" ] || fail "no MIME package share/mime/packages/$id.xml"
+report=$(XDG_DATA_DIRS="$prefix/share" update-mime-database "$mime" 2>&1) || fail "update-mime-database: $report"
+[ -z "$report" ] || fail "update-mime-database: $report"
+for type in x-halvane-unit-table x-halvane-unit; do
+  [ -f "$mime/application/$type.xml" ] || fail "the MIME database has no type application/$type"
+  grep -q "^MimeType=.*application/$type;" "$entry" || fail "the entry does not offer the program for application/$type"
+done
 icon=$(sed -n 's/^Icon=//p' "$entry")
 [ "$icon" = "$id" ] || fail "the entry names the icon '$icon', not '$id'"
 

@@ -139,6 +139,10 @@ TEST(TextChecks, AnIntegerBoxTakesBlanksASignAndDigitsOnly) {
         {"", {}},      {" ", {}},        {"5a", {}},       {"5 5", {}},        {"+", {}},
         {"--5", {}},   {"0x10", {}},     {"2147483647", 2147483647},          {"2147483648", {}},
         {"-2147483648", -2147483647 - 1}, {"-2147483649", {}}, {"99999999999999999999", {}},
+        // Full-width digits, minus and space as an input method types them
+        // (code page 932); commas of either width are no part of a number.
+        {"\x82\x50\x82\x51\x82\x4F", 120}, {"\x81\x7C\x82\x58", -9}, {"\x81\x40\x82\x55", 6},
+        {"1,000", {}}, {"\x82\x50\x81\x43\x82\x4F", {}}, {"\x82\x60", {}},
     };
     for (const Case& c : cases) EXPECT_EQ(ParseFormInteger(c.text), c.value) << '"' << c.text << '"';
 }
