@@ -85,6 +85,7 @@ TEST_F(EnglishFace, EveryTextOfTheWindowItsBoxesAndMessagesIsEnglishAndFits) {
     Use(fw::Language::English);
     for (const QString& text : TextsOf(Window(), true)) ExpectNoJapanese(text, "window");
     EXPECT_EQ(Window().windowTitle().toStdString(), "weapon.dat[*] - Halvane Unit Editor");
+    EXPECT_EQ(Window().Control(1023)->toolTip().toStdString(), "Durability (field 8): 1–255");
     {
         CAboutDlg about(&Window());
         CSearchDlg search(&Window());
@@ -117,6 +118,7 @@ TEST_F(EnglishFace, EveryTextOfTheWindowItsBoxesAndMessagesIsEnglishAndFits) {
     // Back in Japanese, every text is the source again, Qt's own too.
     Use(fw::Language::Japanese);
     EXPECT_EQ(TextsOf(Window(), false), japanese);
+    EXPECT_EQ(Window().Control(1023)->toolTip().toStdString(), "耐久 (フィールド 8): 1〜255");
     EXPECT_EQ(question.button(QMessageBox::Yes)->text().toStdString(), "はい(&Y)");
 }
 
