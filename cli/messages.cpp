@@ -82,7 +82,10 @@ constexpr Entry kCatalogue[] = {
      "{1} は移動クラスではありません: フォームには表にない値として表示します。適用してもリストを変えるまではそのまま残します"},
     {"{1} differs from {2} (line {3}) only in letter case: the form selects {2}; Apply keeps {1} until the list is changed",
      "{1} は {2} (行 {3}) と大文字小文字だけが違います: フォームでは {2} を選びます。適用してもリストを変えるまでは {1} のまま残します"},
-    {"names picture {1}.bmp, which {2} does not hold", "画像 {1}.bmp を指していますが、{2} にありません"},
+    {"names picture {1}, which {2} does not hold", "画像 {1} を指していますが、{2} にありません"},
+    {"names picture {1}, which the panel cannot show: {2}", "画像 {1} を指していますが、パネルでは表示できません: {2}"},
+    {"it is {1} bytes, more than any picture the panel reads", "{1} バイトあり、パネルが読む画像の大きさを超えています"},
+    {"it cannot be read: {1}", "読めません: {1}"},
     {"no picture folder {1}: the unit pictures were not checked", "画像フォルダ {1} がありません: ユニットの画像は調べていません"},
     // diff.
     {"  field {1}: {2} -> {3}", "  フィールド {1}: {2} -> {3}"},

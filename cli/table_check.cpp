@@ -10,6 +10,8 @@
 #include "cli/messages.h"
 #include "cli/table_lines.h"
 #include "form/record_layout.h"
+#include "panel/bitmap_check.h"
+#include "panel/panel_geometry.h"
 #include "table/cp932.h"
 #include "table/cp932_codec.h"
 #include "table/text_format.h"
@@ -64,6 +66,23 @@ private:
     std::unordered_map<std::string_view, int> exact_;
     std::unordered_map<std::string, std::pair<std::string_view, int>> folded_;
 };
+
+// What the picture panel would make of a picture file.
+struct PictureFile {
+    bool there = false;
+    std::string problem;  // why the panel refuses it; "" when it shows it
+};
+
+PictureFile ReadPicture(const table::Path& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return {};
+    const std::uintmax_t bytes = std::filesystem::file_size(path, ec);
+    if (!ec && bytes > panel::kMaxBitmapFileBytes)
+        return {true, Say("it is {1} bytes, more than any picture the panel reads", {std::to_string(bytes)})};
+    std::string file, error;
+    if (!table::ReadWholeFile(path, file, &error)) return {true, Say("it cannot be read: {1}", {Say(error)})};
+    return {true, panel::CheckBitmapFile(file).problem};
+}
 
 struct Reference {
     Finding finding;
@@ -202,15 +221,15 @@ private:
     }
 
     void Picture(int line, int number) {
-        auto it = pictureThere_.find(number);
-        if (it == pictureThere_.end()) {
-            std::error_code ec;
-            const bool there = std::filesystem::is_regular_file(*options_.pictures / (std::to_string(number) + ".bmp"), ec);
-            it = pictureThere_.emplace(number, there).first;
-        }
-        if (!it->second)
+        const std::string file = panel::UnitPictureFileName(number);
+        auto it = pictures_.find(number);
+        if (it == pictures_.end()) it = pictures_.emplace(number, ReadPicture(*options_.pictures / file)).first;
+        if (!it->second.there)
             Add(line, fields_.field[0], true, kPictureField, Problem::MissingPicture,
-                Say("names picture {1}.bmp, which {2} does not hold", {std::to_string(number), options_.picturesName}));
+                Say("names picture {1}, which {2} does not hold", {file, options_.picturesName}));
+        else if (!it->second.problem.empty())
+            Add(line, fields_.field[0], true, kPictureField, Problem::UnusablePicture,
+                Say("names picture {1}, which the panel cannot show: {2}", {file, it->second.problem}));
     }
 
     void Add(int line, std::string_view name, bool unit, int field, Problem problem, std::string message) {
@@ -225,7 +244,7 @@ private:
     std::unordered_map<std::string_view, int> names_;
     std::array<ListItems, kListFields.size()> lists_;
     ListItems weaponTypes_;
-    std::unordered_map<int, bool> pictureThere_;
+    std::unordered_map<int, PictureFile> pictures_;
 };
 
 }  // namespace
@@ -242,6 +261,7 @@ const char* ProblemCode(Problem problem) {
     case Problem::CaseVariant: return "case-variant";
     case Problem::MissingReference: return "missing-reference";
     case Problem::MissingPicture: return "missing-picture";
+    case Problem::UnusablePicture: return "unusable-picture";
     case Problem::LineEnd: return "line-end";
     case Problem::InvalidCp932: return "invalid-cp932";
     case Problem::NulByte: return "nul-byte";

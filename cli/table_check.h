@@ -23,6 +23,7 @@ enum class Problem {
     CaseVariant,          // a table value differing from an earlier one only in letter case
     MissingReference,     // fields 50, 51: a unit number no unit has
     MissingPicture,       // field 189: no such picture in the picture folder
+    UnusablePicture,      // field 189: a picture file the panel refuses
     LineEnd,              // a line ending in CR CR LF or in a bare LF
     InvalidCp932,         // bytes that are no character of code page 932
     NulByte,              // a NUL byte, which the import refuses

@@ -1,11 +1,13 @@
 #!/bin/sh
 # Writes the seed corpus of the table fuzzer into fuzz/corpus (a tiny table
 # with headings and two unit lines of 194 fields, and a few odd texts) and
-# that of the single-unit file fuzzer into fuzz/unitfile_corpus.
+# that of the single-unit file fuzzer into fuzz/unitfile_corpus, and small
+# bitmap files of every kind the picture panel reads into fuzz/bitmap_corpus.
 set -eu
 out="$(dirname "$0")/corpus"
 files="$(dirname "$0")/unitfile_corpus"
-mkdir -p "$out" "$files"
+bitmaps="$(dirname "$0")/bitmap_corpus"
+mkdir -p "$out" "$files" "$bitmaps"
 
 mark=$(printf '\201\233')          # the unit-line marker
 cross=$(printf '\201\176')         # a clear flag
@@ -60,3 +62,34 @@ unit tank | head -c -2 | sed 's/^/1,/' > "$files/heading.kmv"
 unit tank | head -c -2 | sed 's/,193$/,/; s/^/3,/' > "$files/empty_last.kmv"
 { unit jeep | head -c -2 | sed 's/^/2,/'; printf '\036'; printf 'h\r\n\n'; unit old; } > "$files/own_table.kmv"
 printf 'no comma here' > "$files/no_comma.kmv"
+
+# Bitmaps. le BYTES NUMBER writes the number little-endian.
+le() {
+  n=$2
+  for _ in $(seq "$1"); do printf "\\$(printf %03o $((n & 255)))"; n=$((n >> 8)); done
+}
+# bmp NAME WIDTH HEIGHT BITS COMPRESSION HEADER EXTRA PIXELS: a file header,
+# an info header of HEADER bytes (40 or more), EXTRA (a palette, or masks:
+# after a 40-byte header, inside a longer one) and PIXELS, as printf formats.
+bmp() {
+  extra=$(printf "$7" | wc -c)
+  pixels=$(printf "$8" | wc -c)
+  after=$extra
+  if [ "$6" -gt 40 ]; then after=0; fi
+  {
+    printf BM; le 4 $((14 + $6 + after + pixels)); le 4 0; le 4 $((14 + $6 + after))
+    le 4 "$6"; le 4 "$2"; le 4 "$3"; le 2 1; le 2 "$4"; le 4 "$5"; le 4 "$pixels"; le 4 2835; le 4 2835
+    le 4 0; le 4 0
+    printf "$7"; head -c $(($6 - 40 + after - extra)) /dev/zero
+    printf "$8"
+  } > "$bitmaps/$1"
+}
+grey2='\0\0\0\0\377\377\377\0'
+grey16=$(for i in $(seq 0 15); do printf '\\%03o\\%03o\\%03o\\0' $((i * 16)) $((i * 16)) $((i * 16)); done)
+bmp rgb24.bmp 3 2 24 0 40 '' '\1\2\3\4\5\6\7\10\11\0\0\0\11\10\7\6\5\4\3\2\1\0\0\0'
+bmp rgb24_top_down.bmp 3 -2 24 0 40 '' '\1\2\3\4\5\6\7\10\11\0\0\0\11\10\7\6\5\4\3\2\1\0\0\0'
+bmp mono.bmp 9 2 1 0 40 "$grey2" '\125\200\0\0\252\0\0\0'
+bmp rle4.bmp 5 3 4 2 40 "$grey16" '\3\022\0\0\0\5\123\105\300\0\0\0\0\2\1\1\2\377\0\1'
+bmp rle8.bmp 4 3 8 1 40 "$grey16" '\6\5\0\0\0\3\1\2\3\0\0\0\1\7\0\1'
+bmp mask565.bmp 2 2 16 3 40 '\0\370\0\0\340\7\0\0\37\0\0\0' '\377\377\340\7\37\0\0\370'
+bmp mask101010_v4.bmp 2 1 32 3 108 '\0\0\360\77\0\374\17\0\377\3\0\0' '\377\377\377\77\0\2\10\40'

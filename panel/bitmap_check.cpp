@@ -1,114 +1,185 @@
+// The headers of a bitmap file read and checked, and the one reading of a
+// file that both the check and the decoding are.
 #include "panel/bitmap_check.h"
 
-#include <cstddef>
+#include <bit>
+#include <cstdio>
 #include <cstdlib>
+
+#include "panel/bitmap_decode.h"
+#include "panel/bitmap_layout.h"
 
 namespace kelvor::panel {
 
 namespace {
 
+using bmp::Layout;
+using bmp::U16;
+using bmp::U32;
+
 constexpr std::size_t kFileHeaderBytes = 14;
 constexpr std::uint32_t kCoreHeaderBytes = 12;
 constexpr std::uint32_t kInfoHeaderBytes = 40;
 constexpr std::uint32_t kLargestInfoHeaderBytes = 124;
+// Colour masks follow a 40-byte header and lie inside the longer ones, at
+// the same place either way.
+constexpr std::size_t kMasksAt = kFileHeaderBytes + kInfoHeaderBytes;
 
-enum Compression : std::uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3 };
+const char kCutInHeaders[] = "it is cut off inside its headers";
 
-std::uint32_t U16(std::string_view b, std::size_t at) {
-    return static_cast<unsigned char>(b[at]) | static_cast<unsigned char>(b[at + 1]) << 8;
+std::string N(std::int64_t n) { return std::to_string(n); }
+
+std::string Hex(std::uint32_t n) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08X", n);
+    return text;
 }
 
-std::uint32_t U32(std::string_view b, std::size_t at) { return U16(b, at) | U16(b, at + 2) << 16; }
+bool IsRunLength(const Layout& l) { return l.compression == bmp::kRle8 || l.compression == bmp::kRle4; }
 
-std::int32_t I32(std::string_view b, std::size_t at) { return static_cast<std::int32_t>(U32(b, at)); }
+std::string FormatProblem(const Layout& l, bool core) {
+    const unsigned bits = l.bitCount;
+    switch (l.compression) {
+    case bmp::kRgb:
+        if (bits == 1 || bits == 4 || bits == 8 || bits == 24 || (!core && (bits == 16 || bits == 32))) return {};
+        return "it has " + N(bits) + " bits a pixel" + (core ? " in a core header" : "") +
+               ", which the panel does not read";
+    case bmp::kBitFields:
+        if (bits == 16 || bits == 32) return {};
+        return "it has colour masks at " + N(bits) + " bits a pixel; only 16 and 32 bits have them";
+    case bmp::kRle8:
+    case bmp::kRle4: {
+        const unsigned coded = l.compression == bmp::kRle8 ? 8 : 4;
+        if (bits != coded)
+            return "it is run-length encoded for " + N(coded) + " bits a pixel, but has " + N(bits);
+        if (l.topDown) return "it is run-length encoded with its rows top-down, which no bitmap may be";
+        return {};
+    }
+    default: return "it uses compression " + N(l.compression) + ", which the panel does not read";
+    }
+}
 
-// The header fields the checks need, whichever header kind the file has.
-struct Header {
-    std::int64_t width = 0;
-    std::int64_t height = 0;  // negative: rows top-down
-    std::uint32_t bitCount = 0;
-    std::uint32_t compression = kRgb;
-};
+// The colour masks of 16- and 32-bit pixels: from the file, or 5 bits a
+// colour at 16 bits and 8 at 32 for uncompressed pixels.
+std::string ReadChannels(std::string_view file, Layout& l) {
+    std::array<std::uint32_t, 3> masks = {0xFF0000, 0xFF00, 0xFF};
+    if (l.compression == bmp::kBitFields) {
+        if (file.size() < kMasksAt + 12) return "its colour masks are cut off";
+        masks = {U32(file, kMasksAt), U32(file, kMasksAt + 4), U32(file, kMasksAt + 8)};
+    } else if (l.bitCount == 16) {
+        masks = {0x7C00, 0x03E0, 0x001F};
+    }
+    static const char* const kNames[] = {"red", "green", "blue"};
+    std::uint32_t taken = 0;
+    for (std::size_t i = 0; i < masks.size(); ++i) {
+        const std::uint32_t mask = masks[i];
+        const std::string name = std::string("its ") + kNames[i] + " mask " + Hex(mask);
+        const unsigned shift = mask ? static_cast<unsigned>(std::countr_zero(mask)) : 0;
+        const std::uint64_t run = mask >> shift;
+        if ((run & (run + 1)) != 0) return name + " is no single run of bits";
+        if (l.bitCount == 16 && mask > 0xFFFF) return name + " reaches past the 16 bits of a pixel";
+        if (taken & mask) return name + " shares bits with another colour's";
+        taken |= mask;
+        l.channels[i] = {shift, static_cast<std::uint32_t>(run)};
+    }
+    return {};
+}
 
-bool ReadHeader(std::string_view file, Header& h) {
-    if (file.size() < kFileHeaderBytes + 4 || file[0] != 'B' || file[1] != 'M') return false;
+// The palette of 1-, 4- and 8-bit pictures: as many colours as the header
+// says (all the pixel's bits can name when it says 0 or more).
+std::string ReadPalette(std::string_view file, std::uint32_t headerBytes, Layout& l) {
+    const bool core = headerBytes == kCoreHeaderBytes;
+    const std::size_t entryBytes = core ? 3 : 4;
+    const std::uint32_t most = 1u << l.bitCount;
+    std::uint32_t colours = core ? most : U32(file, 46);
+    if (colours == 0 || colours > most) colours = most;
+    const std::size_t at = kFileHeaderBytes + headerBytes;
+    if ((file.size() - at) / entryBytes < colours) return "its palette of " + N(colours) + " colours is cut off";
+    l.palette.fill(bmp::Opaque(0, 0, 0));
+    for (std::size_t i = 0; i < colours; ++i) {
+        const std::size_t entry = at + i * entryBytes;
+        l.palette[i] = bmp::Opaque(static_cast<unsigned char>(file[entry + 2]),
+                                   static_cast<unsigned char>(file[entry + 1]), static_cast<unsigned char>(file[entry]));
+    }
+    return {};
+}
+
+// Everything but a run-length stream: the problem, or "" with `l` filled in.
+std::string ReadLayout(std::string_view file, Layout& l) {
+    if (file.size() < 2 || file[0] != 'B' || file[1] != 'M')
+        return "it does not start with \"BM\", as a bitmap file does";
+    if (file.size() < kFileHeaderBytes + 4) return kCutInHeaders;
     const std::uint32_t headerBytes = U32(file, kFileHeaderBytes);
-    if (file.size() - kFileHeaderBytes < headerBytes) return false;
-    if (headerBytes == kCoreHeaderBytes) {
-        h.width = U16(file, 18);
-        h.height = U16(file, 20);
-        h.bitCount = U16(file, 24);
-        return true;
+    const bool core = headerBytes == kCoreHeaderBytes;
+    if (!core && (headerBytes < kInfoHeaderBytes || headerBytes > kLargestInfoHeaderBytes))
+        return "its header of " + N(headerBytes) + " bytes is of no kind that bitmaps have";
+    if (file.size() - kFileHeaderBytes < headerBytes) return kCutInHeaders;
+
+    std::int64_t width = 0, height = 0;
+    if (core) {
+        width = U16(file, 18);
+        height = U16(file, 20);
+        l.bitCount = U16(file, 24);
+    } else {
+        width = static_cast<std::int32_t>(U32(file, 18));
+        height = static_cast<std::int32_t>(U32(file, 22));
+        l.bitCount = U16(file, 28);
+        l.compression = U32(file, 30);
     }
-    if (headerBytes < kInfoHeaderBytes || headerBytes > kLargestInfoHeaderBytes) return false;
-    h.width = I32(file, 18);
-    h.height = I32(file, 22);
-    h.bitCount = U16(file, 28);
-    h.compression = U32(file, 30);
-    return true;
+    l.topDown = height < 0;
+    const std::int64_t rows = std::llabs(height);
+    if (width < 1 || width > kMaxBitmapSide || rows < 1 || rows > kMaxBitmapSide)
+        return "it is " + N(width) + " x " + N(rows) + " pixels; each side must be 1 to " + N(kMaxBitmapSide);
+    l.width = static_cast<int>(width);
+    l.height = static_cast<int>(rows);
+
+    std::string problem = FormatProblem(l, core);
+    if (problem.empty() && l.bitCount >= 16 && l.bitCount != 24) problem = ReadChannels(file, l);
+    if (problem.empty() && l.bitCount <= 8) problem = ReadPalette(file, headerBytes, l);
+    if (!problem.empty()) return problem;
+
+    std::uint64_t headersEnd = kFileHeaderBytes + headerBytes;
+    if (l.compression == bmp::kBitFields && headersEnd < kMasksAt + 12) headersEnd = kMasksAt + 12;
+    l.pixelsAt = U32(file, 10);
+    if (l.pixelsAt < headersEnd) return "its pixels start at byte " + N(l.pixelsAt) + ", inside its headers";
+    if (l.pixelsAt > file.size())
+        return "its pixels start at byte " + N(l.pixelsAt) + ", past its end at byte " + N(file.size());
+    if (!IsRunLength(l)) {
+        const std::uint64_t stride = (static_cast<std::uint64_t>(l.width) * l.bitCount + 31) / 32 * 4;
+        const std::uint64_t needed = stride * static_cast<std::uint64_t>(l.height);
+        if (file.size() - l.pixelsAt < needed)
+            return "it is cut off: it holds " + N(file.size() - l.pixelsAt) + " bytes of pixels, and its " +
+                   N(l.height) + " rows take " + N(needed);
+    }
+    return {};
 }
 
-bool KnownPixelFormat(const Header& h) {
-    switch (h.compression) {
-    case kRgb:
-        return h.bitCount == 1 || h.bitCount == 4 || h.bitCount == 8 || h.bitCount == 16 || h.bitCount == 24 ||
-               h.bitCount == 32;
-    case kBitFields: return h.bitCount == 16 || h.bitCount == 32;
-    case kRle8: return h.bitCount == 8 && h.height > 0;
-    case kRle4: return h.bitCount == 4 && h.height > 0;
-    default: return false;
+// The check, and with `picture` the decoding too: one reading of the file,
+// so that the two never disagree.
+BitmapCheck Read(std::string_view file, Bitmap* picture) {
+    Layout layout;
+    BitmapCheck check{ReadLayout(file, layout), {}};
+    if (!check.ok()) return check;
+    Bitmap decoded;
+    if (picture) {
+        decoded = {layout.width, layout.height,
+                   std::vector<std::uint32_t>(static_cast<std::size_t>(layout.width) * layout.height, kPanelBackground)};
     }
-}
-
-// Walks the run-length stream from `at`: every code must lie whole inside
-// the file, and the stream must reach its end-of-bitmap mark or finish its
-// last row.
-bool RunLengthStreamComplete(std::string_view file, std::size_t at, bool fourBits, std::int64_t rows) {
-    std::int64_t row = 0;
-    while (file.size() - at >= 2) {
-        const unsigned count = static_cast<unsigned char>(file[at]);
-        const unsigned code = static_cast<unsigned char>(file[at + 1]);
-        at += 2;
-        if (count > 0) continue;  // a run of one value
-        if (code == 0) {          // end of line
-            ++row;
-            continue;
-        }
-        if (code == 1) return true;  // end of bitmap
-        if (code == 2) {             // move by (dx, dy)
-            if (file.size() - at < 2) return false;
-            row += static_cast<unsigned char>(file[at + 1]);
-            at += 2;
-            continue;
-        }
-        // `code` literal pixels, padded to a whole number of 16-bit words.
-        std::size_t bytes = fourBits ? (code + 1) / 2 : code;
-        bytes += bytes % 2;
-        if (file.size() - at < bytes) return false;
-        at += bytes;
-    }
-    return at == file.size() && row >= rows;
+    if (IsRunLength(layout)) check.problem = bmp::WalkRunLength(file, layout, picture ? &decoded : nullptr);
+    else if (picture) bmp::DecodeRows(file, layout, decoded);
+    if (!check.ok()) return check;
+    check.size = {layout.width, layout.height};
+    if (picture) *picture = std::move(decoded);
+    return check;
 }
 
 }  // namespace
 
-bool CheckBitmapFile(std::string_view file, BitmapSize* size) {
-    Header h;
-    if (!ReadHeader(file, h)) return false;
-    const std::int64_t rows = std::llabs(h.height);
-    if (h.width < 1 || h.width > kMaxBitmapSide || rows < 1 || rows > kMaxBitmapSide) return false;
-    if (!KnownPixelFormat(h)) return false;
+BitmapCheck CheckBitmapFile(std::string_view file) { return Read(file, nullptr); }
 
-    const std::uint64_t pixelsAt = U32(file, 10);
-    if (pixelsAt < kFileHeaderBytes + U32(file, kFileHeaderBytes) || pixelsAt > file.size()) return false;
-    if (h.compression == kRle8 || h.compression == kRle4) {
-        if (!RunLengthStreamComplete(file, pixelsAt, h.compression == kRle4, rows)) return false;
-    } else {
-        const std::uint64_t stride = (static_cast<std::uint64_t>(h.width) * h.bitCount + 31) / 32 * 4;
-        if (file.size() - pixelsAt < stride * static_cast<std::uint64_t>(rows)) return false;
-    }
-    if (size) *size = {static_cast<int>(h.width), static_cast<int>(rows)};
-    return true;
+BitmapCheck DecodeBitmapFile(std::string_view file, Bitmap& picture) {
+    picture = {};
+    return Read(file, &picture);
 }
 
 }  // namespace kelvor::panel

@@ -1,10 +1,10 @@
 // The checks a Windows bitmap file passes before its pixels are decoded, so
-// that a truncated, corrupt or absurdly large file counts as a failed load
-// and never reaches the decoder (which would show a truncated file with its
-// missing rows black, and allocate whatever a header asks for). Plain code.
+// that a truncated, corrupt or absurdly large file counts as a failed load,
+// with the reason, and never reaches the decoder. Plain code.
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace kelvor::panel {
@@ -24,13 +24,20 @@ struct BitmapSize {
     int height = 0;
 };
 
-// True when `file` is a bitmap file the panel can use: the "BM" file header
+struct BitmapCheck {
+    std::string problem;  // empty when the panel can show the file; else what is wrong with it
+    BitmapSize size;      // the picture's size, when the file passes
+    bool ok() const { return problem.empty(); }
+};
+
+// Whether `file` is a bitmap file the panel can show: the "BM" file header
 // and a core (12-byte) or info (40 to 124-byte) header; sides of 1 to
-// kMaxBitmapSide pixels; 1, 4, 8, 16, 24 or 32 bits a pixel uncompressed or
-// with bit fields, or 8 or 4 bits run-length encoded (bottom-up only); and
-// pixel data the file holds whole: every row of an uncompressed picture, a
-// run-length stream complete to its end-of-bitmap mark (or to the end of its
-// last row). `size` receives the picture's size.
-bool CheckBitmapFile(std::string_view file, BitmapSize* size = nullptr);
+// kMaxBitmapSide pixels; 1, 4, 8 or 24 bits a pixel uncompressed, 16 or 32
+// (not with a core header) uncompressed or with colour masks (each one run
+// of bits inside the pixel, none sharing a bit with another), or 8 or 4 bits
+// run-length encoded (bottom-up only); a palette and pixel data the file
+// holds whole: every row of an uncompressed picture, a run-length stream
+// complete to its end-of-bitmap mark (or to the end of its last row).
+BitmapCheck CheckBitmapFile(std::string_view file);
 
 }  // namespace kelvor::panel

@@ -19,10 +19,11 @@ run_packages=(
 # ./run needs these only where there is no display; the real-window tests
 # always need them.
 headless_packages=(xvfb xdotool x11-utils imagemagick)
-# Unit tests, benchmarks, the sanitizer and fuzzing build, the install check.
+# Unit tests, benchmarks, the sanitizer and fuzzing build, valgrind over the
+# bitmap decoding, the install check.
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev valgrind
   desktop-file-utils shared-mime-info
 )
 

@@ -1,12 +1,11 @@
 #include "app/panel/panel_images.h"
 
-#include <QBuffer>
-#include <QByteArray>
-#include <QImageReader>
 #include <QPainter>
 #include <QRect>
 
-#include "panel/bitmap_check.h"
+#include <cstring>
+
+#include "panel/bitmap_decode.h"
 #include "panel/panel_geometry.h"
 
 namespace kelvor::panel {
@@ -24,27 +23,20 @@ void CopyPixels(QPainter& painter, const QImage& from, const Copy& copy) {
 }  // namespace
 
 QImage DecodeBitmap(std::string_view file) {
-    BitmapSize checked;
-    if (!CheckBitmapFile(file, &checked)) return {};
-
-    QByteArray bytes = QByteArray::fromRawData(file.data(), static_cast<qsizetype>(file.size()));
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::ReadOnly)) return {};
-    QImageReader reader(&buffer, "bmp");
-    reader.setAutoDetectImageFormat(false);
-    // The decoder allocates what its header reading says; that must be the
-    // size the check accepted.
-    const QSize size(checked.width, checked.height);
-    if (reader.size() != size) return {};
-    QImage image = reader.read();
-    if (image.isNull() || image.size() != size) return {};
-    return image.convertToFormat(QImage::Format_RGB32);
+    Bitmap picture;
+    if (!DecodeBitmapFile(file, picture).ok()) return {};
+    QImage image(picture.width, picture.height, QImage::Format_RGB32);
+    if (image.isNull()) return image;
+    const std::size_t rowBytes = static_cast<std::size_t>(picture.width) * sizeof(std::uint32_t);
+    for (int y = 0; y < picture.height; ++y)
+        std::memcpy(image.scanLine(y), &picture.pixels[static_cast<std::size_t>(y) * picture.width], rowBytes);
+    return image;
 }
 
 QImage DrawPanel(QSize size, const QImage* unitPicture, const QImage* flagSheet, std::string_view flagField) {
     QImage surface(size, QImage::Format_RGB32);
     if (surface.isNull()) return surface;
-    surface.fill(QColor(0, 0, 0));
+    surface.fill(QColor::fromRgb(kPanelBackground));
     QPainter painter(&surface);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     if (unitPicture && !unitPicture->isNull())

@@ -10,12 +10,12 @@
 
 namespace kelvor::panel {
 
-// The picture in the bytes of a Windows bitmap file, 32 bits a pixel with no
-// transparency; a null image when the file fails CheckBitmapFile or cannot
-// be decoded.
+// The picture in the bytes of a Windows bitmap file as DecodeBitmapFile
+// decodes it, 32 bits a pixel with no transparency; a null image when the
+// file fails CheckBitmapFile.
 QImage DecodeBitmap(std::string_view file);
 
-// The panel of `size` pixels: black, the unit picture (when given) centred
+// The panel of `size` pixels: its background (black), the unit picture (when given) centred
 // or cropped, and the flag sheet's cell for `flagField` (when a sheet is
 // given) at (4, 4). Pixels are copied as they are: no scaling, filtering or
 // blending. A cell reaching past a small sheet copies only what the sheet has.

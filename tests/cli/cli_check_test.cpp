@@ -51,6 +51,7 @@ FaultyTable MakeFaultyTable() {
     field(20, 53, std::string("N\0w", 3), nullptr);
     t.errors.insert({20, -1, "nul-byte"});
     field(16, 191, "99999999999", "not-plain-decimal");  // too large for the form's integer
+    field(30, 189, "998", "unusable-picture");  // unit/998.bmp is cut off
     field(27, 50, "140", nullptr);               // unit 140 is there
     field(28, 51, "151", "missing-reference");  // 150 units
     field(19, 53, "\x95\xBA\xA0", nullptr);
@@ -87,6 +88,7 @@ TEST(CliCheck, FindsEveryKnownFaultAtItsLineAndFieldAndNothingElse) {
     ASSERT_TRUE(demo::WriteDemoGame(dir.Path()));
     const FaultyTable faulty = MakeFaultyTable();
     ASSERT_TRUE(demo::WriteFileBytes(dir.Path() / "weapon.dat", faulty.text));
+    ASSERT_TRUE(demo::WriteFileBytes(dir.Path() / "unit/998.bmp", "BM\x20"));
 
     const auto run = RunTool(dir.Path(), {"check", "--json", (dir.Path() / "weapon.dat").string()});
     EXPECT_EQ(run.exitCode, 1) << run.err;
@@ -116,6 +118,8 @@ TEST(CliCheck, FindsEveryKnownFaultAtItsLineAndFieldAndNothingElse) {
     EXPECT_NE(text.out.find("field 7 Formation [編成]: \"\" shows as 0, outside 1 to 10: Apply keeps it until the box is changed, and takes only a number in range then\n"),
               std::string::npos)
         << text.out;
+    EXPECT_NE(text.out.find("field 189 Picture number: names picture 998.bmp, which the panel cannot show: it is cut off"),
+              std::string::npos);
     EXPECT_NE(text.out.find(": " + std::to_string(faulty.errors.size()) + " errors, "), std::string::npos);
 }
 

@@ -37,8 +37,8 @@ choose_menu() {
   xdotool mousemove $((X + WIDTH / 3)) $((Y + HEIGHT * (2 * entry - 1) / (2 * entries))) click 1
   wait_hidden "$popup" 10 || fail "choosing a menu entry did not close the menu"
 }
-file_menu=29  # "ﾌｧｲﾙ(F)": 開く, 名前を付けて保存, 単体データの読み込み, 一括読み込み, 単体データの書き出し
-edit_menu=82  # "編集(E)": 検索
+file_menu=29  # "ﾌｧｲﾙ(F)": 開く, 上書き保存, 名前を付けて保存, 最近使ったファイル, 単体データの読み込み, 一括読み込み, 単体データの書き出し
+edit_menu=82  # "編集(E)": 元に戻す, やり直し, 検索, 次を検索
 
 # Waits for the file dialog opened from a menu, types a name into it (or
 # keeps the offered one) and confirms it with Enter; gives the form the
@@ -58,14 +58,14 @@ answer_file_dialog() {
 }
 
 # File › 開く on the offered weapon.dat.
-choose_menu "$file_menu" 1 6
+choose_menu "$file_menu" 1 7
 answer_file_dialog "" open
 wait_window_drawn "$main" "$artifacts/unit-commands-open.png" || fail "the form was not drawn after File › 開く"
 
 # Edit › 検索: the name typed into the box, OK clicked. "軽戦車" is unit 30
 # (the first name holding it), whose field 50 names unit 31.
 screenshot "$work/before-search.ppm"
-choose_menu "$edit_menu" 3 3
+choose_menu "$edit_menu" 3 4
 box=$(wait_window '兵器の検索' 10) || fail "the search box did not appear"
 wait_focus "$box" || fail "the search box did not take the focus"
 xdotool type --delay 80 '軽戦車'
@@ -82,7 +82,7 @@ wait_window_drawn "$main" "$artifacts/unit-commands-found.png" || fail "the form
 screenshot "$artifacts/unit-commands-jumped.png"
 
 # File › 単体データの書き出し: the offered name names the shown unit.
-choose_menu "$file_menu" 6 6
+choose_menu "$file_menu" 7 7
 answer_file_dialog "" export
 wait_for_file "$game/unit0031.kmv" || fail "no unit0031.kmv was written (search or 変 did not reach unit 31)"
 # The file is line 33 of the table (unit 31) after "33,", without a line end.
@@ -91,10 +91,10 @@ expected=$(printf '33,'; sed -n '34p' "$game/weapon.dat" | tr -d '\r\n')
 
 # File › 単体データの読み込み of that file, then File › 名前を付けて保存 under a
 # new name: the table is the opened one, byte for byte.
-choose_menu "$file_menu" 4 6
+choose_menu "$file_menu" 5 7
 answer_file_dialog unit0031.kmv import
 # A refused file would say so in a message box, which choose_menu notices.
-choose_menu "$file_menu" 3 6
+choose_menu "$file_menu" 3 7
 answer_file_dialog after.dat save
 wait_for_file "$game/after.dat" || fail "nothing was saved as after.dat"
 cmp -s "$game/after.dat" "$game/weapon.dat" || fail "the table after the import differs from the opened one"

@@ -49,10 +49,10 @@ std::vector<Good> GoodFiles() {
 
 TEST(BitmapCheck, CompleteFilesOfEveryKindPassWithTheirSize) {
     for (const Good& g : GoodFiles()) {
-        BitmapSize size;
-        EXPECT_TRUE(CheckBitmapFile(BuildBmp(g.layout), &size)) << g.name;
-        EXPECT_EQ(size.width, g.width) << g.name;
-        EXPECT_EQ(size.height, g.height) << g.name;
+        const BitmapCheck check = CheckBitmapFile(BuildBmp(g.layout));
+        EXPECT_TRUE(check.ok()) << g.name << ": " << check.problem;
+        EXPECT_EQ(check.size.width, g.width) << g.name;
+        EXPECT_EQ(check.size.height, g.height) << g.name;
     }
 }
 
@@ -60,7 +60,7 @@ TEST(BitmapCheck, EveryCutOffFileFails) {
     for (const Good& g : GoodFiles()) {
         const std::string file = BuildBmp(g.layout);
         for (std::size_t cut = 0; cut < file.size(); cut += cut < 200 ? 1 : 97)
-            EXPECT_FALSE(CheckBitmapFile(file.substr(0, cut))) << g.name << " cut at " << cut;
+            EXPECT_FALSE(CheckBitmapFile(file.substr(0, cut)).ok()) << g.name << " cut at " << cut;
     }
 }
 
@@ -70,6 +70,9 @@ TEST(BitmapCheck, CorruptEmptyAndOversizedFilesFail) {
         BmpLayout s{3, 2, 24, 0, 40, "", "", row + row};
         change(s);
         return BuildBmp(s);
+    };
+    auto masked = [&](int bits, const char* masks) {
+        return with([&](BmpLayout& s) { s = {3, 2, bits, 3, 40, "", std::string(masks, 12), s.pixels}; });
     };
     std::string wrongMagic = with([](BmpLayout&) {});
     wrongMagic[1] = 'A';
@@ -98,11 +101,15 @@ TEST(BitmapCheck, CorruptEmptyAndOversizedFilesFail) {
         {"embedded JPEG", with([](BmpLayout& s) { s.compression = 4; })},
         {"RLE8 at 4 bits", with([](BmpLayout& s) { s = {4, 1, 4, 1, 40, kPalette16, "", std::string("\4\1\0\1", 4)}; })},
         {"RLE8 top-down", with([](BmpLayout& s) { s = {4, -1, 8, 1, 40, kPalette256, "", std::string("\4\1\0\1", 4)}; })},
+        {"a mask of two runs of bits", masked(16, "\0\xf8\0\0\xe0\x07\0\0\x0f\x01\0\0")},
+        {"masks sharing a bit", masked(16, "\0\xf8\0\0\xe0\x0f\0\0\x1f\0\0\0")},
+        {"a mask past 16 bits", masked(16, "\0\0\x1f\0\xe0\x07\0\0\x1f\0\0\0")},
+        {"16 bits in a core header", with([](BmpLayout& s) { s = {3, 2, 16, 0, 12, "", "", s.pixels}; })},
         {"RLE8 literal past the end", with([](BmpLayout& s) {
              s = {4, 1, 8, 1, 40, kPalette256, "", std::string("\0\6\1\2\3\0\1", 7)};
          })},
     };
-    for (const auto& [name, file] : bad) EXPECT_FALSE(CheckBitmapFile(file)) << name;
+    for (const auto& [name, file] : bad) EXPECT_FALSE(CheckBitmapFile(file).ok()) << name;
 }
 
 }  // namespace

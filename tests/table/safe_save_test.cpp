@@ -117,13 +117,13 @@ TEST(SafeSave, KilledSavesLeaveNothingAndOldLeftoversAreRemoved) {
     const Path table = dir.Path() / "weapon.dat";
     const std::string original(32 << 20, 'o'), changed(32 << 20, 'c');
     Put(table, original);
-    for (int kill = 0; kill < 8; ++kill) {
+    for (int kill = 0; kill < 5; ++kill) {
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
             for (;;) SaveTableFile(table, kill % 2 ? changed : original, nullptr);
         }
-        ::usleep(static_cast<useconds_t>(20000 + 40000 * kill));
+        ::usleep(static_cast<useconds_t>(20000 + 60000 * kill));
         ::kill(child, SIGKILL);
         ::waitpid(child, nullptr, 0);
         const std::string now = Slurp(table);
