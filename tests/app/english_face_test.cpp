@@ -1,13 +1,9 @@
-// The window in English: every text of the program's own (title, menus,
-// the form's captions, its boxes, messages, file dialogs) has no Japanese
-// left and every caption fits its control; the choice is kept in the
-// profile; back in Japanese every text is its source again.
-#include <QActionGroup>
+// The window in English: no Japanese left in its own texts, every caption
+// fits; the choice is kept; back in Japanese every text is its source again.
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QStyle>
 
 #include "app/about_dlg.h"
@@ -20,23 +16,15 @@
 namespace kelvor::test {
 namespace {
 
-bool IsJapanese(QChar c) {
-    const char16_t u = c.unicode();
-    return (u >= 0x3000 && u <= 0x30FF) || (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0xFF00 && u <= 0xFFEF);
-}
-
+// Kana, CJK symbols and ideographs, full- and half-width forms.
 void ExpectNoJapanese(const QString& text, const char* where) {
-    EXPECT_FALSE(std::any_of(text.begin(), text.end(), IsJapanese)) << where << ": " << text.toStdString();
+    EXPECT_FALSE(std::any_of(text.begin(), text.end(), [](QChar c) {
+        return (c >= QChar(0x3000) && c <= QChar(0x30FF)) || (c >= QChar(0x4E00) && c <= QChar(0x9FFF)) || c >= QChar(0xFF00);
+    })) << where << ": " << text.toStdString();
 }
 
-void Settle() {
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// Every text the window shows of its own, its title first, but the
-// language entries (each named in its own words); with checkFit, checks
-// that each caption fits its control.
+// Every text the window shows of its own, its title first, but the language entries
+// (each in its own words); with checkFit, checks that each caption fits its control.
 QStringList TextsOf(const QWidget& window, bool checkFit) {
     QStringList texts;
     for (const QAction* action : window.findChildren<QAction*>())
@@ -49,14 +37,12 @@ QStringList TextsOf(const QWidget& window, bool checkFit) {
         if (text.isEmpty()) continue;
         texts << text;
         // A check box's box is as large as the style wants, at most as high as the control.
-        int room = w->width() - (group ? 8 : 0);
-        if (qobject_cast<QCheckBox*>(w))
-            room -= std::min(w->style()->pixelMetric(QStyle::PM_IndicatorWidth), w->height()) +
-                    w->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
-        if (checkFit) {
-            EXPECT_LE(w->fontMetrics().horizontalAdvance(QString(text).remove(QLatin1Char('&'))), room)
-                << text.toStdString() << " does not fit " << w->objectName().toStdString();
-        }
+        const QStyle* style = w->style();
+        const int box = qobject_cast<QCheckBox*>(w) ? std::min(style->pixelMetric(QStyle::PM_IndicatorWidth), w->height()) +
+                                                          style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing)
+                                                    : group ? 8 : 0;
+        const int needed = box + w->fontMetrics().horizontalAdvance(QString(text).remove(QLatin1Char('&')));
+        EXPECT_TRUE(!checkFit || needed <= w->width()) << text.toStdString() << " needs " << needed << " pixels";
     }
     texts.sort();
     texts.prepend(window.windowTitle());
@@ -65,9 +51,10 @@ QStringList TextsOf(const QWidget& window, bool checkFit) {
 
 class EnglishFace : public MainWindowTest {
 protected:
-    void TearDown() override {
-        fw::UseLanguage(fw::Language::Japanese);
-        MainWindowTest::TearDown();
+    // The language changed, and the menus of the last one gone.
+    static void Settle() {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     void Use(fw::Language language) {
         fw::UseLanguage(language);
@@ -86,12 +73,9 @@ TEST_F(EnglishFace, EveryTextOfTheWindowItsBoxesAndMessagesIsEnglishAndFits) {
     for (const QString& text : TextsOf(Window(), true)) ExpectNoJapanese(text, "window");
     EXPECT_EQ(Window().windowTitle().toStdString(), "weapon.dat[*] - Halvane Unit Editor");
     EXPECT_EQ(Window().Control(1023)->toolTip().toStdString(), "Durability (field 8): 1–255");
-    {
-        CAboutDlg about(&Window());
-        CSearchDlg search(&Window());
-        for (const QWidget* box : {static_cast<QWidget*>(&about), static_cast<QWidget*>(&search)})
-            for (const QString& text : TextsOf(*box, true)) ExpectNoJapanese(text, "box");
-    }
+    CAboutDlg about(nullptr);
+    CSearchDlg search(nullptr);
+    for (const QString& text : TextsOf(about, true) + TextsOf(search, true)) ExpectNoJapanese(text, "box");
     QMessageBox question(QMessageBox::Question, QString(), QString(), QMessageBox::Yes);
     EXPECT_EQ(question.button(QMessageBox::Yes)->text().toStdString(), "&Yes");
 
@@ -123,32 +107,23 @@ TEST_F(EnglishFace, EveryTextOfTheWindowItsBoxesAndMessagesIsEnglishAndFits) {
 }
 
 TEST_F(EnglishFace, TheLanguageChosenInTheWindowIsKeptInTheProfileAndUsedAtOnce) {
-    Entry("&English")->trigger();
-    Settle();
-    EXPECT_EQ(fw::LanguageInUse(), fw::Language::English);
-    ASSERT_NE(Entry("&File"), nullptr);
-    EXPECT_TRUE(Entry("&English")->isChecked());
-    fw::SettingsProfile stored(fw::IniFilePath{profilePath_});
-    EXPECT_EQ(CUnitEditorDlg::ChosenLanguage(stored), fw::Language::English);
-
-    Entry("日本語(&J)")->trigger();
-    Settle();
-    EXPECT_NE(Entry("ﾌｧｲﾙ(&F)"), nullptr);
-    EXPECT_EQ(fw::SettingsProfile(fw::IniFilePath{profilePath_}).GetProfileText("InitData", "Language", ""), "ja");
+    for (const auto& [entry, file, code] : {std::tuple{"&English", "&File", "en"}, {"日本語(&J)", "ﾌｧｲﾙ(&F)", "ja"}}) {
+        Entry(entry)->trigger();
+        Settle();
+        EXPECT_TRUE(Entry(file) && Entry(entry)->isChecked()) << entry;
+        fw::SettingsProfile stored(fw::IniFilePath{profilePath_});
+        EXPECT_EQ(fw::LanguageCode(CUnitEditorDlg::ChosenLanguage(stored)), std::string(code));
+    }
 }
 
 TEST(SystemLanguage, EnglishForAnEnglishLocaleForMessagesElseJapanese) {
-    const auto with = [](const char* all, const char* messages, const char* lang) {
-        qputenv("LC_ALL", all);
-        qputenv("LC_MESSAGES", messages);
-        qputenv("LANG", lang);
-        return fw::SystemLanguage();
-    };
-    EXPECT_EQ(with("", "", "en_US.UTF-8"), fw::Language::English);
-    EXPECT_EQ(with("", "", "ja_JP.UTF-8"), fw::Language::Japanese);
-    EXPECT_EQ(with("", "", "C.UTF-8"), fw::Language::Japanese);
-    EXPECT_EQ(with("", "en_GB.UTF-8", "ja_JP.UTF-8"), fw::Language::English);
-    EXPECT_EQ(with("ja_JP.UTF-8", "", "en_US.UTF-8"), fw::Language::Japanese);
+    // LC_ALL, LC_MESSAGES, LANG; the first set decides.
+    for (const auto& [all, messages, lang, english] :
+         {std::tuple{"", "", "en_US.UTF-8", true}, {"", "", "ja_JP.UTF-8", false}, {"", "", "C.UTF-8", false},
+          {"", "en_GB.UTF-8", "ja_JP.UTF-8", true}, {"ja_JP.UTF-8", "", "en_US.UTF-8", false}}) {
+        qputenv("LC_ALL", all), qputenv("LC_MESSAGES", messages), qputenv("LANG", lang);
+        EXPECT_EQ(fw::SystemLanguage() == fw::Language::English, english) << all << messages << lang;
+    }
 }
 
 }  // namespace
