@@ -2,6 +2,7 @@
 #include <system_error>
 
 #include "cli/command_support.h"
+#include "cli/messages.h"
 #include "cli/table_check.h"
 #include "cli/table_input.h"
 #include "cli/table_lines.h"
@@ -17,12 +18,12 @@ int RunCheck(const table::Path& path, const std::optional<table::Path>& pictures
     std::error_code ec;
     if (pictures) {
         // A folder named on the command line must be there.
-        if (!std::filesystem::is_directory(*pictures, ec)) return Unusable(output, *pictures, "is no folder of unit pictures");
+        if (!std::filesystem::is_directory(*pictures, ec)) return Unusable(output, *pictures, Say("is no folder of unit pictures"));
         options.pictures = *pictures;
         options.picturesName = PathText(*pictures);
     } else {
         const table::Path beside = path.parent_path() / "unit";
-        options.picturesName = "unit/ beside the table";
+        options.picturesName = Say("unit/ beside the table");
         if (std::filesystem::is_directory(beside, ec)) options.pictures = beside;
     }
 
@@ -47,13 +48,14 @@ int RunCheck(const table::Path& path, const std::optional<table::Path>& pictures
     } else {
         std::string report;
         for (const Finding& f : findings) {
-            if (IsNote(f.problem)) report += "note: ";
+            if (IsNote(f.problem)) report += Say("note: ");
             if (f.line >= 0) report += LineLabel(f.line, f.unit, f.unitName);
-            if (f.field >= 0) report += ", field " + FieldLabel(f.field);
+            if (f.field >= 0) report += Say(", field {1}", {FieldLabel(f.field)});
             report += (f.line >= 0 ? ": " : "") + f.message + "\n";
         }
-        report += PathText(path) + ": " + std::to_string(errors) + (errors == 1 ? " error, " : " errors, ") +
-                  std::to_string(notes) + (notes == 1 ? " note\n" : " notes\n");
+        report += Say("{1}: {2}, {3}", {PathText(path), Count(errors, "{1} error", "{1} errors"),
+                                          Count(notes, "{1} note", "{1} notes")}) +
+                  "\n";
         output.out << report;
     }
     return errors ? kExitFindings : kExitClean;

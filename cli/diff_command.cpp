@@ -1,5 +1,6 @@
 // diff: what changed from one table to another, unit by unit.
 #include "cli/command_support.h"
+#include "cli/messages.h"
 #include "cli/table_diff.h"
 #include "cli/table_input.h"
 
@@ -32,7 +33,7 @@ Json OptionalText(const std::optional<std::string_view>& text) {
     return text ? Json(Utf8(*text)) : Json(nullptr);
 }
 
-std::string OptionalQuoted(const std::optional<std::string_view>& text) { return text ? Quoted(*text) : "(none)"; }
+std::string OptionalQuoted(const std::optional<std::string_view>& text) { return text ? Quoted(*text) : Say("(none)"); }
 
 // The unit's name: the new line's, or the old one's when the new has none.
 std::string_view UnitName(const LineChange& c) {
@@ -79,20 +80,21 @@ void AppendChangeText(const LineChange& c, std::string& report) {
     case LineChange::Kind::Unit:
         report += LineLabel(c.line, true, UnitName(c)) + ":\n";
         for (const FieldChange& f : c.fields)
-            report += "  field " + FieldLabel(f.field) + ": " + OptionalQuoted(f.before) + " -> " + OptionalQuoted(f.after) + "\n";
+            report += Say("  field {1}: {2} -> {3}", {FieldLabel(f.field), OptionalQuoted(f.before), OptionalQuoted(f.after)}) +
+                      "\n";
         break;
     case LineChange::Kind::LineEnd:
-        report += "line " + std::to_string(c.line) + ": line end " + LineEndName(c.endBefore) + " -> " +
-                  LineEndName(c.endAfter) + "\n";
+        report += Say("line {1}: line end {2} -> {3}", {std::to_string(c.line), LineEndName(c.endBefore), LineEndName(c.endAfter)}) +
+                  "\n";
         break;
     case LineChange::Kind::Line:
-        report += "line " + std::to_string(c.line) + ":\n  - " + Utf8(c.before) + "\n  + " + Utf8(c.after) + "\n";
+        report += Say("line {1}", {std::to_string(c.line)}) + ":\n  - " + Utf8(c.before) + "\n  + " + Utf8(c.after) + "\n";
         break;
     case LineChange::Kind::Removed:
-        report += "line " + std::to_string(c.line) + ": only in the old table\n  - " + Utf8(c.before) + "\n";
+        report += Say("line {1}: only in the old table", {std::to_string(c.line)}) + "\n  - " + Utf8(c.before) + "\n";
         break;
     case LineChange::Kind::Added:
-        report += "line " + std::to_string(c.line) + ": only in the new table\n  + " + Utf8(c.after) + "\n";
+        report += Say("line {1}: only in the new table", {std::to_string(c.line)}) + "\n  + " + Utf8(c.after) + "\n";
         break;
     }
 }

@@ -8,6 +8,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/messages.h"
 #include "cli/table_input.h"
 #include "kelvor_version.h"
 
@@ -75,6 +76,8 @@ int main(int argc, char** argv) {
         return code == 0 ? 0 : kelvor::cli::kExitUnusable;
     }
 
+    // Reports for scripts (--json) stay English whatever the language.
+    kelvor::cli::UseLanguage(json ? kelvor::cli::Language::English : kelvor::cli::LanguageOfEnvironment());
     using kelvor::cli::PathOfArgument;
     kelvor::cli::Output output{std::cout, std::cerr, json};
     int code = kelvor::cli::kExitUnusable;
@@ -94,7 +97,7 @@ int main(int argc, char** argv) {
     }
     std::cout.flush();
     if (!std::cout) {
-        std::cerr << "kelvor-cli: the report could not be written\n";
+        std::cerr << "kelvor-cli: " << kelvor::cli::Say("the report could not be written") << "\n";
         return kelvor::cli::kExitUnusable;
     }
     return code;

@@ -7,6 +7,7 @@
 #include <tuple>
 #include <unordered_map>
 
+#include "cli/messages.h"
 #include "cli/table_lines.h"
 #include "form/record_layout.h"
 #include "panel/bitmap_check.h"
@@ -77,9 +78,9 @@ PictureFile ReadPicture(const table::Path& path) {
     if (!std::filesystem::is_regular_file(path, ec)) return {};
     const std::uintmax_t bytes = std::filesystem::file_size(path, ec);
     if (!ec && bytes > panel::kMaxBitmapFileBytes)
-        return {true, "it is " + std::to_string(bytes) + " bytes, more than any picture the panel reads"};
+        return {true, Say("it is {1} bytes, more than any picture the panel reads", {std::to_string(bytes)})};
     std::string file, error;
-    if (!table::ReadWholeFile(path, file, &error)) return {true, "it cannot be read: " + error};
+    if (!table::ReadWholeFile(path, file, &error)) return {true, Say("it cannot be read: {1}", {Say(error)})};
     return {true, panel::CheckBitmapFile(file).problem};
 }
 
@@ -98,18 +99,18 @@ public:
         if (unit) SplitFields(line.text, fields_);
         const std::string_view name = unit ? fields_.field[0] : std::string_view();
 
-        if (line.end == LineEnd::CrCrLf) Add(line.number, name, unit, -1, Problem::LineEnd, "ends in CR CR LF, not CR LF");
-        if (line.end == LineEnd::Lf) Add(line.number, name, unit, -1, Problem::LineEnd, "ends in a bare LF, not CR LF");
+        if (line.end == LineEnd::CrCrLf) Add(line.number, name, unit, -1, Problem::LineEnd, Say("ends in CR CR LF, not CR LF"));
+        if (line.end == LineEnd::Lf) Add(line.number, name, unit, -1, Problem::LineEnd, Say("ends in a bare LF, not CR LF"));
         if (const std::size_t bad = table::FindInvalidCp932(line.text); bad != std::string_view::npos) {
             char hex[8];
             std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned>(static_cast<unsigned char>(line.text[bad])));
             Add(line.number, name, unit, -1, Problem::InvalidCp932,
-                "byte " + std::to_string(bad) + " of the line (" + hex +
-                    ") starts no character of code page 932: the editor shows \"\uFFFD\" there");
+                Say("byte {1} of the line ({2}) starts no character of code page 932: the editor shows \"\uFFFD\" there",
+                    {std::to_string(bad), hex}));
         }
         if (const std::size_t nul = line.text.find('\0'); nul != std::string_view::npos)
             Add(line.number, name, unit, -1, Problem::NulByte,
-                "byte " + std::to_string(nul) + " of the line is NUL: a single-unit file holding it does not import");
+                Say("byte {1} of the line is NUL: a single-unit file holding it does not import", {std::to_string(nul)}));
         if (unit) UnitLine(line);
     }
 
@@ -133,26 +134,26 @@ private:
         const int n = line.number;
         if (f.strayCr)
             Add(n, name, true, -1, Problem::StrayCr,
-                "holds a CR after field " + std::to_string(f.count - 1) + ": what follows it is no field to the editor");
+                Say("holds a CR after field {1}: what follows it is no field to the editor", {std::to_string(f.count - 1)}));
         if (f.EmptyLast()) {
             Add(n, name, true, table::kFieldCount - 1, Problem::EmptyLastField,
-                "is empty, the line ending in a comma: the editor reads only 193 fields, says so, and Apply writes "
-                "\"0\" here");
+                Say("is empty, the line ending in a comma: the editor reads only 193 fields, says so, and Apply writes "
+                    "\"0\" here"));
         } else if (f.count < table::kFieldCount) {
             Add(n, name, true, -1, Problem::FieldCount,
-                "has " + std::to_string(f.count) +
-                    " fields, not 194: the editor says so and shows the missing ones empty, and Apply writes all 194");
+                Say("has {1} fields, not 194: the editor says so and shows the missing ones empty, and Apply writes all 194",
+                    {std::to_string(f.count)}));
         } else if (f.count > table::kFieldCount) {
             Add(n, name, true, -1, Problem::FieldCount,
-                "has " + std::to_string(f.count) + " fields, not 194: Apply drops fields 194 to " +
-                    std::to_string(f.count - 1));
+                Say("has {1} fields, not 194: Apply drops fields 194 to {2}",
+                    {std::to_string(f.count), std::to_string(f.count - 1)}));
         }
 
         const auto [first, added] = names_.emplace(name, n);
         if (!added)
             Add(n, name, true, 0, Problem::DuplicateName,
-                "the same name as unit " + std::to_string(UnitNumberOfLine(first->second)) + " (line " +
-                    std::to_string(first->second) + ")");
+                Say("the same name as unit {1} (line {2})",
+                    {std::to_string(UnitNumberOfLine(first->second)), std::to_string(first->second)}));
 
         const auto layout = form::RecordLayout();
         const int held = f.EmptyLast() ? table::kFieldCount - 1 : f.Held();
@@ -170,18 +171,22 @@ private:
             const int shown = table::ParseDecimal(value);
             const bool plain = IsPlainDecimal(value);
             if (layout.hasRange && (shown < layout.min || shown > layout.max)) {
+                const std::string min = std::to_string(layout.min), max = std::to_string(layout.max);
                 Add(line, name, true, layout.field, Problem::OutOfRange,
-                    (plain ? std::to_string(shown) : Quote(value) + " shows as " + std::to_string(shown) + ",") +
-                        " outside " + std::to_string(layout.min) + " to " + std::to_string(layout.max) +
-                        ": Apply keeps it until the box is changed, and takes only a number in range then");
+                    plain ? Say("{1} outside {2} to {3}: Apply keeps it until the box is changed, and takes only a "
+                                "number in range then",
+                                {std::to_string(shown), min, max})
+                          : Say("{1} shows as {2}, outside {3} to {4}: Apply keeps it until the box is changed, and "
+                                "takes only a number in range then",
+                                {Quote(value), std::to_string(shown), min, max}));
             } else if (!plain) {
                 Add(line, name, true, layout.field, Problem::NotPlainDecimal,
-                    Quote(value) + " is not plain decimal: the form shows " + std::to_string(shown) +
-                        "; Apply keeps it until the box is changed");
+                    Say("{1} is not plain decimal: the form shows {2}; Apply keeps it until the box is changed",
+                        {Quote(value), std::to_string(shown)}));
             }
             if (layout.field >= kFirstReferenceField && layout.field <= kLastReferenceField && shown != 0)
                 references_.push_back({Finding{line, true, name, layout.field, Problem::MissingReference,
-                                               "names unit " + std::to_string(shown) + ", which no unit has"},
+                                               Say("names unit {1}, which no unit has", {std::to_string(shown)})},
                                        shown});
             if (layout.field == kPictureField && options_.pictures) Picture(line, shown);
             break;
@@ -189,12 +194,15 @@ private:
         case FieldKind::Flag:
             if (value != table::kMarkSet && value != table::kMarkClear)
                 Add(line, name, true, layout.field, Problem::BadFlag,
-                    Quote(value) + " is neither \"○\" nor \"×\": the form shows it clear; Apply keeps it until the box is changed");
+                    Say("{1} is neither \"○\" nor \"×\": the form shows it clear; Apply keeps it until the box is changed",
+                        {Quote(value)}));
             break;
         case FieldKind::MovementClass:
             if (!IsMovementCode(value))
                 Add(line, name, true, layout.field, Problem::UnknownMovementCode,
-                    Quote(value) + " is no movement class: the form shows it as not from the table; Apply keeps it until the list is changed");
+                    Say("{1} is no movement class: the form shows it as not from the table; Apply keeps it until the "
+                        "list is changed",
+                        {Quote(value)}));
             break;
         case FieldKind::Text:
         case FieldKind::TableValue:
@@ -207,9 +215,9 @@ private:
         const std::string_view value = fields_.field[static_cast<std::size_t>(field)];
         if (const auto* earlier = items.Offer(value, line))
             Add(line, fields_.field[0], true, field, Problem::CaseVariant,
-                Quote(value) + " differs from " + Quote(earlier->first) + " (line " + std::to_string(earlier->second) +
-                    ") only in letter case: the form selects " + Quote(earlier->first) + "; Apply keeps " + Quote(value) +
-                    " until the list is changed");
+                Say("{1} differs from {2} (line {3}) only in letter case: the form selects {2}; Apply keeps {1} until "
+                    "the list is changed",
+                    {Quote(value), Quote(earlier->first), std::to_string(earlier->second)}));
     }
 
     void Picture(int line, int number) {
@@ -218,10 +226,10 @@ private:
         if (it == pictures_.end()) it = pictures_.emplace(number, ReadPicture(*options_.pictures / file)).first;
         if (!it->second.there)
             Add(line, fields_.field[0], true, kPictureField, Problem::MissingPicture,
-                "names picture " + file + ", which " + options_.picturesName + " does not hold");
+                Say("names picture {1}, which {2} does not hold", {file, options_.picturesName}));
         else if (!it->second.problem.empty())
             Add(line, fields_.field[0], true, kPictureField, Problem::UnusablePicture,
-                "names picture " + file + ", which the panel cannot show: " + it->second.problem);
+                Say("names picture {1}, which the panel cannot show: {2}", {file, it->second.problem}));
     }
 
     void Add(int line, std::string_view name, bool unit, int field, Problem problem, std::string message) {
@@ -269,7 +277,7 @@ std::vector<Finding> CheckTable(const table::DocumentText& text, const CheckOpti
     Checker checker(options);
     if (!options.pictures)
         checker.AddTableNote(Problem::PicturesNotChecked,
-                             "no picture folder " + options.picturesName + ": the unit pictures were not checked");
+                             Say("no picture folder {1}: the unit pictures were not checked", {options.picturesName}));
     ForEachLine(text.view(), [&](const TableLine& line) { checker.Line(line); });
     return checker.Finish();
 }

@@ -1,5 +1,6 @@
 #include "cli/table_input.h"
 
+#include "cli/messages.h"
 #include "cli/table_lines.h"
 
 namespace kelvor::cli {
@@ -15,7 +16,7 @@ bool LoadTable(const table::Path& path, table::DocumentText& text, std::string& 
         },
         &error);
     if (!read) {
-        reason = "cannot be read: " + error;
+        reason = Say("cannot be read: {1}", {Say(error)});
         return false;
     }
     text.CommitRead(length);
@@ -25,8 +26,8 @@ bool LoadTable(const table::Path& path, table::DocumentText& text, std::string& 
     const std::string_view bytes = text.view();
     for (int number = 0; !anyUnit && from < bytes.size(); ++number) anyUnit = IsUnitLine(NextLine(bytes, from, number).text);
     if (!anyUnit) {
-        reason = bytes.empty() ? "is no unit table: it is empty"
-                               : "is no unit table: none of its lines is a unit line (a name, then \"○\")";
+        reason = bytes.empty() ? Say("is no unit table: it is empty")
+                               : Say("is no unit table: none of its lines is a unit line (a name, then \"○\")");
         return false;
     }
     return true;

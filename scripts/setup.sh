@@ -11,6 +11,7 @@ set -euo pipefail
 run_packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
+  qt6-tools-dev qt6-l10n-tools
   qt6-translations-l10n
   fonts-ipafont-gothic
   libcli11-dev nlohmann-json3-dev
