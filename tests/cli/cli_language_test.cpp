@@ -13,13 +13,19 @@
 #include "tools/file_output.h"
 #include "tools/odd_tables.h"
 
+#ifdef _WIN32
+// The tool started gets this program's environment, which _putenv_s sets.
+inline int setenv(const char* name, const char* value, int) { return _putenv_s(name, value); }
+inline int unsetenv(const char* name) { return _putenv_s(name, ""); }
+#endif
+
 namespace kelvor::cli {
 namespace {
 
 // A line of a report with what it names taken out (the tool, paths, quoted
 // table text, field labels): an English word left is the tool's own.
 bool HasEnglishWord(const std::string& line) {
-    static const std::regex named("kelvor-cli|unit/|/[^ :]+|\"[^\"]*\"|フィールド [0-9]+ [^:\\[\\]]*( \\[[^\\]]*\\])?");
+    static const std::regex named("kelvor-cli|unit/|[A-Z]:\\\\[^ :]+|/[^ :]+|\"[^\"]*\"|フィールド [0-9]+ [^:\\[\\]]*( \\[[^\\]]*\\])?");
     return std::regex_search(std::regex_replace(line, named, ""), std::regex("[a-z]{3,}"));
 }
 
