@@ -9,15 +9,6 @@
 
 namespace kelvor {
 
-namespace {
-
-constexpr const char* kOverwrite = "このファイルは開いた後でほかのプログラムによって変更されています。上書きしますか?";
-constexpr const char* kReopen = "このファイルはほかのプログラムによって変更されました。開き直しますか?";
-constexpr const char* kChangedWhileEditing =
-    "このファイルはほかのプログラムによって変更されました。保存するときに上書きするか確かめます。";
-
-}  // namespace
-
 void CUnitEditorDlg::RememberOnDisk() {
     m_onDisk = table::IdentityOf(m_pathTable, m_document.view());
     m_noticed = m_onDisk;
@@ -31,10 +22,11 @@ void CUnitEditorDlg::RememberOnDisk() {
 
 bool CUnitEditorDlg::MayOverwriteOnDisk() {
     if (!table::ChangedSince(m_pathTable, m_onDisk)) return true;
-    const fw::Question question{fw::Cp932FromUtf8(kOverwrite),
-                                {fw::Cp932FromUtf8("上書き"), fw::Cp932FromUtf8("キャンセル")},
-                                1,
-                                1};
+    const fw::Question question{
+        fw::ToCp932(tr("このファイルは開いた後でほかのプログラムによって変更されています。上書きしますか?")),
+        {fw::ToCp932(tr("上書き")), fw::ToCp932(tr("キャンセル"))},
+        1,
+        1};
     return m_platform.modal.Ask(question, this) == 0;
 }
 
@@ -48,11 +40,13 @@ void CUnitEditorDlg::OnTableChangedOnDisk() {
     if (changed || now.known) m_noticed = now;  // said once, whatever comes next
     if (!changed) return;                       // ours, or said already
     if (!m_undo->isClean() || !MayLeaveUnit()) {
-        m_platform.modal.MessageBox(fw::Cp932FromUtf8(kChangedWhileEditing), fw::kIconInformation, this);
+        m_platform.modal.MessageBox(
+            fw::ToCp932(tr("このファイルはほかのプログラムによって変更されました。保存するときに上書きするか確かめます。")),
+            fw::kIconInformation, this);
         return;
     }
-    const fw::Question question{fw::Cp932FromUtf8(kReopen),
-                                {fw::Cp932FromUtf8("開き直す"), fw::Cp932FromUtf8("キャンセル")},
+    const fw::Question question{fw::ToCp932(tr("このファイルはほかのプログラムによって変更されました。開き直しますか?")),
+                                {fw::ToCp932(tr("開き直す")), fw::ToCp932(tr("キャンセル"))},
                                 0,
                                 1};
     if (m_platform.modal.Ask(question, this) != 0) return;

@@ -13,12 +13,9 @@ namespace kelvor {
 
 namespace {
 
-constexpr const char* kApplyPending = "編集中の内容を適用しますか?";
-constexpr const char* kSaveChanges = "変更を保存しますか?";
-
-fw::Question ThreeWay(const char* text, const char* first, const char* second) {
-    return fw::Question{fw::Cp932FromUtf8(text),
-                        {fw::Cp932FromUtf8(first), fw::Cp932FromUtf8(second), fw::Cp932FromUtf8("キャンセル")},
+fw::Question ThreeWay(const QString& text, const QString& first, const QString& second) {
+    return fw::Question{fw::ToCp932(text),
+                        {fw::ToCp932(first), fw::ToCp932(second), fw::ToCp932(CUnitEditorDlg::tr("キャンセル"))},
                         0,
                         2};
 }
@@ -64,7 +61,7 @@ bool CUnitEditorDlg::MayLeaveUnit(int jumpField) {
     // A number typed into the 変 or ミ box only to go there is no edit.
     if (jumpField >= 0) changed.reset(static_cast<std::size_t>(jumpField));
     if (changed.none()) return true;
-    switch (m_platform.modal.Ask(ThreeWay(kApplyPending, "適用(&A)", "破棄(&D)"), this)) {
+    switch (m_platform.modal.Ask(ThreeWay(tr("編集中の内容を適用しますか?"), tr("適用(&A)"), tr("破棄(&D)")), this)) {
     case 0: return ApplyShown();
     case 1: return true;
     default: return false;
@@ -74,7 +71,7 @@ bool CUnitEditorDlg::MayLeaveUnit(int jumpField) {
 bool CUnitEditorDlg::MayLeaveTable() {
     if (!MayLeaveUnit()) return false;
     if (m_undo->isClean()) return true;
-    switch (m_platform.modal.Ask(ThreeWay(kSaveChanges, "保存(&S)", "保存しない(&N)"), this)) {
+    switch (m_platform.modal.Ask(ThreeWay(tr("変更を保存しますか?"), tr("保存(&S)"), tr("保存しない(&N)")), this)) {
     case 0: return SaveTable() != 0;
     case 1: return true;
     default: return false;

@@ -16,9 +16,6 @@ namespace kelvor {
 
 namespace {
 
-constexpr const char* kNoTableForUnit = "単体データを読み込む表が開かれていません。";
-constexpr const char* kRecentMissing = "\nこのファイルは見つかりません。最近使ったファイルから削除しました。";
-
 bool IsUnitFile(const fw::Path& path) {
     std::string extension = path.extension().string();
     for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -81,7 +78,8 @@ void CUnitEditorDlg::OpenFromOutside(const fw::Path& path) {
     if (!m_bTableLoaded) {
         if (OpenTable()) ShowOpenedTable();
         if (!m_bTableLoaded) {
-            m_platform.modal.MessageBox(fw::Cp932FromUtf8(kNoTableForUnit), fw::kIconStop, this);
+            m_platform.modal.MessageBox(fw::ToCp932(tr("単体データを読み込む表が開かれていません。")), fw::kIconStop,
+                                        this);
             return;
         }
     }
@@ -105,8 +103,9 @@ void CUnitEditorDlg::OpenRecent(const fw::Path& table) {
     std::error_code ec;
     if (!std::filesystem::exists(table, ec)) {
         m_recent.Remove(table);
-        m_platform.modal.MessageBox(fw::PathForDisplay(table) + fw::Cp932FromUtf8(kRecentMissing), fw::kIconStop,
-                                    this);
+        m_platform.modal.MessageBox(
+            fw::PathForDisplay(table) + fw::ToCp932(tr("\nこのファイルは見つかりません。最近使ったファイルから削除しました。")),
+            fw::kIconStop, this);
         return;
     }
     OpenFromOutside(table);

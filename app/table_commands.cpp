@@ -1,6 +1,7 @@
 // The unit form's table commands: File › Open, the unit list and the
 // table-value lists, the replacement of one line, and File › Save and Save
 // As with the one-time backup.
+#include <QCoreApplication>
 #include <QUndoStack>
 
 #include <array>
@@ -10,6 +11,7 @@
 #include "app/form/unit_list_model.h"
 #include "app/framework/byte_controls.h"
 #include "app/framework/codec.h"
+#include "app/framework/language.h"
 #include "app/unit_editor_dlg.h"
 #include "table/file_lock.h"
 #include "table/unit_walk.h"
@@ -18,16 +20,13 @@ namespace kelvor {
 
 namespace {
 
-constexpr const char* kTableFilter = "ﾃﾞｰﾀﾌｧｲﾙ (*.dat)|*.dat|全てのﾌｧｲﾙ (*.*)|*.*||";
-constexpr const char* kTableDialogTitle = "兵器データファイルの選択";
-constexpr const char* kBusy =
-    "\nほかのプログラムがこのファイルに書き込んでいます。しばらくしてからもう一度保存してください。";
+constexpr const char* kTableFilter = QT_TRANSLATE_NOOP("FileDialogs", "ﾃﾞｰﾀﾌｧｲﾙ (*.dat)|*.dat|全てのﾌｧｲﾙ (*.*)|*.*||");
+constexpr const char* kTableDialogTitle = QT_TRANSLATE_NOOP("FileDialogs", "兵器データファイルの選択");
 constexpr unsigned kFileDialogFlags = 6;  // no read-only box; ask before replacing
 
 // The fields whose values the walk offers, in the walk's order.
 constexpr int kTableValueFields[] = {3, 4, 5, 6, 31, 32};
 constexpr int kWeaponTypeFields[] = {64, 84, 104, 124, 144};
-
 
 void Offer(fw::ByteList& list, const std::string& value) {
     if (list.findBytes(value) < 0) list.addBytes(value);
@@ -39,8 +38,8 @@ void Offer(fw::ByteList& list, const std::string& value) {
 // is open, the folder of the last table dialog.
 fw::FileDialogRequest CUnitEditorDlg::TableDialog(bool open) const {
     const fw::Path folder = m_bTableLoaded ? fw::FolderOf(m_pathTable) : m_pathLastDir;
-    return {open,          fw::Cp932FromUtf8(kTableDialogTitle), folder, m_pathFileName, fw::Cp932FromUtf8(kTableFilter),
-            kFileDialogFlags};
+    return {open, fw::TranslatedCp932("FileDialogs", kTableDialogTitle), folder, m_pathFileName,
+            fw::TranslatedCp932("FileDialogs", kTableFilter), kFileDialogFlags};
 }
 
 // Reads the table at `path` as the open table; a failed read says so and
@@ -148,7 +147,10 @@ int CUnitEditorDlg::SaveTableTo(const fw::Path& path) {
     switch (table::LockForRewrite(path, lock, wait, &error)) {
     case table::LockResult::Held: break;
     case table::LockResult::Busy:
-        m_platform.modal.MessageBox(fw::PathForDisplay(path) + fw::Cp932FromUtf8(kBusy), fw::kIconStop, this);
+        m_platform.modal.MessageBox(
+            fw::PathForDisplay(path) +
+                fw::ToCp932(tr("\nほかのプログラムがこのファイルに書き込んでいます。しばらくしてからもう一度保存してください。")),
+            fw::kIconStop, this);
         return 0;
     case table::LockResult::Failed:
         fw::ReportFileError(m_platform.modal, this, path, fw::Cp932FromUtf8(error));

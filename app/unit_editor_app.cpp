@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QTimer>
 
+#include "app/framework/language.h"
 #include "app/framework/platform.h"
-#include "app/framework/qt_texts.h"
 #include "app/unit_editor_dlg.h"
 
 namespace kelvor {
@@ -13,14 +13,15 @@ CUnitEditorApp::CUnitEditorApp() = default;
 CUnitEditorApp::~CUnitEditorApp() = default;
 
 int CUnitEditorApp::InitInstance(const QString& file) {
-    // Qt's own dialogs speak the program's language.
-    fw::UseJapaneseQtTexts();
-
     // The per-user profile lives under the company key and the program's name.
     fw::SettingsProfile profile("orvan");
     fw::QtModalServices modal;
     fw::FileService files;
     fw::Platform platform{modal, profile, files};
+
+    // The program and Qt's own dialogs speak the language chosen in the
+    // window, or else the system's.
+    fw::UseLanguage(CUnitEditorDlg::ChosenLanguage(profile));
 
     CUnitEditorDlg window(platform);
     window.show();

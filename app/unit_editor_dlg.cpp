@@ -3,6 +3,7 @@
 #include "app/form/field_hints.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
@@ -55,7 +56,12 @@ CUnitEditorDlg::CUnitEditorDlg(fw::Platform& platform, QWidget* parent)
     // The window menu, with the About entry at its end.
     m_windowMenu = m_controls.windowMenu;
     m_windowMenu->addSeparator();
-    m_windowMenu->addAction(QString::fromUtf8(res::FindString(res::kIdAboutEntry)), this, &CUnitEditorDlg::OnAbout);
+    QAction* about = m_windowMenu->addAction(QString(), this, &CUnitEditorDlg::OnAbout);
+    const auto nameAbout = [about] {
+        about->setText(QCoreApplication::translate("Strings", res::FindString(res::kIdAboutEntry).data()));
+    };
+    nameAbout();
+    fw::WhenLanguageChanges(this, nameAbout);
 
     m_unitModel = new form::UnitListModel(m_units, this);
     if (m_widgets.unitList) {
@@ -84,7 +90,12 @@ CUnitEditorDlg::CUnitEditorDlg(fw::Platform& platform, QWidget* parent)
 
 CUnitEditorDlg::~CUnitEditorDlg() = default;
 
+// Built anew at each change of language: the menus built before go once
+// their own events are done (a language may be chosen from one of them).
 void CUnitEditorDlg::BuildMenus() {
+    for (QMenu* old : menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) old->deleteLater();
+    menuBar()->clear();
+
     QMenu* file = menuBar()->addMenu(tr("ﾌｧｲﾙ(&F)"));
     file->addAction(tr("開く(&O)..."), this, &CUnitEditorDlg::OnFileOpen)->setShortcut(QKeySequence::Open);
     file->addAction(tr("上書き保存(&W)"), this, &CUnitEditorDlg::OnFileSave)->setShortcut(QKeySequence::Save);
@@ -107,17 +118,22 @@ void CUnitEditorDlg::BuildMenus() {
     undo->setShortcut(QKeySequence::Undo);
     QAction* redo = edit->addAction(tr("やり直し(&R)"), this, &CUnitEditorDlg::OnRedo);
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    const auto follow = [this](QAction* action, const QString& verb, auto textChanged, auto canChanged) {
-        const auto name = [verb](const QString& step) { return step.isEmpty() ? verb : verb + QLatin1Char(' ') + step; };
-        action->setEnabled(false);
+    const auto follow = [this](QAction* action, const QString& step, bool can, auto textChanged, auto canChanged) {
+        const auto name = [verb = action->text()](const QString& step) {
+            return step.isEmpty() ? verb : verb + QLatin1Char(' ') + step;
+        };
+        action->setText(name(step));
+        action->setEnabled(can);
         connect(m_undo, textChanged, action, [action, name](const QString& step) { action->setText(name(step)); });
         connect(m_undo, canChanged, action, &QAction::setEnabled);
     };
-    follow(undo, undo->text(), &QUndoStack::undoTextChanged, &QUndoStack::canUndoChanged);
-    follow(redo, redo->text(), &QUndoStack::redoTextChanged, &QUndoStack::canRedoChanged);
+    follow(undo, m_undo->undoText(), m_undo->canUndo(), &QUndoStack::undoTextChanged, &QUndoStack::canUndoChanged);
+    follow(redo, m_undo->redoText(), m_undo->canRedo(), &QUndoStack::redoTextChanged, &QUndoStack::canRedoChanged);
     edit->addSeparator();
     edit->addAction(tr("検索(&S)..."), this, &CUnitEditorDlg::OnSearch)->setShortcut(QKeySequence::Find);
     edit->addAction(tr("次を検索(&N)"), this, &CUnitEditorDlg::OnSearchAgain)->setShortcut(QKeySequence(Qt::Key_F3));
+
+    BuildLanguageMenu(menuBar()->addMenu(tr("表示(&V)"))->addMenu(tr("言語(&L)")));
 
     QMenu* help = menuBar()->addMenu(tr("ヘルプ(&H)"));
     help->addAction(tr("バージョン情報(&A)..."), this, &CUnitEditorDlg::OnAbout);
@@ -143,7 +159,7 @@ QWidget* CUnitEditorDlg::Control(int id) const {
 }
 
 void CUnitEditorDlg::UpdateTitle() {
-    const QString program = QString::fromUtf8(res::UnitFormTemplate().title);
+    const QString program = QCoreApplication::translate("UnitForm", res::UnitFormTemplate().title);
     setWindowTitle(m_bTableLoaded ? tr("%1[*] - %2").arg(fw::FromPath(m_pathFileName), program)
                                   : program + QStringLiteral("[*]"));
 }

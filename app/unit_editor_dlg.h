@@ -7,9 +7,11 @@
 #include <QImage>
 #include <QMainWindow>
 
+#include <functional>
 #include <string>
 
 #include "app/form/form_widgets.h"
+#include "app/framework/language.h"
 #include "app/framework/paths.h"
 #include "app/framework/platform.h"
 #include "app/framework/template_builder.h"
@@ -55,6 +57,11 @@ public:
     void OnImportUnit();
     void OnAbout();
     void OnSelchangeUnitList(int row);
+    // 表示 › 言語: the language kept in the profile and used at once.
+    void OnChooseLanguage(fw::Language language);
+
+    // The language kept in the profile, or else the system's.
+    static fw::Language ChosenLanguage(fw::Profile& profile);
 
     // The document (table) operations.
     int OpenTable();
@@ -141,12 +148,14 @@ public:
     }
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildMenus();
+    void BuildLanguageMenu(QMenu* menu);
     fw::FileDialogRequest TableDialog(bool open) const;
     int OpenTableAt(const fw::Path& path);
     void ShowOpenedTable();
@@ -158,7 +167,8 @@ private:
     void StoreFolderSetting(const char* entry, fw::Path& member, const fw::Path& value);
     void JumpFromField(int field);
     unitfile::UnitForm UnitFileForm();
-    int LoadPanelBitmap(const fw::Path& path, QImage& bitmap, bool& loaded, QString& problem);
+    using PanelProblem = std::function<QString()>;
+    int LoadPanelBitmap(const fw::Path& path, QImage& bitmap, bool& loaded, PanelProblem& problem);
     void ShowPanelProblems();
     int SaveTableTo(const fw::Path& path);
     void RememberOnDisk();
@@ -171,7 +181,9 @@ private:
     QImage m_bmpUnit;       // the last unit picture that loaded
     QImage m_bmpFlagSheet;  // the last flag sheet that loaded
     bool m_bSheetLoaded = false;
-    QString m_sheetProblem, m_pictureProblem;  // empty: none
+    // What the panel could not show and why, said in the language in use
+    // (empty: nothing).
+    PanelProblem m_sheetProblem, m_pictureProblem;
     fw::Path m_pathFileName;  // the file name the file dialogs offer
     fw::Path m_pathTable;     // the open table's file
     std::string m_strLastSearch;

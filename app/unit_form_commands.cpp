@@ -13,19 +13,6 @@
 
 namespace kelvor {
 
-namespace {
-
-constexpr const char* kLineCannotHold = "カンマか改行を含む項目があるため、このユニットの行には書き込めません。";
-constexpr const char* kShortLine = "このユニットの行には194項目のうち%1項目しかありません。足りない項目は空で表示します。";
-
-std::string ShortLineMessage(int fields) {
-    std::string text = kShortLine;
-    text.replace(text.find("%1"), 2, std::to_string(fields));
-    return fw::Cp932FromUtf8(text);
-}
-
-}  // namespace
-
 void CUnitEditorDlg::OnSelchangeUnitList(int row) {
     if (m_bTableLoaded) ShowOtherUnit(row);
 }
@@ -43,7 +30,9 @@ int CUnitEditorDlg::SelectUnit(int row) {
     ShowRecord(m_record);
     if (m_widgets.unitList && m_widgets.unitList->selectedRow() != row) m_widgets.unitList->selectRow(row);
     if (fields < table::kFieldCount)
-        m_platform.modal.MessageBox(ShortLineMessage(fields), fw::kIconInformation, this);
+        m_platform.modal.MessageBox(
+            fw::ToCp932(tr("このユニットの行には194項目のうち%1項目しかありません。足りない項目は空で表示します。").arg(fields)),
+            fw::kIconInformation, this);
     return 1;
 }
 
@@ -89,7 +78,9 @@ bool CUnitEditorDlg::ApplyShown() {
         // The exchange refuses separators typed into a box, and fields read
         // from a line cannot hold them; should a value still hold one, the
         // line is left as it was and the user told.
-        m_platform.modal.MessageBox(fw::Cp932FromUtf8(kLineCannotHold), fw::kIconExclamation, this);
+        m_platform.modal.MessageBox(
+            fw::ToCp932(tr("カンマか改行を含む項目があるため、このユニットの行には書き込めません。")),
+            fw::kIconExclamation, this);
         return false;
     }
     const std::string after = line + "\r\n";

@@ -2,6 +2,7 @@
 #include <system_error>
 
 #include "cli/command_support.h"
+#include "cli/messages.h"
 #include "cli/table_check.h"
 #include "cli/table_input.h"
 #include "cli/table_lines.h"
@@ -25,12 +26,12 @@ int RunCheck(const table::Path& path, const std::optional<table::Path>& pictures
     std::error_code ec;
     if (pictures) {
         // A folder named on the command line must be there.
-        if (!std::filesystem::is_directory(*pictures, ec)) return Unusable(output, *pictures, "is no folder of unit pictures");
+        if (!std::filesystem::is_directory(*pictures, ec)) return Unusable(output, *pictures, Say("is no folder of unit pictures"));
         options.pictures = *pictures;
         options.picturesName = PathText(*pictures);
     } else {
         const table::Path beside = path.parent_path() / "unit";
-        options.picturesName = "unit/ beside the table";
+        options.picturesName = Say("unit/ beside the table");
         if (std::filesystem::is_directory(beside, ec)) options.pictures = beside;
     }
 
@@ -62,15 +63,18 @@ int RunCheck(const table::Path& path, const std::optional<table::Path>& pictures
     } else {
         std::string text;
         for (const Finding& f : report.findings) {
-            if (IsNote(f.problem)) text += "note: ";
+            if (IsNote(f.problem)) text += Say("note: ");
             if (f.line >= 0) text += LineLabel(f.line, f.unit, f.unitName);
-            if (f.field >= 0) text += ", field " + FieldLabel(f.field);
+            if (f.field >= 0) text += Say(", field {1}", {FieldLabel(f.field)});
             text += (f.line >= 0 ? ": " : "") + f.message + "\n";
         }
         for (const auto& [problem, count] : notShown.items())
-            text += "... " + std::to_string(count.get<int>()) + " more " + problem + " findings not shown (--all shows every one)\n";
-        text += PathText(path) + ": " + std::to_string(errors) + (errors == 1 ? " error, " : " errors, ") +
-                std::to_string(notes) + (notes == 1 ? " note\n" : " notes\n");
+            text += Say("... {1} more {2} findings not shown (--all shows every one)",
+                        {std::to_string(count.get<int>()), problem}) +
+                    "\n";
+        text += Say("{1}: {2}, {3}", {PathText(path), Count(errors, "{1} error", "{1} errors"),
+                                        Count(notes, "{1} note", "{1} notes")}) +
+                "\n";
         output.out << text;
     }
     return errors ? kExitFindings : kExitClean;

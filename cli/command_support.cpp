@@ -1,5 +1,6 @@
 #include "cli/command_support.h"
 
+#include "cli/messages.h"
 #include "cli/table_input.h"
 #include "cli/table_lines.h"
 #include "cli/utf8_text.h"
@@ -17,15 +18,15 @@ int SaveFailed(Output& output, const table::SaveError& failure) {
     std::string reason;
     switch (failure.kind) {
     case Kind::Backup:
-        reason = "the replaced table could not be set aside here: " + failure.systemError + "; nothing was written";
+        reason = Say("the replaced table could not be set aside here: {1}; nothing was written", {Say(failure.systemError)});
         break;
     case Kind::Open:
-        reason = "cannot be written: " + failure.systemError;
+        reason = Say("cannot be written: {1}", {Say(failure.systemError)});
         break;
     case Kind::Write:
     case Kind::Replace:
     case Kind::None:
-        reason = "could not be saved: " + failure.systemError + "; the file is as it was";
+        reason = Say("could not be saved: {1}; the file is as it was", {Say(failure.systemError)});
         break;
     }
     return Unusable(output, failure.path, reason);
@@ -52,9 +53,8 @@ std::string FieldLabel(int field) {
 }
 
 std::string LineLabel(int line, bool unit, std::string_view name) {
-    std::string label = "line " + std::to_string(line);
-    if (unit) label += ", unit " + std::to_string(UnitNumberOfLine(line)) + " " + Quoted(name);
-    return label;
+    return unit ? Say("line {1}, unit {2} {3}", {std::to_string(line), std::to_string(UnitNumberOfLine(line)), Quoted(name)})
+                : Say("line {1}", {std::to_string(line)});
 }
 
 void AddFieldJson(Json& object, int field) {

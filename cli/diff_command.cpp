@@ -1,5 +1,6 @@
 // diff: what changed from one table to another, unit by unit.
 #include "cli/command_support.h"
+#include "cli/messages.h"
 #include "cli/table_diff.h"
 #include "cli/table_input.h"
 
@@ -23,7 +24,7 @@ Json OptionalText(const std::optional<std::string_view>& text) {
     return text ? Json(Utf8(*text)) : Json(nullptr);
 }
 
-std::string OptionalQuoted(const std::optional<std::string_view>& text) { return text ? Quoted(*text) : "(none)"; }
+std::string OptionalQuoted(const std::optional<std::string_view>& text) { return text ? Quoted(*text) : Say("(none)"); }
 
 // The unit's name: the new line's, or the old one's when the new has none.
 std::string_view UnitName(const LineChange& c) {
@@ -79,16 +80,16 @@ Json ChangeJson(const LineChange& c) {
 std::string Where(const LineChange& c, bool unit, std::string_view name) {
     std::string where = LineLabel(c.line, unit, name);
     if (c.newLine != c.line) {
-        where += ", now line " + std::to_string(c.newLine);
-        if (unit) where += ", unit " + std::to_string(UnitNumberOfLine(c.newLine));
+        where += Say(", now line {1}", {std::to_string(c.newLine)});
+        if (unit) where += Say(", unit {1}", {std::to_string(UnitNumberOfLine(c.newLine))});
     }
     return where;
 }
 
 // "lines 13 to 152", or "line 13" for one.
 std::string Lines(int first, int count) {
-    return count == 1 ? "line " + std::to_string(first)
-                      : "lines " + std::to_string(first) + " to " + std::to_string(first + count - 1);
+    return count == 1 ? Say("line {1}", {std::to_string(first)})
+                      : Say("lines {1} to {2}", {std::to_string(first), std::to_string(first + count - 1)});
 }
 
 void AppendChangeText(const LineChange& c, std::string& report) {
@@ -96,26 +97,29 @@ void AppendChangeText(const LineChange& c, std::string& report) {
     case LineChange::Kind::Unit:
         report += Where(c, true, UnitName(c)) + ":\n";
         for (const FieldChange& f : c.fields)
-            report += "  field " + FieldLabel(f.field) + ": " + OptionalQuoted(f.before) + " -> " + OptionalQuoted(f.after) + "\n";
+            report += Say("  field {1}: {2} -> {3}", {FieldLabel(f.field), OptionalQuoted(f.before), OptionalQuoted(f.after)}) +
+                      "\n";
         break;
     case LineChange::Kind::LineEnd:
-        report += Where(c, false, {}) + ": line end " + LineEndName(c.endBefore) + " -> " + LineEndName(c.endAfter) + "\n";
+        report += Where(c, false, {}) + Say(": line end {1} -> {2}", {LineEndName(c.endBefore), LineEndName(c.endAfter)}) +
+                  "\n";
         break;
     case LineChange::Kind::Line:
         report += Where(c, false, {}) + ":\n  - " + Utf8(c.before) + "\n  + " + Utf8(c.after) + "\n";
         break;
     case LineChange::Kind::Removed:
-        report += LineLabel(c.line, IsUnitLine(c.before), NameOfUnitLine(c.before)) + ": only in the old table\n  - " +
-                  Utf8(c.before) + "\n";
+        report += LineLabel(c.line, IsUnitLine(c.before), NameOfUnitLine(c.before)) + Say(": only in the old table") +
+                  "\n  - " + Utf8(c.before) + "\n";
         break;
     case LineChange::Kind::Added:
-        report += "new " + LineLabel(c.newLine, IsUnitLine(c.after), NameOfUnitLine(c.after)) + ": only in the new table\n  + " +
-                  Utf8(c.after) + "\n";
+        report += Say("new {1}", {LineLabel(c.newLine, IsUnitLine(c.after), NameOfUnitLine(c.after))}) +
+                  Say(": only in the new table") + "\n  + " + Utf8(c.after) + "\n";
         break;
     case LineChange::Kind::Renumbered: {
         const int shift = c.newLine - c.line;
-        report += Lines(c.line, c.count) + " renumbered: now " + Lines(c.newLine, c.count) + " (unit numbers " +
-                  (shift > 0 ? "+" : "") + std::to_string(shift) + ")\n";
+        report += Say("{1} renumbered: now {2} (unit numbers {3})",
+                      {Lines(c.line, c.count), Lines(c.newLine, c.count), (shift > 0 ? "+" : "") + std::to_string(shift)}) +
+                  "\n";
         break;
     }
     }

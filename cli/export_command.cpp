@@ -7,6 +7,7 @@
 
 #include "cli/command_support.h"
 #include "cli/import_problems.h"
+#include "cli/messages.h"
 #include "cli/table_input.h"
 #include "cli/table_lines.h"
 #include "form/record_display.h"
@@ -24,7 +25,7 @@ std::vector<std::string> Rewritten(std::string_view line) {
     SplitFields(line, stored);
     std::vector<std::string> notes;
     if (stored.count > table::kFieldCount)
-        notes.push_back("the " + std::to_string(stored.count - table::kFieldCount) + " fields after field 193 are left out");
+        notes.push_back(Say("the {1} fields after field 193 are left out", {std::to_string(stored.count - table::kFieldCount)}));
     return notes;
 }
 
@@ -48,19 +49,19 @@ int RunExport(const table::Path& path, int unitNumber, const std::optional<table
     const std::string unit = LineLabel(line.number, true, record[0]);
     if (fields < table::kFieldCount)
         return Unusable(output, path,
-                        unit + " holds only " + std::to_string(fields) +
-                            " of the 194 fields of a unit: its single-unit file would end in empty fields, which "
-                            "import refuses");
+                        Say("{1} holds only {2} of the 194 fields of a unit: its single-unit file would end in empty "
+                            "fields, which import refuses",
+                            {unit, std::to_string(fields)}));
     std::string bytes;
     if (!unitfile::ComposeUnitFile(line.number, record, bytes))
-        return Unusable(output, path, unit + " cannot be written as one line: a field holds a comma, CR or LF");
+        return Unusable(output, path, Say("{1} cannot be written as one line: a field holds a comma, CR or LF", {unit}));
     // A file the import would refuse is not written.
     const unitfile::ImportCheck check = unitfile::CheckUnitFile(unitfile::UnitFileLine(bytes), text);
     if (!check.ok())
-        return Unusable(output, path, unit + " cannot be exported: " + ImportProblemReason(check));
+        return Unusable(output, path, Say("{1} cannot be exported: {2}", {unit, ImportProblemReason(check)}));
 
     const table::Path file = target ? *target : table::Path(unitfile::UnitFileName(unitNumber));
-    if (SameFile(file, path)) return Unusable(output, file, "is the table itself; name another file");
+    if (SameFile(file, path)) return Unusable(output, file, Say("is the table itself; name another file"));
     table::SaveError failure;
     if (!table::ReplaceFileSafely(file, bytes, table::Path(), &failure)) return SaveFailed(output, failure);
 
@@ -74,8 +75,8 @@ int RunExport(const table::Path& path, int unitNumber, const std::optional<table
                                {"notes", notes}});
         return kExitClean;
     }
-    output.out << "wrote " << PathText(file) << ": " << unit << "\n";
-    for (const std::string& note : notes) output.out << "note: " << note << "\n";
+    output.out << Say("wrote {1}: {2}", {PathText(file), unit}) << "\n";
+    for (const std::string& note : notes) output.out << Say("note: ") << note << "\n";
     return kExitClean;
 }
 

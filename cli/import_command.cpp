@@ -7,6 +7,7 @@
 
 #include "cli/command_support.h"
 #include "cli/import_problems.h"
+#include "cli/messages.h"
 #include "cli/table_input.h"
 #include "cli/table_lines.h"
 #include "cli/table_save.h"
@@ -46,22 +47,22 @@ Batch PutFiles(table::DocumentText& text, const std::vector<table::Path>& files)
     for (std::size_t i = 0; i < files.size(); ++i) {
         std::string firstLine, error;
         if (!table::ReadFirstLine(files[i], firstLine, &error)) {
-            batch.refused.push_back({i, "cannot be read: " + error});
+            batch.refused.push_back({i, Say("cannot be read: {1}", {Say(error)})});
             continue;
         }
         const unitfile::ImportCheck check = unitfile::CheckUnitFile(unitfile::UnitFileLine(firstLine), text);
         if (!check.ok()) {
-            batch.refused.push_back({i, "cannot be imported: " + ImportProblemReason(check)});
+            batch.refused.push_back({i, Say("cannot be imported: {1}", {ImportProblemReason(check)})});
             continue;
         }
         if (const auto taken = lineTakenBy.find(check.lineNumber); taken != lineTakenBy.end()) {
-            batch.refused.push_back({i, "cannot be imported: it names line " + std::to_string(check.lineNumber) +
-                                            ", as " + PathText(files[taken->second]) +
-                                            " does; a batch takes one file for each line"});
+            const std::string reason = Say("it names line {1}, as {2} does; a batch takes one file for each line",
+                                           {std::to_string(check.lineNumber), PathText(files[taken->second])});
+            batch.refused.push_back({i, Say("cannot be imported: {1}", {reason})});
             continue;
         }
         if (!text.ReplaceLine(check.lineNumber, check.unitLine)) {
-            batch.refused.push_back({i, "cannot be imported: there is no memory for the longer table"});
+            batch.refused.push_back({i, Say("cannot be imported: {1}", {Say("there is no memory for the longer table")})});
             continue;
         }
         lineTakenBy.emplace(check.lineNumber, i);
@@ -88,9 +89,9 @@ int RunImport(const table::Path& path, const std::vector<table::Path>& files, co
     if (!batch.refused.empty()) {
         for (const Refused& r : batch.refused) Unusable(output, files[r.file], r.reason);
         return Unusable(output, path,
-                        "nothing imported, nothing written: " + std::to_string(batch.refused.size()) + " of " +
-                            std::to_string(files.size()) + (files.size() == 1 ? " file" : " files") +
-                            " cannot be used");
+                        Say("nothing imported, nothing written: {1} of {2} cannot be used",
+                            {std::to_string(batch.refused.size()),
+                             Count(static_cast<long long>(files.size()), "{1} file", "{1} files")}));
     }
 
     // Saved as the editor's Save As saves: the file replaced is set aside as
@@ -117,7 +118,7 @@ int RunImport(const table::Path& path, const std::vector<table::Path>& files, co
         return kExitClean;
     }
     for (const Imported& u : batch.imported)
-        output.out << "imported " << PathText(files[u.file]) << ": " << LineLabel(u.line, true, u.name) << "\n";
+        output.out << Say("imported {1}: {2}", {PathText(files[u.file]), LineLabel(u.line, true, u.name)}) << "\n";
     output.out << saved.Text() << "\n";
     return kExitClean;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/command_support.h"
+#include "cli/messages.h"
 #include "cli/table_input.h"
 #include "cli/table_lines.h"
 #include "form/record_display.h"
@@ -65,7 +66,7 @@ int RunList(const table::Path& path, Output& output) {
     if (output.json)
         writer->Finish();
     else
-        output.out << "unit\tline\tname\n" << report;
+        output.out << Say("unit\tline\tname") << "\n" << report;
     return kExitClean;
 }
 
@@ -96,11 +97,11 @@ int RunShow(const table::Path& path, int unitNumber, Output& output) {
         }
         report += "  " + FieldLabel(f.field) + ": ";
         if (!held) {
-            report += "(the line ends before this field)\n";
+            report += Say("(the line ends before this field)") + "\n";
             continue;
         }
         report += Utf8(value);
-        if (value != stored) report += "  (stored " + Quoted(stored) + ")";
+        if (value != stored) report += Say("  (stored {1})", {Quoted(stored)});
         report += "\n";
     }
     if (output.json)

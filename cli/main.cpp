@@ -6,7 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/messages.h"
+#include "cli/table_input.h"
 #include "kelvor_version.h"
 
 namespace {
@@ -89,30 +92,39 @@ int main(int argc, char** argv) {
     for (CLI::App* command : {list, show, check, diff, exportUnit, importUnits, merge})
         command->add_flag("--json", json, "write the report as JSON");
 
+    kelvor::cli::Arguments arguments(argc, argv);
     try {
-        app.parse(argc, argv);
+        app.parse(arguments.count(), arguments.values());
     } catch (const CLI::ParseError& e) {
         const int code = app.exit(e);  // help and version print and give 0
         return code == 0 ? 0 : kelvor::cli::kExitUnusable;
     }
 
+    // Reports for scripts (--json) stay English whatever the language.
+    kelvor::cli::UseLanguage(json ? kelvor::cli::Language::English : kelvor::cli::LanguageOfEnvironment());
+    using kelvor::cli::PathOfArgument;
     kelvor::cli::Output output{std::cout, std::cerr, json};
     int code = kelvor::cli::kExitUnusable;
-    if (list->parsed()) code = kelvor::cli::RunList(Path(table), output);
-    if (show->parsed()) code = kelvor::cli::RunShow(Path(table), unit, output);
+    const Path tablePath = PathOfArgument(table);
+    if (list->parsed()) code = kelvor::cli::RunList(tablePath, output);
+    if (show->parsed()) code = kelvor::cli::RunShow(tablePath, unit, output);
     if (check->parsed())
-        code = kelvor::cli::RunCheck(Path(table), pictures.empty() ? std::nullopt : std::optional<Path>(pictures), all,
-                                     output);
-    if (diff->parsed()) code = kelvor::cli::RunDiff(Path(table), Path(other), output);
-    const std::optional<Path> outPath = out.empty() ? std::nullopt : std::optional<Path>(out);
-    if (exportUnit->parsed()) code = kelvor::cli::RunExport(Path(table), unit, outPath, output);
-    if (importUnits->parsed())
-        code = kelvor::cli::RunImport(Path(table), std::vector<Path>(files.begin(), files.end()), outPath, output);
-    if (merge->parsed()) code = kelvor::cli::RunMerge({Path(table), Path(other), Path(theirs), outPath, git}, output);
-    if (text->parsed()) code = kelvor::cli::RunText(Path(table), output);
+        code = kelvor::cli::RunCheck(tablePath, pictures.empty() ? std::nullopt : std::optional<Path>(PathOfArgument(pictures)),
+                                     all, output);
+    if (diff->parsed()) code = kelvor::cli::RunDiff(tablePath, PathOfArgument(other), output);
+    const std::optional<Path> outPath = out.empty() ? std::nullopt : std::optional<Path>(PathOfArgument(out));
+    if (exportUnit->parsed()) code = kelvor::cli::RunExport(tablePath, unit, outPath, output);
+    if (importUnits->parsed()) {
+        std::vector<Path> filePaths;
+        for (const std::string& file : files) filePaths.push_back(PathOfArgument(file));
+        code = kelvor::cli::RunImport(tablePath, filePaths, outPath, output);
+    }
+    if (merge->parsed())
+        code = kelvor::cli::RunMerge({tablePath, PathOfArgument(other), PathOfArgument(theirs), outPath, git}, output);
+    if (text->parsed()) code = kelvor::cli::RunText(tablePath, output);
     std::cout.flush();
     if (!std::cout) {
-        std::cerr << "kelvor-cli: the report could not be written\n";
+        std::cerr << "kelvor-cli: " << kelvor::cli::Say("the report could not be written") << "\n";
         return kelvor::cli::kExitUnusable;
     }
     return code;

@@ -14,6 +14,7 @@
 
 #include "cli/check_values.h"
 #include "cli/command_support.h"
+#include "cli/messages.h"
 #include "cli/table_lines.h"
 #include "form/record_layout.h"
 #include "panel/bitmap_check.h"
@@ -77,9 +78,9 @@ PictureFile ReadPicture(const table::Path& path) {
     if (!std::filesystem::is_regular_file(path, ec)) return {};
     const std::uintmax_t bytes = std::filesystem::file_size(path, ec);
     if (!ec && bytes > panel::kMaxBitmapFileBytes)
-        return {true, "it is " + std::to_string(bytes) + " bytes, more than any picture the panel reads"};
+        return {true, Say("it is {1} bytes, more than any picture the panel reads", {std::to_string(bytes)})};
     std::string file, error;
-    if (!table::ReadWholeFile(path, file, &error)) return {true, "it cannot be read: " + error};
+    if (!table::ReadWholeFile(path, file, &error)) return {true, Say("it cannot be read: {1}", {Say(error)})};
     return {true, panel::CheckBitmapFile(file).problem};
 }
 
@@ -110,13 +111,13 @@ public:
         const std::string_view name = unit ? fields_.field[0] : std::string_view();
 
         if (line.end == LineEnd::CrCrLf)
-            Add(line.number, name, unit, -1, Problem::LineEnd, [] { return "ends in CR CR LF, not CR LF"; });
+            Add(line.number, name, unit, -1, Problem::LineEnd, [] { return Say("ends in CR CR LF, not CR LF"); });
         if (line.end == LineEnd::Lf)
-            Add(line.number, name, unit, -1, Problem::LineEnd, [] { return "ends in a bare LF, not CR LF"; });
+            Add(line.number, name, unit, -1, Problem::LineEnd, [] { return Say("ends in a bare LF, not CR LF"); });
         const std::size_t invalidGoesTo = findings_.size();
         if (const std::size_t nul = line.text.find('\0'); nul != std::string_view::npos)
             Add(line.number, name, unit, -1, Problem::NulByte, [&] {
-                return "byte " + std::to_string(nul) + " of the line is NUL: a single-unit file holding it does not import";
+                return Say("byte {1} of the line is NUL: a single-unit file holding it does not import", {std::to_string(nul)});
             });
         // A unit line is looked at field by field, where a field of digits or
         // a mark needs no look-up; a comma ends any character, so the first
@@ -129,8 +130,8 @@ public:
             Add(line.number, name, unit, -1, Problem::InvalidCp932, [&] {
                 char hex[8];
                 std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned>(static_cast<unsigned char>(line.text[bad])));
-                return "byte " + std::to_string(bad) + " of the line (" + hex +
-                       ") starts no character of code page 932: the editor shows \"\uFFFD\" there";
+                return Say("byte {1} of the line ({2}) starts no character of code page 932: the editor shows \"\uFFFD\" there",
+                           {std::to_string(bad), hex});
             });
             // Said before what the rest of the line holds, as ever.
             if (findings_.size() > before)
@@ -143,7 +144,7 @@ public:
             const long long line = static_cast<long long>(r.target) + 2;
             if (line < static_cast<long long>(isUnit_.size()) && isUnit_[static_cast<std::size_t>(line)]) continue;
             Add(r.line, r.name, true, r.field, Problem::MissingReference,
-                [&] { return "names unit " + std::to_string(r.target) + ", which no unit has"; });
+                [&] { return Say("names unit {1}, which no unit has", {std::to_string(r.target)}); });
         }
         std::stable_sort(findings_.begin(), findings_.end(),
                          [](const Finding& a, const Finding& b) { return std::tie(a.line, a.field) < std::tie(b.line, b.field); });
@@ -182,22 +183,22 @@ private:
         const int n = line.number;
         if (f.strayCr)
             Add(n, name, true, -1, Problem::StrayCr, [&] {
-                return "holds a CR after field " + std::to_string(f.count - 1) + ": what follows it is no field to the editor";
+                return Say("holds a CR after field {1}: what follows it is no field to the editor", {std::to_string(f.count - 1)});
             });
         if (f.EmptyLast()) {
             Add(n, name, true, table::kFieldCount - 1, Problem::EmptyLastField, [] {
-                return "is empty, the line ending in a comma: the editor reads only 193 fields, says so, and Apply "
-                       "writes \"0\" here";
+                return Say("is empty, the line ending in a comma: the editor reads only 193 fields, says so, and Apply writes "
+                           "\"0\" here");
             });
         } else if (f.count < table::kFieldCount) {
             Add(n, name, true, -1, Problem::FieldCount, [&] {
-                return "has " + std::to_string(f.count) +
-                       " fields, not 194: the editor says so and shows the missing ones empty, and Apply writes all 194";
+                return Say("has {1} fields, not 194: the editor says so and shows the missing ones empty, and Apply writes all 194",
+                           {std::to_string(f.count)});
             });
         } else if (f.count > table::kFieldCount) {
             Add(n, name, true, -1, Problem::FieldCount, [&] {
-                return "has " + std::to_string(f.count) + " fields, not 194: Apply drops fields 194 to " +
-                       std::to_string(f.count - 1);
+                return Say("has {1} fields, not 194: Apply drops fields 194 to {2}",
+                           {std::to_string(f.count), std::to_string(f.count - 1)});
             });
         }
 
@@ -217,8 +218,8 @@ private:
             if (layout->field >= held) break;
             if (!IsMark(value(layout))) {
                 Add(n, name, true, layout->field, Problem::BadFlag, [&] {
-                    return Quoted(value(layout)) +
-                           " is neither \"○\" nor \"×\": the form shows it clear; Apply keeps it until the box is changed";
+                    return Say("{1} is neither \"○\" nor \"×\": the form shows it clear; Apply keeps it until the box is changed",
+                               {Quoted(value(layout))});
                 });
                 NotSurelyCp932(line, value(layout));
             }
@@ -227,9 +228,9 @@ private:
             if (layout->field >= held) break;
             if (!movementCodes_.Has(value(layout))) {
                 Add(n, name, true, layout->field, Problem::UnknownMovementCode, [&] {
-                    return Quoted(value(layout)) +
-                           " is no movement class: the form shows it as not from the table; Apply keeps it until the "
-                           "list is changed";
+                    return Say("{1} is no movement class: the form shows it as not from the table; Apply keeps it until the "
+                               "list is changed",
+                               {Quoted(value(layout))});
                 });
                 NotSurelyCp932(line, value(layout));
             }
@@ -259,8 +260,8 @@ private:
         if (c.field == 0) {
             if (const std::optional<int> first = names_.Offer(c.value, c.line))
                 Add(c.line, c.name, true, 0, Problem::DuplicateName, [&] {
-                    return "the same name as unit " + std::to_string(UnitNumberOfLine(*first)) + " (line " +
-                           std::to_string(*first) + ")";
+                    return Say("the same name as unit {1} (line {2})",
+                               {std::to_string(UnitNumberOfLine(*first)), std::to_string(*first)});
                 });
             return;
         }
@@ -268,9 +269,9 @@ private:
         ListItems& items = list == kListFields.end() ? weaponTypes_ : lists_[static_cast<std::size_t>(list - kListFields.begin())];
         if (const auto* earlier = items.Offer(c.value, c.line))
             Add(c.line, c.name, true, c.field, Problem::CaseVariant, [&] {
-                return Quoted(c.value) + " differs from " + Quoted(earlier->first) + " (line " +
-                       std::to_string(earlier->second) + ") only in letter case: the form selects " +
-                       Quoted(earlier->first) + "; Apply keeps " + Quoted(c.value) + " until the list is changed";
+                return Say("{1} differs from {2} (line {3}) only in letter case: the form selects {2}; Apply keeps {1} until "
+                           "the list is changed",
+                           {Quoted(c.value), Quoted(earlier->first), std::to_string(earlier->second)});
             });
     }
 
@@ -290,14 +291,18 @@ private:
         const int shown = number.shown;
         if (layout.hasRange && (shown < layout.min || shown > layout.max)) {
             Add(line, name, true, layout.field, Problem::OutOfRange, [&] {
-                return (number.plain ? std::to_string(shown) : Quoted(value) + " shows as " + std::to_string(shown) + ",") +
-                       " outside " + std::to_string(layout.min) + " to " + std::to_string(layout.max) +
-                       ": Apply keeps it until the box is changed, and takes only a number in range then";
+                const std::string min = std::to_string(layout.min), max = std::to_string(layout.max);
+                return number.plain ? Say("{1} outside {2} to {3}: Apply keeps it until the box is changed, and takes only a "
+                                          "number in range then",
+                                          {std::to_string(shown), min, max})
+                                    : Say("{1} shows as {2}, outside {3} to {4}: Apply keeps it until the box is changed, and "
+                                          "takes only a number in range then",
+                                          {Quoted(value), std::to_string(shown), min, max});
             });
         } else if (!number.plain) {
             Add(line, name, true, layout.field, Problem::NotPlainDecimal, [&] {
-                return Quoted(value) + " is not plain decimal: the form shows " + std::to_string(shown) +
-                       "; Apply keeps it until the box is changed";
+                return Say("{1} is not plain decimal: the form shows {2}; Apply keeps it until the box is changed",
+                           {Quoted(value), std::to_string(shown)});
             });
         }
         return number.plain;
@@ -309,11 +314,11 @@ private:
         if (it == pictures_.end()) it = pictures_.emplace(number, ReadPicture(*options_.pictures / file)).first;
         if (!it->second.there)
             Add(line, fields_.field[0], true, kPictureField, Problem::MissingPicture, [&] {
-                return "names picture " + file + ", which " + options_.picturesName + " does not hold";
+                return Say("names picture {1}, which {2} does not hold", {file, options_.picturesName});
             });
         else if (!it->second.problem.empty())
             Add(line, fields_.field[0], true, kPictureField, Problem::UnusablePicture, [&] {
-                return "names picture " + file + ", which the panel cannot show: " + it->second.problem;
+                return Say("names picture {1}, which the panel cannot show: {2}", {file, it->second.problem});
             });
     }
 
@@ -374,7 +379,7 @@ CheckReport CheckTable(const table::DocumentText& text, const CheckOptions& opti
     Checker checker(options, text);
     if (!options.pictures)
         checker.AddTableNote(Problem::PicturesNotChecked,
-                             "no picture folder " + options.picturesName + ": the unit pictures were not checked");
+                             Say("no picture folder {1}: the unit pictures were not checked", {options.picturesName}));
     // A large table is checked in two halves at once, each by a processor
     // of its own where there are two.
     const std::string_view all = text.view();

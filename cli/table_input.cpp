@@ -1,5 +1,6 @@
 #include "cli/table_input.h"
 
+#include "cli/messages.h"
 #include "cli/table_lines.h"
 
 namespace kelvor::cli {
@@ -15,7 +16,7 @@ bool ReadTableText(const table::Path& path, table::DocumentText& text, std::stri
         },
         &error);
     if (!read) {
-        reason = "cannot be read: " + error;
+        reason = Say("cannot be read: {1}", {Say(error)});
         return false;
     }
     text.CommitRead(length);
@@ -29,8 +30,8 @@ bool LoadTable(const table::Path& path, table::DocumentText& text, std::string& 
     const std::string_view bytes = text.view();
     for (int number = 0; !anyUnit && from < bytes.size(); ++number) anyUnit = IsUnitLine(NextLine(bytes, from, number).text);
     if (!anyUnit) {
-        reason = bytes.empty() ? "is no unit table: it is empty"
-                               : "is no unit table: none of its lines is a unit line (a name, then \"○\")";
+        reason = bytes.empty() ? Say("is no unit table: it is empty")
+                               : Say("is no unit table: none of its lines is a unit line (a name, then \"○\")");
         return false;
     }
     return true;
@@ -42,6 +43,14 @@ std::string PathText(const table::Path& path) {
     return std::string(utf8.begin(), utf8.end());
 #else
     return path.native();
+#endif
+}
+
+table::Path PathOfArgument(const std::string& argument) {
+#ifdef _WIN32
+    return table::Path(std::u8string(argument.begin(), argument.end()));
+#else
+    return table::Path(argument);
 #endif
 }
 

@@ -18,7 +18,11 @@ bool ReadTableText(const table::Path& path, table::DocumentText& text, std::stri
 // a unit line (an empty file among them): such a file is no unit table.
 bool LoadTable(const table::Path& path, table::DocumentText& text, std::string& reason);
 
-// How a path is named in messages: the platform's own bytes (UTF-8 on Linux).
+// How a path is named in messages: the platform's own bytes (UTF-8 on Linux),
+// UTF-8 on Windows.
 std::string PathText(const table::Path& path);
+// The path a command-line argument names: its bytes on Linux; on Windows
+// the argument is UTF-8 (see cli/arguments.h).
+table::Path PathOfArgument(const std::string& argument);
 
 }  // namespace kelvor::cli

@@ -1,5 +1,7 @@
 #include "cli/table_lines.h"
 
+#include "cli/messages.h"
+
 namespace kelvor::cli {
 
 const char* LineEndName(LineEnd end) {
@@ -49,8 +51,10 @@ bool FindUnitLine(std::string_view text, int unitNumber, TableLine& line, std::s
         found = n == lineNumber;
     }
     if (found && IsUnitLine(line.text)) return true;
-    reason = "has no unit " + std::to_string(unitNumber) + ": line " + std::to_string(lineNumber) +
-             (found ? " is no unit line" : lineNumber < 0 ? " is no line (lines count from 0)" : " is past its last line");
+    reason = Say(found            ? "has no unit {1}: line {2} is no unit line"
+                 : lineNumber < 0 ? "has no unit {1}: line {2} is no line (lines count from 0)"
+                                  : "has no unit {1}: line {2} is past its last line",
+                 {std::to_string(unitNumber), std::to_string(lineNumber)});
     return false;
 }
 

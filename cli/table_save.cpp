@@ -1,6 +1,7 @@
 #include "cli/table_save.h"
 
 #include "cli/command_support.h"
+#include "cli/messages.h"
 #include "cli/table_input.h"
 #include "table/safe_save.h"
 
@@ -9,8 +10,8 @@ namespace kelvor::cli {
 int LockTable(const table::Path& target, table::FileLock& lock, Output& output) {
     table::LockWait wait;
     wait.waiting = [&] {
-        output.err << "kelvor-cli: " << PathText(target)
-                   << ": waiting for another program that is writing it to finish...\n";
+        output.err << "kelvor-cli: " << PathText(target) << ": "
+                   << Say("waiting for another program that is writing it to finish...") << "\n";
         output.err.flush();
     };
     std::string error;
@@ -18,18 +19,18 @@ int LockTable(const table::Path& target, table::FileLock& lock, Output& output) 
     case table::LockResult::Held: return kExitClean;
     case table::LockResult::Busy:
         return Unusable(output, target,
-                        "another program kept it locked for " +
-                            std::to_string(wait.giveUpAfter.count() / 1000) + " seconds; nothing written");
+                        Say("another program kept it locked for {1} seconds; nothing written",
+                            {std::to_string(wait.giveUpAfter.count() / 1000)}));
     case table::LockResult::Failed: break;
     }
-    return Unusable(output, target, "cannot be locked for writing: " + error + "; nothing written");
+    return Unusable(output, target, Say("cannot be locked for writing: {1}; nothing written", {Say(error)}));
 }
 
 int SaveLockedTable(const table::Path& target, std::string_view bytes, const table::FileIdentity* read,
                     Output& output, Backup backup, Saved* saved) {
     if (read && table::ChangedSince(target, *read))
         return Unusable(output, target,
-                        "was changed by another program while this command ran; nothing written, run it again");
+                        Say("was changed by another program while this command ran; nothing written, run it again"));
     const table::Path org = table::TableBackupPath(target);
     const bool orgThere = backup == Backup::Once && table::CanOpenForReading(org);
     table::SaveError failure;
@@ -44,8 +45,8 @@ int SaveLockedTable(const table::Path& target, std::string_view bytes, const tab
 }
 
 std::string Saved::Text() const {
-    std::string text = "saved " + PathText(file);
-    if (backup) text += "; the table it replaced is kept as " + PathText(*backup);
+    std::string text = Say("saved {1}", {PathText(file)});
+    if (backup) text += Say("; the table it replaced is kept as {1}", {PathText(*backup)});
     return text;
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Kelvor needs, for one of two uses:
-#   scripts/setup.sh run    building and running the editor (what ./run needs)
-#   scripts/setup.sh test   that and the test tools (what ./test needs)
+# Installs the Debian packages Kelvor needs, for one of three uses:
+#   scripts/setup.sh run      building and running the editor (what ./run needs)
+#   scripts/setup.sh test     that and the test tools (what ./test needs)
+#   scripts/setup.sh windows  building kelvor-cli.exe (scripts/windows.sh cli)
 # With --dry-run first, prints the commands instead of running them.
 # Idempotent: prints nothing and installs nothing when all are present.
 set -euo pipefail
@@ -10,6 +11,7 @@ set -euo pipefail
 run_packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
+  qt6-tools-dev qt6-l10n-tools
   qt6-translations-l10n
   fonts-ipafont-gothic
   libcli11-dev nlohmann-json3-dev libxxhash-dev
@@ -26,6 +28,11 @@ test_packages=(
   desktop-file-utils shared-mime-info
   git
 )
+# The Windows build: the cross compiler with posix threads (and with it
+# mingw-w64's headers and libraries), GoogleTest's sources for its tests
+# (googletest comes with libgtest-dev) and wine to run them.
+windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix libcli11-dev nlohmann-json3-dev)
+wine_packages=(wine wine64)
 
 dry_run=false
 if [ "${1:-}" = --dry-run ]; then dry_run=true; shift; fi
@@ -34,9 +41,13 @@ case "${1:-}" in
     packages=("${run_packages[@]}")
     if [ -z "${DISPLAY:-}" ]; then packages+=("${headless_packages[@]}"); fi
     ;;
-  test) packages=("${run_packages[@]}" "${headless_packages[@]}" "${test_packages[@]}") ;;
+  test)
+    packages=("${run_packages[@]}" "${headless_packages[@]}" "${test_packages[@]}" "${windows_packages[@]}"
+      "${wine_packages[@]}")
+    ;;
+  windows) packages=("${windows_packages[@]}") ;;
   *)
-    echo "usage: $0 [--dry-run] run|test" >&2
+    echo "usage: $0 [--dry-run] run|test|windows" >&2
     exit 2
     ;;
 esac

@@ -113,10 +113,23 @@ bool DecodesAsOne(std::string_view character) {
 
 #else
 
+// Windows' own table maps the single bytes 0x80 (to U+0080) and, on some
+// versions, 0xA0 and 0xFD to 0xFF (to private-use characters); code page 932
+// text has no such characters and Linux decodes none of them. They are taken
+// as no character here as well, so that both systems answer alike: shown as
+// U+FFFD, reported by the check, and never written for those characters.
+bool IsUnmappedSingle(unsigned char b) { return b == 0x80 || b == 0xA0 || b >= 0xFD; }
+bool IsUnmappedCharacter(char16_t c) { return c == 0x80 || (c >= 0xF8F0 && c <= 0xF8F3); }
+
+// Decodes one character of one or two bytes; 0 when the code page has none.
+int DecodeOne(std::string_view character, wchar_t (&wide)[2]) {
+    if (character.size() == 1 && IsUnmappedSingle(static_cast<unsigned char>(character[0]))) return 0;
+    return MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, character.data(), static_cast<int>(character.size()), wide, 2);
+}
+
 bool DecodesAsOne(std::string_view character) {
     wchar_t wide[2];
-    return MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, character.data(), static_cast<int>(character.size()), wide,
-                               2) > 0;
+    return DecodeOne(character, wide) > 0;
 }
 
 #endif
@@ -278,9 +291,7 @@ std::u16string Utf16FromCp932(std::string_view bytes) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         const std::size_t length = IsLeadByte(b) ? 2 : 1;
         wchar_t wide[2];
-        const int n = i + length <= bytes.size()
-                          ? MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.data() + i, static_cast<int>(length), wide, 2)
-                          : 0;
+        const int n = i + length <= bytes.size() ? DecodeOne(bytes.substr(i, length), wide) : 0;
         if (n > 0) {
             result.append(reinterpret_cast<const char16_t*>(wide), static_cast<std::size_t>(n));
             i += length;
@@ -294,12 +305,33 @@ std::u16string Utf16FromCp932(std::string_view bytes) {
 
 std::string Cp932FromUtf16(std::u16string_view text) {
     const std::u16string canonical = CanonicalCp932Forms(text);
-    if (canonical.empty()) return {};
-    const auto* wide = reinterpret_cast<const wchar_t*>(canonical.data());
-    const int size = static_cast<int>(canonical.size());
-    const int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide, size, nullptr, 0, "?", nullptr);
-    std::string out(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide, size, out.data(), n, "?", nullptr);
+    std::string out;
+    // Runs of characters go through the system's converter; each character
+    // it must not see (a surrogate pair is one) becomes '?' here, as on Linux.
+    std::size_t run = 0;
+    const auto convertRun = [&](std::size_t end) {
+        if (end == run) return;
+        const auto* wide = reinterpret_cast<const wchar_t*>(canonical.data() + run);
+        const int size = static_cast<int>(end - run);
+        const int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide, size, nullptr, 0, "?", nullptr);
+        const std::size_t at = out.size();
+        out.resize(at + static_cast<std::size_t>(n));
+        WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide, size, out.data() + at, n, "?", nullptr);
+    };
+    for (std::size_t i = 0; i < canonical.size(); ++i) {
+        const char16_t c = canonical[i];
+        const bool surrogate = c >= 0xD800 && c <= 0xDFFF;
+        // The yen sign and the overline: Linux writes the bytes 0x5C and
+        // 0x7E for them (shown so on Japanese systems), Windows would write '?'.
+        const bool ascii = c == 0x00A5 || c == 0x203E;
+        if (!surrogate && !ascii && !IsUnmappedCharacter(c)) continue;
+        convertRun(i);
+        out += ascii ? (c == 0x00A5 ? '\\' : '~') : '?';
+        if (c <= 0xDBFF && surrogate && i + 1 < canonical.size() && canonical[i + 1] >= 0xDC00 && canonical[i + 1] <= 0xDFFF)
+            ++i;
+        run = i + 1;
+    }
+    convertRun(canonical.size());
     return out;
 }
 

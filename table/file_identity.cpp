@@ -4,7 +4,9 @@
 #include <functional>
 #include <string>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #endif
 
@@ -22,13 +24,20 @@ struct Looked {
 Looked Look(const Path& path) {
     Looked l;
 #ifdef _WIN32
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec) return l;
-    const auto time = std::filesystem::last_write_time(path, ec);
-    if (ec) return l;
-    l.size = size;
-    l.modified = static_cast<std::int64_t>(time.time_since_epoch().count());
+    const HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return l;
+    BY_HANDLE_FILE_INFORMATION info;
+    const bool looked = GetFileInformationByHandle(file, &info) != 0;
+    CloseHandle(file);
+    if (!looked || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return l;
+    const auto high = [](DWORD h, DWORD low) { return (static_cast<std::uint64_t>(h) << 32) | low; };
+    l.size = high(info.nFileSizeHigh, info.nFileSizeLow);
+    // Windows counts hundreds of nanoseconds from 1601.
+    constexpr std::int64_t k1970 = 116444736000000000;
+    const FILETIME& t = info.ftLastWriteTime;
+    l.modified = (static_cast<std::int64_t>(high(t.dwHighDateTime, t.dwLowDateTime)) - k1970) * 100;
+    l.fileNumber = high(info.nFileIndexHigh, info.nFileIndexLow);
 #else
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return l;

@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
+#include <windows.h>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -30,8 +31,29 @@ void SetError(std::string* error, int code) {
 
 #ifdef _WIN32
 using Stat = struct _stat64;
-int OpenForReading(const Path& path) { return _wopen(path.c_str(), _O_RDONLY | _O_BINARY); }
-int Status(int fd, Stat& st) { return _fstat64(fd, &st); }
+// Opened with every kind of sharing: a save of another program may put a
+// new file under the name while this one is read. A folder opens too (and
+// is then refused as a folder).
+int OpenForReading(const Path& path) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        errno = ErrnoOfWindowsError(GetLastError());
+        return -1;
+    }
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_RDONLY | _O_BINARY);
+    if (fd < 0) CloseHandle(file);
+    return fd;
+}
+int Status(int fd, Stat& st) {
+    if (_fstat64(fd, &st) != 0) return -1;
+    // The C library's status of an open folder does not say it is one.
+    BY_HANDLE_FILE_INFORMATION info;
+    if (GetFileInformationByHandle(reinterpret_cast<HANDLE>(_get_osfhandle(fd)), &info) &&
+        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        st.st_mode = _S_IFDIR;
+    return 0;
+}
 long long ReadSome(int fd, char* to, std::size_t size) {
     return _read(fd, to, static_cast<unsigned>(std::min<std::size_t>(size, 1u << 30)));
 }
@@ -83,6 +105,27 @@ private:
 }  // namespace
 
 std::string ErrorText(int error) { return std::generic_category().message(error); }
+
+#ifdef _WIN32
+int ErrnoOfWindowsError(unsigned long code) {
+    switch (code) {
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS: return EEXIST;
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME: return ENOENT;
+    case ERROR_ACCESS_DENIED: return EACCES;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION: return EBUSY;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: return ENOSPC;
+    case ERROR_NOT_SAME_DEVICE: return EXDEV;
+    case ERROR_NOT_ENOUGH_MEMORY:
+    case ERROR_OUTOFMEMORY: return ENOMEM;
+    default: return EIO;
+    }
+}
+#endif
 
 bool ReadWholeFile(const Path& path, const std::function<char*(std::size_t size)>& prepare, std::string* error) {
     Reader file(path);

@@ -16,6 +16,12 @@ using Path = std::filesystem::path;
 // The system's text for an error number (UTF-8).
 std::string ErrorText(int error);
 
+#ifdef _WIN32
+// The error number that stands for a Windows error code (EIO for those
+// without one), so that both systems report failures alike.
+int ErrnoOfWindowsError(unsigned long code);
+#endif
+
 // Reads the whole file in one read. prepare(size) gives the place for the
 // file's size bytes, or nullptr to refuse (the read then fails with the
 // system's "file too large" text). Fails with the system's error text for

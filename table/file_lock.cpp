@@ -69,24 +69,32 @@ void Unlock(long long handle) { ::close(static_cast<int>(handle)); }
 
 #else
 
+// Windows does not let a file be renamed over while any program holds it
+// open (before the rename of Windows 10 that some file systems lack), so
+// the lock cannot be held on the table itself as on Linux: it is held on a
+// hidden file of its own beside it, named after the table, which the
+// system removes when the last program holding it closes it.
 LockResult TryOnce(const Path& path, long long& handle, std::string* error) {
-    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_NOT_FOUND) {
-        const Path folder = path.parent_path().empty() ? Path(".") : path.parent_path();
-        h = CreateFileW(folder.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    }
+    const Path folder = path.parent_path().empty() ? Path(".") : path.parent_path();
+    const Path lockFile = folder / (L"." + path.filename().native() + L".kelvor-lock");
+    const HANDLE h = CreateFileW(lockFile.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                                 FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
-        if (error) *error = ErrorText(EACCES);
+        const DWORD e = GetLastError();
+        // Refused while its last holder's close removes it; in a folder
+        // nobody may write to, it cannot be made at all.
+        if (e == ERROR_ACCESS_DENIED && GetFileAttributesW(lockFile.c_str()) != INVALID_FILE_ATTRIBUTES)
+            return LockResult::Busy;
+        if (error) *error = ErrorText(ErrnoOfWindowsError(e));
         return LockResult::Failed;
     }
     OVERLAPPED at{};
-    if (!LockFileEx(h, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD, MAXDWORD, &at)) {
+    if (!LockFileEx(h, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at)) {
         const DWORD e = GetLastError();
         CloseHandle(h);
         if (e == ERROR_LOCK_VIOLATION || e == ERROR_IO_PENDING) return LockResult::Busy;
-        if (error) *error = ErrorText(EACCES);
+        if (error) *error = ErrorText(ErrnoOfWindowsError(e));
         return LockResult::Failed;
     }
     handle = reinterpret_cast<long long>(h);

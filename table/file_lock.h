@@ -48,7 +48,8 @@ enum class LockResult { Held, Busy, Failed };
 
 // Takes the lock on `path`: on the file itself when it exists (taken again
 // when a save put a new file under the name while this one waited), on its
-// folder when it does not. Busy: another program held it for the whole
+// folder when it does not. On Windows: on a hidden file beside it, present
+// while the lock is held (see file_lock.cpp). Busy: another program held it for the whole
 // wait. Failed: error says why.
 LockResult LockForRewrite(const Path& path, FileLock& lock, const LockWait& wait, std::string* error);
 

@@ -7,12 +7,7 @@
 #include <string>
 #include <system_error>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <sys/stat.h>
-#include <windows.h>
-#else
+#ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -21,9 +16,6 @@
 
 namespace kelvor::table::filesystem {
 
-namespace {
-
-// Six letters or digits, for a name no other file in the folder has.
 std::string RandomEnding() {
     static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     thread_local std::mt19937 random{std::random_device{}()};
@@ -31,28 +23,6 @@ std::string RandomEnding() {
     for (char& c : ending) c = kChars[random() % (sizeof kChars - 1)];
     return ending;
 }
-
-// Compares what read(buffer, size) gives, from the file's start on, with
-// bytes a block at a time, so that nothing of the file's size is held:
-// read gives the count read, 0 at the end, or -1 with errno set.
-template <class Read>
-int CompareInBlocks(std::string_view bytes, Read&& read) {
-    constexpr std::size_t kBlock = std::size_t{1} << 20;
-    std::string block(std::min(bytes.size() + 1, kBlock), '\0');  // one byte more: a longer file shows
-    std::size_t got = 0;
-    for (;;) {
-        const long long n = read(got, block.data(), block.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return errno;
-        if (n == 0) break;
-        const auto count = static_cast<std::size_t>(n);
-        if (count > bytes.size() - got || bytes.compare(got, count, std::string_view(block.data(), count)) != 0) return EIO;
-        got += count;
-    }
-    return got == bytes.size() ? 0 : EIO;
-}
-
-}  // namespace
 
 #ifndef _WIN32
 
@@ -113,9 +83,20 @@ int CopyAttributes(const Path& model, int fd) {
 }
 
 int CheckContents(int fd, std::string_view bytes) {
-    return CompareInBlocks(bytes, [&](std::size_t at, char* buffer, std::size_t size) -> long long {
-        return ::pread(fd, buffer, size, static_cast<off_t>(at));
-    });
+    // Compared a block at a time, so that nothing of the file's size is held.
+    constexpr std::size_t kBlock = std::size_t{1} << 20;
+    std::string block(std::min(bytes.size() + 1, kBlock), '\0');  // one byte more: a longer file shows
+    std::size_t got = 0;
+    for (;;) {
+        const ssize_t n = ::pread(fd, block.data(), block.size(), static_cast<off_t>(got));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return errno;
+        if (n == 0) break;
+        const auto count = static_cast<std::size_t>(n);
+        if (count > bytes.size() - got || bytes.compare(got, count, std::string_view(block.data(), count)) != 0) return EIO;
+        got += count;
+    }
+    return got == bytes.size() ? 0 : EIO;
 }
 
 int CopyModificationTime(const Path& from, int fd) {
@@ -194,88 +175,7 @@ void TemporaryFile::Close() {
     fd_ = -1;
 }
 
-#else
-
-namespace {
-
-int LastError() {
-    switch (GetLastError()) {
-    case ERROR_FILE_EXISTS:
-    case ERROR_ALREADY_EXISTS: return EEXIST;
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND: return ENOENT;
-    case ERROR_ACCESS_DENIED: return EACCES;
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL: return ENOSPC;
-    case ERROR_NOT_SAME_DEVICE: return EXDEV;
-    default: return EIO;
-    }
-}
-
-}  // namespace
-
-int SyncFile(int fd) { return _commit(fd) == 0 ? 0 : errno; }
-
-void SyncFolder(const Path&) {}
-
-int CopyAttributes(const Path&, int) { return 0; }
-
-int CheckContents(int fd, std::string_view bytes) {
-    if (_lseeki64(fd, 0, SEEK_SET) != 0) return errno;
-    return CompareInBlocks(bytes, [&](std::size_t, char* buffer, std::size_t size) -> long long {
-        return _read(fd, buffer, static_cast<unsigned>(size));
-    });
-}
-
-int CopyModificationTime(const Path& from, int fd) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(from.c_str(), GetFileExInfoStandard, &data)) return LastError();
-    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
-    return SetFileTime(handle, nullptr, &data.ftLastAccessTime, &data.ftLastWriteTime) ? 0 : LastError();
-}
-
-int Link(const Path& from, const Path& to) { return CreateHardLinkW(to.c_str(), from.c_str(), nullptr) ? 0 : LastError(); }
-
-int RenameReplacing(const Path& from, const Path& to) {
-    return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ? 0 : LastError();
-}
-
-int RenameNoReplace(const Path& from, const Path& to) {
-    return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) ? 0 : LastError();
-}
-
-int Remove(const Path& path) { return DeleteFileW(path.c_str()) ? 0 : LastError(); }
-
-int CheckWritable(const Path& path, bool& exists) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    exists = attributes != INVALID_FILE_ATTRIBUTES;
-    if (!exists) return 0;
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return EISDIR;
-    return (attributes & FILE_ATTRIBUTE_READONLY) ? EACCES : 0;
-}
-
-TemporaryFile::TemporaryFile(const Path& forFile)
-    : folder_(forFile.parent_path().empty() ? Path(".") : forFile.parent_path()) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const Path candidate = folder_ / (kTemporaryPrefix + RandomEnding());
-        fd_ = _wopen(candidate.c_str(), _O_CREAT | _O_EXCL | _O_RDWR | _O_BINARY, _S_IREAD | _S_IWRITE);
-        if (fd_ >= 0) {
-            path_ = candidate;
-            return;
-        }
-        if (errno != EEXIST) break;
-    }
-    error_ = errno;
-}
-
-int TemporaryFile::Name() { return path_.empty() ? EBADF : 0; }
-
-void TemporaryFile::Close() {
-    if (fd_ >= 0) _close(fd_);
-    fd_ = -1;
-}
-
-#endif
+#endif  // the Windows branch is in file_system_windows.cpp
 
 void RemoveLeftovers(const Path& folder, const Path& forFile) {
     namespace stdfs = std::filesystem;

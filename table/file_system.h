@@ -4,6 +4,7 @@
 // system's error number. Plain C++, no Qt.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "table/file_io.h"
@@ -27,7 +28,9 @@ int RenameNoReplace(const Path& from, const Path& to);
 int Remove(const Path& path);
 
 // 0 when a file can be written under `path`: EISDIR for a folder, EACCES
-// for a file without write permission; 0 also when nothing is there.
+// for a file without write permission (on Windows: read-only), EBUSY on
+// Windows for a file another program holds open without letting it be
+// replaced; 0 also when nothing is there.
 int CheckWritable(const Path& path, bool& exists);
 
 // The file a path names, following symbolic links; the path itself when it
@@ -36,6 +39,9 @@ Path ResolveLinks(const Path& path);
 
 // Reads the file open as `fd` from its start and compares it with bytes.
 int CheckContents(int fd, std::string_view bytes);
+
+// Six letters or digits, for a name no other file in the folder has.
+std::string RandomEnding();
 
 // The names temporary files of ours get: short, so that a file whose own
 // name is near the longest allowed still saves, and hidden.

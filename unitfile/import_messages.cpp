@@ -107,13 +107,14 @@ void Fill(std::string& text, const std::string& key, const std::string& value) {
         text.replace(at, key.size(), value);
 }
 
-constexpr const char* kImportHeadline = "単体データファイルを読み込めません。\n";
-constexpr const char* kExportHeadline =
-    "このユニットを書き出しても読み込めない単体データになるため、書き出しません。\n";
+constexpr Texts kImportHeadline{"単体データファイルを読み込めません。\n", "The single-unit file cannot be imported: "};
+constexpr Texts kExportHeadline{
+    "このユニットを書き出しても読み込めない単体データになるため、書き出しません。\n",
+    "This unit is not exported: its single-unit file could not be imported, since "};
 
-std::string WithHeadline(const char* headline, const ImportCheck& check) {
-    const std::string reason = ImportProblemReason(check, MessageLanguage::Japanese);
-    return reason.empty() ? reason : headline + reason;
+std::string WithHeadline(const Texts& headline, const ImportCheck& check, MessageLanguage language) {
+    const std::string reason = ImportProblemReason(check, language);
+    return reason.empty() ? reason : In(headline, language) + reason + (language == MessageLanguage::English ? "." : "");
 }
 
 }  // namespace
@@ -127,8 +128,12 @@ std::string ImportProblemReason(const ImportCheck& check, MessageLanguage langua
     return text;
 }
 
-std::string ImportProblemText(const ImportCheck& check) { return WithHeadline(kImportHeadline, check); }
+std::string ImportProblemText(const ImportCheck& check, MessageLanguage language) {
+    return WithHeadline(kImportHeadline, check, language);
+}
 
-std::string ExportProblemText(const ImportCheck& check) { return WithHeadline(kExportHeadline, check); }
+std::string ExportProblemText(const ImportCheck& check, MessageLanguage language) {
+    return WithHeadline(kExportHeadline, check, language);
+}
 
 }  // namespace kelvor::unitfile

@@ -15,12 +15,12 @@ enum class MessageLanguage { Japanese, English };
 // passed.
 std::string ImportProblemReason(const ImportCheck& check, MessageLanguage language);
 
-// The whole message for a failed check: a first line saying the file cannot
-// be read, then what is wrong (in Japanese). Empty for a check that passed.
-std::string ImportProblemText(const ImportCheck& check);
+// The whole message for a failed check, as the editor says it: that the
+// file cannot be imported, then what is wrong. Empty for a check that passed.
+std::string ImportProblemText(const ImportCheck& check, MessageLanguage language = MessageLanguage::Japanese);
 
 // The same for a unit whose own single-unit file would fail the check (a
 // short line shown with its missing fields empty): it is not exported.
-std::string ExportProblemText(const ImportCheck& check);
+std::string ExportProblemText(const ImportCheck& check, MessageLanguage language = MessageLanguage::Japanese);
 
 }  // namespace kelvor::unitfile

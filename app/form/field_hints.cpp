@@ -5,19 +5,20 @@
 
 #include "app/form/form_widgets.h"
 #include "app/framework/byte_controls.h"
+#include "app/framework/language.h"
 #include "form/record_layout.h"
 
 namespace kelvor::form {
 
 namespace {
 
-QString Translated(const char* text) { return QCoreApplication::translate("FieldHints", text); }
-
 QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
 
 QString FieldTitle(const FieldLayout& field) {
+    // The English captions are abbreviations: the field's name says it whole.
+    if (fw::LanguageInUse() == fw::Language::English) return Utf8(field.name);
     const QString caption = Utf8(field.caption);
     if (caption.isEmpty()) return Utf8(field.name);
     // A caption that is only a question mark says nothing of the field.
@@ -26,8 +27,8 @@ QString FieldTitle(const FieldLayout& field) {
 }
 
 QString FieldHint(const FieldLayout& field) {
-    QString hint = Translated("%1 (フィールド %2)").arg(FieldTitle(field)).arg(field.field);
-    if (field.hasRange) hint += Translated(": %1〜%2").arg(field.min).arg(field.max);
+    QString hint = QCoreApplication::translate("FieldHints", "%1 (フィールド %2)").arg(FieldTitle(field)).arg(field.field);
+    if (field.hasRange) hint += QCoreApplication::translate("FieldHints", ": %1〜%2").arg(field.min).arg(field.max);
     return hint;
 }
 

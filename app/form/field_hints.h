@@ -11,7 +11,7 @@ struct FieldLayout;
 struct FormWidgets;
 
 // The caption the form shows for the field, or its name where it shows
-// none (or only "？").
+// none (or only "？"); in English, always its name.
 QString FieldTitle(const FieldLayout& field);
 
 // 「耐久 (フィールド 8): 1〜255」.

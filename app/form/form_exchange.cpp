@@ -1,6 +1,7 @@
 #include "app/form/form_exchange.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "app/form/field_hints.h"
 #include "app/framework/byte_controls.h"
 #include "app/framework/codec.h"
+#include "app/framework/language.h"
 #include "app/framework/modal.h"
 #include "form/record_layout.h"
 #include "form/text_checks.h"
@@ -16,17 +18,18 @@ namespace kelvor::form {
 
 namespace {
 
-constexpr const char* kEnterInteger = "整数を入力してください。";
-constexpr const char* kEnterIntegerBetween = "%1 から %2 までの整数を入力してください。";
-constexpr const char* kEnterName = "ユニット名を入力してください。";
-constexpr const char* kSeparatorsRefused = "カンマ「,」と改行は保存できません。取り除いてください。";
-constexpr const char* kUnstorable = "次の文字はシフトJISで表せないため保存できません: ";
+constexpr const char* kContext = "FormRefusals";
+constexpr const char* kEnterInteger = QT_TRANSLATE_NOOP("FormRefusals", "整数を入力してください。");
+constexpr const char* kEnterName = QT_TRANSLATE_NOOP("FormRefusals", "ユニット名を入力してください。");
+constexpr const char* kSeparatorsRefused =
+    QT_TRANSLATE_NOOP("FormRefusals", "カンマ「,」と改行は保存できません。取り除いてください。");
+constexpr const char* kUnstorable = QT_TRANSLATE_NOOP("FormRefusals", "次の文字はシフトJISで表せないため保存できません: ");
+
+std::string Said(const char* source) { return fw::TranslatedCp932(kContext, source); }
 
 std::string RangePrompt(int min, int max) {
-    std::string text = kEnterIntegerBetween;
-    text.replace(text.find("%1"), 2, std::to_string(min));
-    text.replace(text.find("%2"), 2, std::to_string(max));
-    return fw::Cp932FromUtf8(text);
+    return fw::ToCp932(
+        QCoreApplication::translate("FormRefusals", "%1 から %2 までの整数を入力してください。").arg(min).arg(max));
 }
 
 // One walk of taking the boxes back; once refused, it stays refused.
@@ -39,7 +42,7 @@ public:
     void Integer(fw::ByteEdit* box, int& member, const FieldLayout* field) {
         if (!box) return;
         const std::optional<int> value = ParseFormInteger(box->bytes());
-        if (!value) return Refuse(box, field, fw::Cp932FromUtf8(kEnterInteger));
+        if (!value) return Refuse(box, field, Said(kEnterInteger));
         member = *value;
         if (field && field->hasRange && (*value < field->min || *value > field->max))
             Refuse(box, field, RangePrompt(field->min, field->max));
@@ -49,12 +52,11 @@ public:
         if (!box) return;
         member = box->bytes();
         const std::vector<char32_t> unstorable = box->unstorableCharacters();
-        if (!unstorable.empty())
-            return Refuse(box, &field, fw::Cp932FromUtf8(kUnstorable) + CodePointNames(unstorable));
+        if (!unstorable.empty()) return Refuse(box, &field, Said(kUnstorable) + CodePointNames(unstorable));
         switch (CheckTextField(field.field, member)) {
         case TextRefusal::None: break;
-        case TextRefusal::EmptyName: Refuse(box, &field, fw::Cp932FromUtf8(kEnterName)); break;
-        case TextRefusal::Separator: Refuse(box, &field, fw::Cp932FromUtf8(kSeparatorsRefused)); break;
+        case TextRefusal::EmptyName: Refuse(box, &field, Said(kEnterName)); break;
+        case TextRefusal::Separator: Refuse(box, &field, Said(kSeparatorsRefused)); break;
         }
     }
 

@@ -1,5 +1,6 @@
 #include "app/framework/files.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include "app/framework/codec.h"
@@ -81,12 +82,16 @@ bool FileService::SaveTable(const Path& path, std::string_view bytes, SaveError*
 }
 
 void ReportFileError(ModalServices& modal, QWidget* owner, const Path& path, const std::string& systemError) {
-    const std::string text = PathForDisplay(path) + Cp932FromUtf8(" の処理中にエラーが発生しました。\n") + systemError;
+    const std::string text = PathForDisplay(path) +
+                             ToCp932(QCoreApplication::translate("FileErrors", " の処理中にエラーが発生しました。\n")) +
+                             systemError;
     modal.MessageBox(text, kIconStop, owner);
 }
 
 void ReportOpenFailed(ModalServices& modal, QWidget* owner, const Path& path, const std::string& systemError) {
-    std::string text = Cp932FromUtf8("ファイルのオープンに失敗しました\n") + PathForDisplay(path);
+    std::string text =
+        ToCp932(QCoreApplication::translate("FileErrors", "ファイルのオープンに失敗しました\n")) +
+        PathForDisplay(path);
     if (!systemError.empty()) text += "\n" + systemError;
     modal.MessageBox(text, kIconStop, owner);
 }

@@ -19,6 +19,13 @@ QString KeyOf(std::string_view section, std::string_view entry) {
     return FromCp932(section) + QLatin1Char('/') + FromCp932(entry);
 }
 
+// Stores the value and syncs it to storage at once.
+bool Write(QSettings& settings, const QString& key, const QString& value) {
+    settings.setValue(key, value);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
 }  // namespace
 
 SettingsProfile::SettingsProfile(std::string_view organisation) : d_(std::make_unique<Impl>()) {
@@ -39,9 +46,17 @@ Path SettingsProfile::GetProfilePath(std::string_view section, std::string_view 
 }
 
 bool SettingsProfile::WriteProfilePath(std::string_view section, std::string_view entry, const Path& value) {
-    d_->settings->setValue(KeyOf(section, entry), FromPath(value));
-    d_->settings->sync();
-    return d_->settings->status() == QSettings::NoError;
+    return Write(*d_->settings, KeyOf(section, entry), FromPath(value));
+}
+
+std::string SettingsProfile::GetProfileText(std::string_view section, std::string_view entry,
+                                            const std::string& defaultValue) {
+    const QVariant value = d_->settings->value(KeyOf(section, entry));
+    return value.isValid() ? value.toString().toStdString() : defaultValue;
+}
+
+bool SettingsProfile::WriteProfileText(std::string_view section, std::string_view entry, const std::string& value) {
+    return Write(*d_->settings, KeyOf(section, entry), QString::fromStdString(value));
 }
 
 }  // namespace kelvor::fw

@@ -1,5 +1,5 @@
 // The per-user profile: folder and file paths by section and entry, kept as
-// the platform's paths and stored as Unicode text.
+// the platform's paths and stored as Unicode text, and a few other settings.
 #pragma once
 
 #include <memory>
@@ -17,6 +17,10 @@ public:
     virtual Path GetProfilePath(std::string_view section, std::string_view entry, const Path& defaultValue) = 0;
     // Stores the path at once as Unicode text; false when it could not be stored.
     virtual bool WriteProfilePath(std::string_view section, std::string_view entry, const Path& value) = 0;
+    // The same for a setting that is no path (UTF-8 text).
+    virtual std::string GetProfileText(std::string_view section, std::string_view entry,
+                                       const std::string& defaultValue) = 0;
+    virtual bool WriteProfileText(std::string_view section, std::string_view entry, const std::string& value) = 0;
 };
 
 // An explicit settings file, for tests (never the user's profile).
@@ -36,6 +40,9 @@ public:
 
     Path GetProfilePath(std::string_view section, std::string_view entry, const Path& defaultValue) override;
     bool WriteProfilePath(std::string_view section, std::string_view entry, const Path& value) override;
+    std::string GetProfileText(std::string_view section, std::string_view entry,
+                               const std::string& defaultValue) override;
+    bool WriteProfileText(std::string_view section, std::string_view entry, const std::string& value) override;
 
 private:
     struct Impl;

@@ -10,6 +10,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
+#include <utility>
+#include <vector>
 
 #include "app/framework/app_icon.h"
 #include "app/framework/byte_controls.h"
@@ -18,6 +21,7 @@
 #include "app/framework/dialog_units.h"
 #include "app/framework/drawn_controls.h"
 #include "app/framework/image_frame.h"
+#include "app/framework/language.h"
 #include "res/control_ids.h"
 
 namespace kelvor::fw {
@@ -27,7 +31,45 @@ namespace {
 using res::ControlKind;
 using res::ControlTemplate;
 
-QString Utf8(const char* text) { return text ? QString::fromUtf8(text) : QString(); }
+// The translation context of a template's captions and title.
+const char* ContextOf(const res::DialogTemplate& t) {
+    switch (t.id) {
+    case res::kIdUnitForm: return "UnitForm";
+    case res::kIdAboutBox: return "AboutBox";
+    case res::kIdSearchBox: return "SearchBox";
+    default: return "Template";
+    }
+}
+
+// A caption in the language in use; the template holds its source text.
+// A group box's caption is told apart from the same text on a label (補給
+// heads both the supply abilities and the weapons' ammunition column).
+QString Caption(const char* context, const char* source, bool groupBox = false) {
+    return source && *source ? QCoreApplication::translate(context, source, groupBox ? "group box" : nullptr)
+                             : QString();
+}
+
+// The captions and the title of a window built from a template, named in
+// the language in use: when the window is built and at every change of
+// language.
+struct Captions {
+    QWidget* window;
+    const char* context;
+    const char* title;
+    std::vector<std::pair<QWidget*, const char*>> controls;  // with their source text
+
+    void Name() const {
+        window->setWindowTitle(Caption(context, title));
+        for (const auto& [control, source] : controls) {
+            if (auto* group = qobject_cast<QGroupBox*>(control))
+                group->setTitle(Caption(context, source, true));
+            else if (auto* button = qobject_cast<QAbstractButton*>(control))
+                button->setText(Caption(context, source));
+            else if (auto* label = qobject_cast<QLabel*>(control))
+                label->setText(Caption(context, source));
+        }
+    }
+};
 
 bool Has(const ControlTemplate& ct, std::uint32_t style) { return (ct.style & style) != 0; }
 
@@ -54,7 +96,7 @@ QWidget* MakeListBox(QWidget* parent, const ControlTemplate& ct) {
 }
 
 QWidget* MakeLabel(QWidget* parent, const ControlTemplate& ct) {
-    auto* label = new QLabel(Utf8(ct.text), parent);
+    auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(TextAlignment(ct));
     label->setWordWrap(true);
@@ -82,17 +124,17 @@ QWidget* MakeFrame(QWidget* parent, const ControlTemplate& ct) {
 QWidget* Make(QWidget* parent, const ControlTemplate& ct, EnterKey enter) {
     switch (ct.kind) {
     case ControlKind::Edit: return MakeEdit(parent, ct);
-    case ControlKind::CheckBox: return new CheckBoxControl(Utf8(ct.text), parent);
+    case ControlKind::CheckBox: return new CheckBoxControl(parent);
     case ControlKind::ComboBox: return new ByteList(parent);
     case ControlKind::ListBox: return MakeListBox(parent, ct);
     case ControlKind::PushButton: {
-        auto* button = new QPushButton(Utf8(ct.text), parent);
+        auto* button = new QPushButton(parent);
         const bool dialog = enter == EnterKey::DialogDefault;
         button->setAutoDefault(dialog);
         button->setDefault(dialog && Has(ct, res::kDefault));
         return button;
     }
-    case ControlKind::GroupBox: return new GroupBoxControl(Utf8(ct.text), parent);
+    case ControlKind::GroupBox: return new GroupBoxControl(parent);
     case ControlKind::Icon: return MakeIcon(parent, ct);
     case ControlKind::Frame: return MakeFrame(parent, ct);
     case ControlKind::Label: break;
@@ -116,9 +158,15 @@ bool HasMnemonic(const QString& text) {
 
 QMenu* InstallWindowMenu(QWidget* window, QWidget* client, bool minimizeBox) {
     auto* menu = new QMenu(window);
-    const auto text = [](const char* source) { return QCoreApplication::translate("WindowMenu", source); };
-    menu->addAction(text("最小化(&N)"), window, &QWidget::showMinimized)->setEnabled(minimizeBox);
-    menu->addAction(text("閉じる(&C)"), window, &QWidget::close);
+    QAction* minimize = menu->addAction(QString(), window, &QWidget::showMinimized);
+    minimize->setEnabled(minimizeBox);
+    QAction* close = menu->addAction(QString(), window, &QWidget::close);
+    const auto name = [minimize, close] {
+        minimize->setText(QCoreApplication::translate("WindowMenu", "最小化(&N)"));
+        close->setText(QCoreApplication::translate("WindowMenu", "閉じる(&C)"));
+    };
+    name();
+    WhenLanguageChanges(menu, name);
 
     client->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(client, &QWidget::customContextMenuRequested, menu,
@@ -140,7 +188,7 @@ TemplateControls BuildTemplateWindow(QWidget* window, QWidget* client, const res
                             Qt::WindowCloseButtonHint;
     if (t.minimizeBox) flags |= Qt::WindowMinimizeButtonHint;
     window->setWindowFlags(flags);
-    window->setWindowTitle(Utf8(t.title));
+    auto captions = std::make_shared<Captions>(Captions{window, ContextOf(t), t.title, {}});
     const QFont font = DialogFont(t.fontFace, t.pointSize);
     window->setFont(font);
     client->setFont(font);
@@ -178,9 +226,10 @@ TemplateControls BuildTemplateWindow(QWidget* window, QWidget* client, const res
             widget->setAttribute(Qt::WA_TransparentForMouseEvents);
             passives.push_back(widget);
             // A label's mnemonic moves the focus to the next control that takes it.
-            if (ct.kind == ControlKind::Label && !Has(ct, res::kNoPrefix) && HasMnemonic(Utf8(ct.text)))
+            if (ct.kind == ControlKind::Label && !Has(ct, res::kNoPrefix) && HasMnemonic(Caption(ContextOf(t), ct.text)))
                 labelsWaitingForBuddy.push_back(static_cast<QLabel*>(widget));
         }
+        if (ct.kind != ControlKind::Edit && ct.kind != ControlKind::Icon) captions->controls.emplace_back(widget, ct.text);
         if (ct.id != -1 && !out.byId.count(ct.id)) {
             widget->setObjectName(ControlName(ct.id));
             out.byId.emplace(ct.id, widget);
@@ -196,6 +245,8 @@ TemplateControls BuildTemplateWindow(QWidget* window, QWidget* client, const res
     if (lowest != client->children().end())
         for (QWidget* passive : passives) passive->stackUnder(static_cast<QWidget*>(*lowest));
 
+    captions->Name();
+    WhenLanguageChanges(window, [captions] { captions->Name(); });
     out.clientSize = DialogRectToPixels(base, 0, 0, t.cx, t.cy).size();
     client->setFixedSize(out.clientSize);
     out.windowMenu = InstallWindowMenu(window, client, t.minimizeBox);

@@ -42,9 +42,9 @@ int CUnitEditorDlg::LoadUnitPicture(int pictureNumber) {
 }
 
 void CUnitEditorDlg::ShowPanelProblems() {
-    QString text = m_sheetProblem;
-    if (!text.isEmpty() && !m_pictureProblem.isEmpty()) text += QStringLiteral("  ");
-    text += m_pictureProblem;
+    QString text = m_sheetProblem ? m_sheetProblem() : QString();
+    if (!text.isEmpty() && m_pictureProblem) text += QStringLiteral("  ");
+    if (m_pictureProblem) text += m_pictureProblem();
     if (text.isEmpty())
         statusBar()->clearMessage();
     else
@@ -54,9 +54,9 @@ void CUnitEditorDlg::ShowPanelProblems() {
 // A file that cannot be read or is no usable bitmap leaves the bitmap held
 // before in place, undrawn, and `problem` names it and says why. A file
 // that is not there is no problem: a unit may have no picture.
-int CUnitEditorDlg::LoadPanelBitmap(const fw::Path& path, QImage& bitmap, bool& loaded, QString& problem) {
+int CUnitEditorDlg::LoadPanelBitmap(const fw::Path& path, QImage& bitmap, bool& loaded, PanelProblem& problem) {
     std::string file, error;
-    problem.clear();
+    problem = nullptr;
     const bool read = m_platform.files.ReadWholeFile(
         path,
         [&file](std::size_t size) -> char* {
@@ -69,9 +69,9 @@ int CUnitEditorDlg::LoadPanelBitmap(const fw::Path& path, QImage& bitmap, bool& 
     loaded = !decoded.isNull();
     std::error_code ec;
     if (!read && std::filesystem::exists(std::filesystem::symlink_status(path, ec)))
-        problem = fw::FromPath(path) + tr(" を読めません: ") + fw::FromCp932(error);
+        problem = [name = fw::FromPath(path), why = fw::FromCp932(error)] { return tr("%1 を読めません: %2").arg(name, why); };
     else if (read && !loaded)
-        problem = fw::FromPath(path) + tr(" は表示できる画像ではありません");
+        problem = [name = fw::FromPath(path)] { return tr("%1 は表示できる画像ではありません").arg(name); };
     if (loaded) bitmap = std::move(decoded);
     return loaded ? 1 : 0;
 }

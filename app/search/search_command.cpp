@@ -1,5 +1,7 @@
 #include "app/search/search_command.h"
 
+#include <QCoreApplication>
+
 #include "app/framework/codec.h"
 #include "app/framework/modal.h"
 #include "app/search/search_dlg.h"
@@ -7,12 +9,6 @@
 #include "table/unit_index.h"
 
 namespace kelvor::search {
-
-namespace {
-
-constexpr const char* kNotFound = "指定された文字列は見つかりませんでした";
-
-}  // namespace
 
 void RunUnitSearch(QWidget* owner, fw::ModalServices& modal, const table::UnitIndex& units, int current,
                    std::string& lastSearch, const std::function<int(int row)>& selectUnit) {
@@ -37,7 +33,8 @@ void SearchAgain(QWidget* owner, fw::ModalServices& modal, const table::UnitInde
     if (found >= 0)
         selectUnit(found);
     else
-        modal.MessageBox(fw::Cp932FromUtf8(kNotFound), fw::kIconInformation, owner);
+        modal.MessageBox(fw::ToCp932(QCoreApplication::translate("UnitSearch", "指定された文字列は見つかりませんでした")),
+                         fw::kIconInformation, owner);
 }
 
 }  // namespace kelvor::search

@@ -1,7 +1,10 @@
 #include "app/unitfile/unit_file_commands.h"
 
+#include <QCoreApplication>
+
 #include "app/framework/codec.h"
 #include "app/framework/files.h"
+#include "app/framework/language.h"
 #include "app/framework/platform.h"
 #include "table/unit_index.h"
 #include "unitfile/import_messages.h"
@@ -11,21 +14,27 @@ namespace kelvor::unitfile {
 
 namespace {
 
-constexpr const char* kDialogTitle = "兵器データファイルの選択";
-constexpr const char* kExportFilter = "ﾕﾆｯﾄﾌｧｲﾙ (*.kmv)|*.kmv|全てのﾌｧｲﾙ (*.*)|*.*||";
-constexpr const char* kImportFilter = "ﾃﾞｰﾀﾌｧｲﾙ (*.kmv)|*.kmv|全てのﾌｧｲﾙ (*.*)|*.*||";
-constexpr const char* kCannotCompose = "ユニットの項目に「,」や改行文字があるため、単体データを書き出せません。";
-constexpr const char* kNoRoom = "メモリが足りないため、単体データを表に入れられません。";
+constexpr const char* kDialogTitle = QT_TRANSLATE_NOOP("FileDialogs", "兵器データファイルの選択");
+constexpr const char* kExportFilter = QT_TRANSLATE_NOOP("FileDialogs", "ﾕﾆｯﾄﾌｧｲﾙ (*.kmv)|*.kmv|全てのﾌｧｲﾙ (*.*)|*.*||");
+constexpr const char* kImportFilter = QT_TRANSLATE_NOOP("FileDialogs", "ﾃﾞｰﾀﾌｧｲﾙ (*.kmv)|*.kmv|全てのﾌｧｲﾙ (*.*)|*.*||");
 
 fw::FileDialogRequest UnitFileDialog(bool open, const char* filter, const fw::Path& folder,
                                      const fw::Path& fileName) {
     // Both hide the read-only box; only the save dialog asks before replacing.
-    return {open, fw::Cp932FromUtf8(kDialogTitle), folder, fileName, fw::Cp932FromUtf8(filter),
-            fw::kOfnHideReadOnly | (open ? 0u : fw::kOfnOverwritePrompt)};
+    return {open, fw::TranslatedCp932("FileDialogs", kDialogTitle), folder, fileName,
+            fw::TranslatedCp932("FileDialogs", filter), fw::kOfnHideReadOnly | (open ? 0u : fw::kOfnOverwritePrompt)};
 }
 
-void Tell(UnitForm& form, const std::string& utf8) {
-    form.platform.modal.MessageBox(fw::Cp932FromUtf8(utf8), fw::kIconStop, form.owner);
+void Tell(UnitForm& form, const QString& text) {
+    form.platform.modal.MessageBox(fw::ToCp932(text), fw::kIconStop, form.owner);
+}
+
+QString Translated(const char* source) { return QCoreApplication::translate("UnitFile", source); }
+
+// The texts of the single-unit file checks are plain code's, in both
+// languages (kelvor-cli says them too): the one in use is taken.
+MessageLanguage InUse() {
+    return fw::LanguageInUse() == fw::Language::English ? MessageLanguage::English : MessageLanguage::Japanese;
 }
 
 }  // namespace
@@ -37,14 +46,15 @@ int ExportUnitFile(UnitForm& form) {
     // The record as last shown or applied; edits not applied are not in it.
     std::string text;
     if (!ComposeUnitFile(lineNumber, form.record, text)) {
-        Tell(form, kCannotCompose);
+        Tell(form, Translated(QT_TRANSLATE_NOOP("UnitFile",
+                                                "ユニットの項目に「,」や改行文字があるため、単体データを書き出せません。")));
         return 0;
     }
     // A file its own import would refuse is not written: a short line shows
     // its missing fields empty until an Apply writes the line whole.
     const ImportCheck check = CheckUnitFile(UnitFileLine(text), form.table);
     if (!check.ok()) {
-        Tell(form, ExportProblemText(check));
+        Tell(form, QString::fromUtf8(ExportProblemText(check, InUse())));
         return 0;
     }
 
@@ -89,11 +99,11 @@ int ImportUnitFileAt(UnitForm& form, const fw::Path& path) {
     // list and the form exactly as they were.
     const ImportCheck check = CheckUnitFile(UnitFileLine(firstLine), form.table);
     if (!check.ok()) {
-        Tell(form, ImportProblemText(check));
+        Tell(form, QString::fromUtf8(ImportProblemText(check, InUse())));
         return 0;
     }
     if (!form.replaceLine(check.lineNumber, std::string(check.unitLine))) {
-        Tell(form, kNoRoom);
+        Tell(form, Translated(QT_TRANSLATE_NOOP("UnitFile", "メモリが足りないため、単体データを表に入れられません。")));
         return 0;
     }
 

@@ -169,17 +169,17 @@ wait_dialog() {
 # File › Open with the keyboard in the editor's window $1 and Enter on the
 # table the dialog offers; waits until the dialog has closed and the window
 # has been drawn again with the table. Keeps its screenshots in folder $2
-# ($2/open-dialog.png shows the dialog). Says on standard error what did
-# not happen.
+# ($2/open-dialog.png shows the dialog). The dialog's title matches $3
+# (default: the Japanese one). Says on standard error what did not happen.
 open_offered_table_in() {
-  local win=$1 dir=$2
+  local win=$1 dir=$2 title=${3:-兵器データ}
   screenshot "$dir/before-open.ppm"
   open_menu_by_key alt+f >/dev/null || { echo "Alt+F opened no File menu" >&2; return 1; }
   xdotool key o
-  wait_dialog '兵器データ' "$dir/before-open.ppm" >/dev/null || return 1
+  wait_dialog "$title" "$dir/before-open.ppm" >/dev/null || return 1
   screenshot "$dir/open-dialog.png"
   xdotool key Return
-  wait_window_gone '兵器データ' 15 || { echo "the Open dialog did not close" >&2; return 1; }
+  wait_window_gone "$title" 15 || { echo "the Open dialog did not close" >&2; return 1; }
   wait_window_drawn "$win" "$dir/open-dialog.png" || { echo "the window was not drawn again after File › Open" >&2; return 1; }
 }
 

@@ -188,13 +188,14 @@ TEST_F(UnitFormTest, WindowMenuAboutEntryShowsTheAboutBox) {
     ASSERT_EQ(modal_.Boxes().size(), 2u);
 }
 
-TEST_F(UnitFormTest, MenuBarHasTheFileEditAndHelpMenusWithShortcutsAndMnemonics) {
+TEST_F(UnitFormTest, MenuBarHasTheFileEditViewAndHelpMenusWithShortcutsAndMnemonics) {
     CUnitEditorDlg& dlg = Window();
     const QList<QAction*> top = dlg.menuBar()->actions();
-    ASSERT_EQ(top.size(), 3);
+    ASSERT_EQ(top.size(), 4);
     EXPECT_EQ(top[0]->text(), QString::fromUtf8("ﾌｧｲﾙ(&F)"));
     EXPECT_EQ(top[1]->text(), QString::fromUtf8("編集(&E)"));
-    EXPECT_EQ(top[2]->text(), QString::fromUtf8("ヘルプ(&H)"));
+    EXPECT_EQ(top[2]->text(), QString::fromUtf8("表示(&V)"));
+    EXPECT_EQ(top[3]->text(), QString::fromUtf8("ヘルプ(&H)"));
     QAction* batch = FindAction(top, QString::fromUtf8("一括読み込み(&B)..."));
     ASSERT_NE(batch, nullptr);
     EXPECT_FALSE(batch->isEnabled());

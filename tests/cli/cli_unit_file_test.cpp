@@ -4,12 +4,15 @@
 
 #include <nlohmann/json.hpp>
 
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "tests/cli/run_tool.h"
@@ -100,14 +103,19 @@ TEST_F(CliUnitFiles, ABatchWithFailingFilesWritesNothingAndNamesEveryOne) {
         {"short.kmv", line3.substr(0, line3.rfind(',')), "193 fields, not 194"},
         {"again.kmv", line3, "as " + unit3 + " does"},  // a second file for line 5
         {"missing.kmv", "", "cannot be read"},
+#ifndef _WIN32
         {"pipe.kmv", "", "cannot be read: not a regular file"},  // would block a plain open
+#endif
     };
     std::vector<std::string> args{"import", table_.string(), unit3, unit4};
     for (const Bad& b : bad) {
         const fs::path file = files_ / b.name;
+#ifndef _WIN32
         if (b.name == "pipe.kmv") {
             ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
-        } else if (b.name != "missing.kmv") {
+        }
+#endif
+        if (b.name != "missing.kmv" && b.name != "pipe.kmv") {
             ASSERT_TRUE(demo::WriteFileBytes(file, b.bytes));
         }
         args.push_back(file.string());
@@ -126,6 +134,7 @@ TEST_F(CliUnitFiles, ABatchWithFailingFilesWritesNothingAndNamesEveryOne) {
     EXPECT_EQ(FilesIn(game_), std::vector<std::string>{"weapon.dat"});
 }
 
+#ifndef _WIN32
 // Named pipes in the place of the table, its backup or an output are
 // refused at once, named, and left pipes.
 TEST_F(CliUnitFiles, PipesAsTableBackupOrOutputAreRefusedAndStayPipes) {
@@ -148,6 +157,7 @@ TEST_F(CliUnitFiles, PipesAsTableBackupOrOutputAreRefusedAndStayPipes) {
     for (const fs::path& p : {pipeTable, pipeOut, game_ / "weapon.org"}) EXPECT_TRUE(fs::is_fifo(p)) << p;
     EXPECT_EQ(ReadBytes(table_), original_);
 }
+#endif
 
 TEST_F(CliUnitFiles, OutputOptionWritesTheResultThereAndLeavesTheTableAlone) {
     // Unit 3's Durability (field 8, the file's field 9) changed in its file.
@@ -178,23 +188,25 @@ TEST_F(CliUnitFiles, OutputOptionWritesTheResultThereAndLeavesTheTableAlone) {
 TEST_F(CliUnitFiles, TwentyImportsAtOnceIntoOneTableKeepAllTwenty) {
     // Units 1..20 each get their own Durability, 200 + the unit's number,
     // and all twenty imports run at the same time.
-    std::string script = "cd " + testing::ShellQuoted(files_.string()) + " && for u in";
+    std::vector<std::string> files;
     for (int unit = 1; unit <= 20; ++unit) {
         const std::string file = Export(unit);
         std::string edited = ReadBytes(file);
         const std::size_t durability = FieldAt(edited, 0, 9);
         edited.replace(durability, edited.find(',', durability) - durability, std::to_string(200 + unit));
         ASSERT_TRUE(demo::WriteFileBytes(file, edited));
-        script += " " + std::to_string(unit);
+        files.push_back(file);
     }
-    script += "; do " + testing::ShellQuoted(KELVOR_CLI) + " import " + testing::ShellQuoted(table_.string()) +
-              " u$u.kmv >/dev/null 2>&1 || echo failed $u & done; wait";
-    FILE* pipe = ::popen(script.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    char failures[4096] = {};
-    const std::size_t n = std::fread(failures, 1, sizeof failures - 1, pipe);
-    ::pclose(pipe);
-    EXPECT_EQ(std::string(failures, n), "");
+    std::vector<int> exitCodes(files.size(), -1);
+    std::vector<std::thread> imports;
+    for (std::size_t i = 0; i < files.size(); ++i)
+        imports.emplace_back([&, i] {
+            const fs::path scratch = dir_.Path() / ("import" + std::to_string(i));
+            fs::create_directories(scratch);
+            exitCodes[i] = RunTool(scratch, {"import", table_.string(), files[i]}).exitCode;
+        });
+    for (std::thread& import : imports) import.join();
+    EXPECT_EQ(exitCodes, std::vector<int>(files.size(), 0));
 
     const std::string saved = ReadBytes(table_);
     for (int unit = 1; unit <= 20; ++unit) {

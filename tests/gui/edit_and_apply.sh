@@ -83,7 +83,7 @@ case "$changes" in
 esac
 
 # The title names the table saved, with nothing changed.
-[ "$(xdotool getwindowname "$main")" = "edited.dat - Halvane ユニットエディタ" ] ||
+poll_until 5 title_is "$main" "edited.dat - Halvane ユニットエディタ" ||
   { echo "FAIL: the title after Save As: $(xdotool getwindowname "$main")"; exit 1; }
 
 # Ctrl+Z undoes the price (the focus is on 適用, not in a box), the title

@@ -7,8 +7,12 @@
 
 # Makes $work (removed on exit) with an empty profile in it, the artifact
 # folder $artifacts, and starts the virtual display. Processes whose ids are added to $session_pids, and the
-# editor ($app_pid), are ended on exit.
+# editor ($app_pid), are ended on exit. The editor speaks the language of
+# the locale $session_lang (Japanese unless a test says otherwise): tests
+# find its windows by their titles.
 session_begin() {
+  unset LC_ALL LC_MESSAGES
+  export LANG=${session_lang:-C.UTF-8}
   mkdir -p "$artifacts"
   work=$(mktemp -d)
   session_pids=

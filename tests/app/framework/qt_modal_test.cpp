@@ -12,7 +12,7 @@
 #include "app/framework/codec.h"
 #include "app/framework/modal.h"
 #include "app/framework/name_filters.h"
-#include "app/framework/qt_texts.h"
+#include "app/framework/language.h"
 #include "tests/app/framework/file_helpers.h"
 #include "tests/app/framework/window_fixture.h"
 
@@ -85,7 +85,7 @@ TEST(MessageBox, IsTitledWithTheProgramsNameAndHasOneOkButton) {
 
 // Qt's own texts come in Japanese, whatever the system's language.
 TEST(QtTexts, FileDialogsTheReplaceQuestionAndEditMenusSpeakJapanese) {
-    ASSERT_TRUE(UseJapaneseQtTexts());
+    ASSERT_TRUE(UseLanguage(Language::Japanese));
     EXPECT_EQ(QLocale().language(), QLocale::Japanese);
 
     QMessageBox question(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);

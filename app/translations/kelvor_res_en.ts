@@ -1,0 +1,261 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Kelvorのﾊﾞｰｼﾞｮﾝ情報</source>
+        <translation>About Kelvor</translation>
+    </message>
+</context>
+<context>
+    <name>SearchBox</name>
+    <message>
+        <source>兵器の検索</source>
+        <translation>Find Unit</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Strings</name>
+    <message>
+        <source>Kelvor のﾊﾞｰｼﾞｮﾝ情報(&amp;A)...</source>
+        <translation>&amp;About Kelvor...</translation>
+    </message>
+</context>
+<context>
+    <name>UnitForm</name>
+    <message>
+        <source>Halvane ユニットエディタ</source>
+        <translation>Halvane Unit Editor</translation>
+    </message>
+    <message>
+        <source>兵器情報</source>
+        <comment>group box</comment>
+        <translation>Unit data</translation>
+    </message>
+    <message>
+        <source>旗</source>
+        <translation>Flag</translation>
+    </message>
+    <message>
+        <source>編成</source>
+        <translation>Form.</translation>
+    </message>
+    <message>
+        <source>耐久</source>
+        <translation>Dur.</translation>
+    </message>
+    <message>
+        <source>価格</source>
+        <translation>Price</translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation>Alt.</translation>
+    </message>
+    <message>
+        <source>移動型</source>
+        <translation>Move type</translation>
+    </message>
+    <message>
+        <source>思考型</source>
+        <translation>AI type</translation>
+    </message>
+    <message>
+        <source>兵器型</source>
+        <translation>Unit type</translation>
+    </message>
+    <message>
+        <source>射</source>
+        <translation>Rg</translation>
+    </message>
+    <message>
+        <source>火</source>
+        <translation>Fi</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>Hi</translation>
+    </message>
+    <message>
+        <source>低</source>
+        <translation>Lo</translation>
+    </message>
+    <message>
+        <source>硬</source>
+        <translation>Hd</translation>
+    </message>
+    <message>
+        <source>軟</source>
+        <translation>Sf</translation>
+    </message>
+    <message>
+        <source>海</source>
+        <translation>Se</translation>
+    </message>
+    <message>
+        <source>潜</source>
+        <translation>Sb</translation>
+    </message>
+    <message>
+        <source>ミ</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <source>破</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>補給</source>
+        <comment>group box</comment>
+        <translation>Supply</translation>
+    </message>
+    <message>
+        <source>武器タイプ</source>
+        <translation>Weapon type</translation>
+    </message>
+    <message>
+        <source>直</source>
+        <translation>Di</translation>
+    </message>
+    <message>
+        <source>間</source>
+        <translation>In</translation>
+    </message>
+    <message>
+        <source>メ</source>
+        <translation>Me</translation>
+    </message>
+    <message>
+        <source>攻</source>
+        <translation>At</translation>
+    </message>
+    <message>
+        <source>防</source>
+        <translation>Df</translation>
+    </message>
+    <message>
+        <source>Ｅ</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>移</source>
+        <translation>Mv</translation>
+    </message>
+    <message>
+        <source>移動</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>高速</source>
+        <translation>Spd</translation>
+    </message>
+    <message>
+        <source>燃料</source>
+        <translation>Fuel</translation>
+    </message>
+    <message>
+        <source>地</source>
+        <translation>Gd</translation>
+    </message>
+    <message>
+        <source>索敵</source>
+        <comment>group box</comment>
+        <translation>Detect</translation>
+    </message>
+    <message>
+        <source>回避</source>
+        <comment>group box</comment>
+        <translation>Evade</translation>
+    </message>
+    <message>
+        <source>特殊能力</source>
+        <comment>group box</comment>
+        <translation>Abilities</translation>
+    </message>
+    <message>
+        <source>ｽﾃﾙｽ</source>
+        <translation>Stealth</translation>
+    </message>
+    <message>
+        <source>隠蔽</source>
+        <translation>Hide</translation>
+    </message>
+    <message>
+        <source>可潜</source>
+        <translation>Dive</translation>
+    </message>
+    <message>
+        <source>対潜</source>
+        <translation>ASW</translation>
+    </message>
+    <message>
+        <source>占領</source>
+        <translation>Capt.</translation>
+    </message>
+    <message>
+        <source>修復</source>
+        <translation>Repair</translation>
+    </message>
+    <message>
+        <source>工作</source>
+        <translation>Eng.</translation>
+    </message>
+    <message>
+        <source>空挺</source>
+        <translation>Para</translation>
+    </message>
+    <message>
+        <source>生産</source>
+        <translation>Prod.</translation>
+    </message>
+    <message>
+        <source>装甲硬</source>
+        <translation>Armor</translation>
+    </message>
+    <message>
+        <source>給油機</source>
+        <translation>Tanker</translation>
+    </message>
+    <message>
+        <source>補給車</source>
+        <translation>Truck</translation>
+    </message>
+    <message>
+        <source>補給艦</source>
+        <translation>S.ship</translation>
+    </message>
+    <message>
+        <source>？</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>空母</source>
+        <translation>Carrier</translation>
+    </message>
+    <message>
+        <source>揚陸艦</source>
+        <translation>Lander</translation>
+    </message>
+    <message>
+        <source>変</source>
+        <translation>Tr</translation>
+    </message>
+    <message>
+        <source>適用</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>補給</source>
+        <translation>Amm.</translation>
+    </message>
+</context>
+</TS>
