@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <map>
+#include <vector>
 
 #include "res/control_ids.h"
 #include "table/file_lock.h"
@@ -139,9 +140,14 @@ TEST_F(TableCommandsTest, FailedOpenNamesTheFileAndKeepsTheLoadedTable) {
     QDir(fw::FromPath(TempFolder())).mkpath(QStringLiteral("sub/folder.dat"));
     // A named pipe with no writer would block an open for good.
     ASSERT_EQ(::mkfifo(TempPath("sub/pipe.dat").c_str(), 0600), 0);
-    const std::pair<fw::Path, const char*> cases[] = {{TempPath("sub/folder.dat"), "Is a directory"},
-                                                       {TempPath("sub/pipe.dat"), "not a regular file"},
-                                                       {TempPath("sub/vanished.dat"), "No such file or directory"}};
+    std::vector<std::pair<fw::Path, const char*>> cases = {{TempPath("sub/folder.dat"), "Is a directory"},
+                                                            {TempPath("sub/pipe.dat"), "not a regular file"}};
+    if (geteuid() != 0) {  // permissions do not stop root
+        WriteBytes(TempPath("sub/locked.dat"), kHeading + UnitLine("Locked"));
+        QFile::setPermissions(fw::FromPath(TempPath("sub/locked.dat")), QFileDevice::WriteOwner);
+        cases.emplace_back(TempPath("sub/locked.dat"), "Permission denied");
+    }
+    cases.emplace_back(TempPath("sub/vanished.dat"), "No such file or directory");
     for (const auto& [bad, why] : cases) {
         modal_.ChooseFile(bad);
         modal_.AcceptMessage(OpenFailedText(bad, why), fw::kIconStop);
@@ -154,18 +160,6 @@ TEST_F(TableCommandsTest, FailedOpenNamesTheFileAndKeepsTheLoadedTable) {
     }
     EXPECT_EQ(dlg.CurrentFileName(), "vanished.dat");
     EXPECT_EQ(std::string(dlg.Document().data(), dlg.Document().size()), kHeading + UnitLine("Kept"));
-}
-
-TEST_F(TableCommandsTest, UnreadableFileShowsTheMessage) {
-    if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop root";
-    OpenTable(kHeading + UnitLine("Kept"));
-    const fw::Path locked = TempPath("locked.dat");
-    WriteBytes(locked, kHeading + UnitLine("Locked"));
-    QFile::setPermissions(fw::FromPath(locked), QFileDevice::WriteOwner);
-    modal_.ChooseFile(locked);
-    modal_.AcceptMessage(OpenFailedText(locked, "Permission denied"), fw::kIconStop);
-    Trigger(Window(), menu::kOpen);
-    EXPECT_EQ(Units(Window()).GetText(0), "Kept");
 }
 
 TEST_F(TableCommandsTest, BitmapFoldersBesideTheTableAreFoundAndRemembered) {
