@@ -102,8 +102,8 @@ void CUnitEditorDlg::BuildMenus() {
     file->addAction(tr("名前を付けて保存(&S)..."), this, &CUnitEditorDlg::OnFileSaveAs)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m_recentMenu = file->addMenu(tr("最近使ったファイル(&R)"));
+    // Filled as it opens: the start looks at no file of the list.
     connect(m_recentMenu, &QMenu::aboutToShow, this, &CUnitEditorDlg::FillRecentMenu);
-    FillRecentMenu();
     file->addSeparator();
     file->addAction(tr("単体データの読み込み(&I)..."), this, &CUnitEditorDlg::OnImportUnit)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
