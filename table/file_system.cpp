@@ -82,21 +82,17 @@ int CopyAttributes(const Path& model, int fd) {
     return 0;
 }
 
-int CheckContents(int fd, std::string_view bytes) {
-    // Compared a block at a time, so that nothing of the file's size is held.
-    constexpr std::size_t kBlock = std::size_t{1} << 20;
-    std::string block(std::min(bytes.size() + 1, kBlock), '\0');  // one byte more: a longer file shows
-    std::size_t got = 0;
-    for (;;) {
-        const ssize_t n = ::pread(fd, block.data(), block.size(), static_cast<off_t>(got));
+int ReadBack(int fd, const std::function<bool(std::string_view block)>& matches) {
+    // A block at a time, so that nothing of the file's size is held.
+    std::string block(kReadBackBlock, '\0');
+    for (off_t got = 0;;) {
+        const ssize_t n = ::pread(fd, block.data(), block.size(), got);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return errno;
-        if (n == 0) break;
-        const auto count = static_cast<std::size_t>(n);
-        if (count > bytes.size() - got || bytes.compare(got, count, std::string_view(block.data(), count)) != 0) return EIO;
-        got += count;
+        if (n == 0) return 0;
+        if (!matches(std::string_view(block.data(), static_cast<std::size_t>(n)))) return EIO;
+        got += n;
     }
-    return got == bytes.size() ? 0 : EIO;
 }
 
 int CopyModificationTime(const Path& from, int fd) {

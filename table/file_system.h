@@ -4,6 +4,7 @@
 // system's error number. Plain C++, no Qt.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -37,8 +38,12 @@ int CheckWritable(const Path& path, bool& exists);
 // names nothing.
 Path ResolveLinks(const Path& path);
 
-// Reads the file open as `fd` from its start and compares it with bytes.
-int CheckContents(int fd, std::string_view bytes);
+// The block ReadBack reads at a time.
+inline constexpr std::size_t kReadBackBlock = std::size_t{1} << 20;
+// Reads the file open as `fd` from its start, a block at a time, and gives
+// each block to `matches`, which says whether the file should hold it
+// there: 0 when every block did, EIO when one did not, or the read's error.
+int ReadBack(int fd, const std::function<bool(std::string_view block)>& matches);
 
 // Six letters or digits, for a name no other file in the folder has.
 std::string RandomEnding();

@@ -58,17 +58,15 @@ void SyncFolder(const Path&) {}
 
 int CopyAttributes(const Path&, int) { return 0; }
 
-int CheckContents(int fd, std::string_view bytes) {
+int ReadBack(int fd, const std::function<bool(std::string_view block)>& matches) {
     if (_lseeki64(fd, 0, SEEK_SET) != 0) return errno;
-    std::string back(bytes.size() + 1, '\0');  // one byte more: a longer file shows
-    std::size_t got = 0;
-    while (got < back.size()) {
-        const int n = _read(fd, back.data() + got, static_cast<unsigned>(std::min<std::size_t>(back.size() - got, 1u << 30)));
+    std::string block(kReadBackBlock, '\0');
+    for (;;) {
+        const int n = _read(fd, block.data(), static_cast<unsigned>(block.size()));
         if (n < 0) return errno;
-        if (n == 0) break;
-        got += static_cast<std::size_t>(n);
+        if (n == 0) return 0;
+        if (!matches(std::string_view(block.data(), static_cast<std::size_t>(n)))) return EIO;
     }
-    return std::string_view(back.data(), got) == bytes ? 0 : EIO;
 }
 
 int CopyModificationTime(const Path& from, int fd) {

@@ -59,12 +59,54 @@ Failure WriteAll(ByteSink& sink, std::string_view bytes) {
     return {};
 }
 
+// Pieces of this size and more go out as they are; smaller ones are
+// gathered first, so that many short pieces take few writes.
+constexpr std::size_t kGatherBelow = std::size_t{256} << 10;
+constexpr std::size_t kGathered = std::size_t{1} << 20;
+
+Failure WriteAll(ByteSink& sink, Pieces pieces) {
+    if (pieces.size() == 1) return WriteAll(sink, pieces.front());
+    std::string gathered;
+    gathered.reserve(kGathered);
+    for (const std::string_view piece : pieces) {
+        if (gathered.size() + piece.size() > kGathered || piece.size() >= kGatherBelow) {
+            if (Failure f = WriteAll(sink, gathered); f.failed()) return f;
+            gathered.clear();
+        }
+        if (piece.size() >= kGatherBelow) {
+            if (Failure f = WriteAll(sink, piece); f.failed()) return f;
+        } else {
+            gathered += piece;
+        }
+    }
+    return WriteAll(sink, gathered);
+}
+
+// What was written, read back: the file must hold the pieces and nothing more.
+int CheckContents(int fd, Pieces pieces) {
+    std::size_t piece = 0, at = 0;  // the next byte expected: pieces[piece][at]
+    const int read = fs::ReadBack(fd, [&](std::string_view block) {
+        while (!block.empty()) {
+            if (piece == pieces.size()) return false;  // the file is longer
+            const std::string_view expected = pieces[piece].substr(at, block.size());
+            if (block.substr(0, expected.size()) != expected) return false;
+            block.remove_prefix(expected.size());
+            at += expected.size();
+            if (at == pieces[piece].size()) ++piece, at = 0;
+        }
+        return true;
+    });
+    if (read) return read;
+    while (piece < pieces.size() && pieces[piece].size() == at) ++piece, at = 0;  // empty pieces at the end
+    return piece == pieces.size() ? 0 : EIO;  // else the file is shorter
+}
+
 // Writes bytes into the (new, open) temporary file, flushes it to disk,
 // reads it back, gives it its name and closes it. attributesOf names the
 // file whose owner, permission bits and extended attributes it gets (empty:
 // the default bits); timeOf, when not empty, the file whose modification
 // time it takes.
-Failure WriteTemporary(fs::TemporaryFile& temp, std::string_view bytes, const SinkFactory& openSink,
+Failure WriteTemporary(fs::TemporaryFile& temp, Pieces bytes, const SinkFactory& openSink,
                        const Path& attributesOf, const Path& timeOf) {
     if (const int r = fs::CopyAttributes(attributesOf, temp.fd())) return Fail(SaveError::Kind::Open, r);
     {
@@ -75,7 +117,7 @@ Failure WriteTemporary(fs::TemporaryFile& temp, std::string_view bytes, const Si
         if (const int r = fs::CopyModificationTime(timeOf, temp.fd())) return Fail(SaveError::Kind::Write, r);
     }
     if (const int r = fs::SyncFile(temp.fd())) return Fail(SaveError::Kind::Write, r);
-    if (const int r = fs::CheckContents(temp.fd(), bytes)) return Fail(SaveError::Kind::Write, r);
+    if (const int r = CheckContents(temp.fd(), bytes)) return Fail(SaveError::Kind::Write, r);
     if (const int r = temp.Name()) return Fail(SaveError::Kind::Write, r);
     temp.Close();
     return {};
@@ -97,7 +139,8 @@ Failure MakeBackup(const Path& original, const Path& backup, const SinkFactory& 
 
     fs::TemporaryFile copy(backup);
     if (copy.error()) return Fail(SaveError::Kind::Backup, copy.error());
-    if (Failure f = WriteTemporary(copy, bytes, openSink, original, original); f.failed())
+    const std::string_view whole = bytes;
+    if (Failure f = WriteTemporary(copy, Pieces(&whole, 1), openSink, original, original); f.failed())
         return Fail(SaveError::Kind::Backup, f.text);
     const int renamed = fs::RenameNoReplace(copy.path(), backup);
     if (renamed != 0 && renamed != EEXIST) return Fail(SaveError::Kind::Backup, renamed);
@@ -106,7 +149,7 @@ Failure MakeBackup(const Path& original, const Path& backup, const SinkFactory& 
     return {};
 }
 
-Failure Replace(const Path& target, std::string_view bytes, const Path& backup, const SinkFactory& openSink,
+Failure Replace(const Path& target, Pieces bytes, const Path& backup, const SinkFactory& openSink,
                 bool& failedAtBackup) {
     failedAtBackup = false;
     // A device, a pipe or a socket is never replaced by a file, and a loop
@@ -146,7 +189,7 @@ Failure Replace(const Path& target, std::string_view bytes, const Path& backup, 
 
 std::unique_ptr<ByteSink> DescriptorSink(int fd) { return std::make_unique<FdSink>(fd); }
 
-bool ReplaceFileSafely(const Path& path, std::string_view bytes, const Path& backupPath, SaveError* error,
+bool ReplaceFileSafely(const Path& path, Pieces bytes, const Path& backupPath, SaveError* error,
                        const SinkFactory& openSink) {
     bool failedAtBackup = false;
     const Failure f = Replace(fs::ResolveLinks(path), bytes, backupPath, openSink, failedAtBackup);
@@ -160,7 +203,7 @@ bool ReplaceFileSafely(const Path& path, std::string_view bytes, const Path& bac
 
 Path TableBackupPath(const Path& table) { return Path(table).remove_filename() / kTableBackupName; }
 
-bool SaveTableFile(const Path& table, std::string_view bytes, SaveError* error, const SinkFactory& openSink) {
+bool SaveTableFile(const Path& table, Pieces bytes, SaveError* error, const SinkFactory& openSink) {
     const Path backup = TableBackupPath(table);
     // A backup is made when nothing stands at its name and kept when it is a
     // file. Anything else there (a folder, a broken link, a pipe) would leave

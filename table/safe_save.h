@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -45,6 +46,10 @@ struct SaveError {
     std::string systemError;  // the system's error text
 };
 
+// A file's new contents as pieces written one after the other, never joined
+// in memory: a large file put together from the views into other files.
+using Pieces = std::span<const std::string_view>;
+
 // Replaces the file under `path` with `bytes`: the bytes go to a temporary
 // file in the same folder, are flushed to disk and read back, and that file
 // is then renamed over `path` in one step. A path that is a symbolic link
@@ -56,8 +61,12 @@ struct SaveError {
 //
 // On failure the temporary file is removed, `path` and backupPath are as
 // they were, and error says what failed.
-bool ReplaceFileSafely(const Path& path, std::string_view bytes, const Path& backupPath, SaveError* error,
+bool ReplaceFileSafely(const Path& path, Pieces bytes, const Path& backupPath, SaveError* error,
                        const SinkFactory& openSink = {});
+inline bool ReplaceFileSafely(const Path& path, std::string_view bytes, const Path& backupPath, SaveError* error,
+                              const SinkFactory& openSink = {}) {
+    return ReplaceFileSafely(path, Pieces(&bytes, 1), backupPath, error, openSink);
+}
 
 // The unit table's backup: "weapon.org" in the folder of the table saved.
 inline constexpr char kTableBackupName[] = "weapon.org";
@@ -66,6 +75,9 @@ Path TableBackupPath(const Path& table);
 // Saves a unit table under `table`: the file it replaces is set aside as
 // "weapon.org" in that folder, once: only when no "weapon.org" is there;
 // an existing one is never replaced or refreshed.
-bool SaveTableFile(const Path& table, std::string_view bytes, SaveError* error, const SinkFactory& openSink = {});
+bool SaveTableFile(const Path& table, Pieces bytes, SaveError* error, const SinkFactory& openSink = {});
+inline bool SaveTableFile(const Path& table, std::string_view bytes, SaveError* error, const SinkFactory& openSink = {}) {
+    return SaveTableFile(table, Pieces(&bytes, 1), error, openSink);
+}
 
 }  // namespace kelvor::table

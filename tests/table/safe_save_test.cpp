@@ -90,7 +90,7 @@ std::int64_t ModificationTime(const Path& path) {
 TEST(SafeSave, ReplacesTheFileAndKeepsItsModeOwnerAndAttributes) {
     TempFolder dir;
     const std::string longName = std::string(250, 'w') + ".dat";
-    for (const std::string name : {std::string("weapon.dat"), longName}) {
+    for (const std::string& name : {std::string("weapon.dat"), longName}) {
         const Path table = dir.Path() / name;
         Put(table, "old text\r\n");
         ::chmod(table.c_str(), 0640);
@@ -179,6 +179,24 @@ TEST(SafeSave, AShortWriteIsContinuedWithTheRest) {
     const std::string text(4000, 'y');
     ASSERT_TRUE(ReplaceFileSafely(dir.Path() / "weapon.dat", text, Path(), nullptr, writer.Factory()));
     EXPECT_EQ(Slurp(dir.Path() / "weapon.dat"), text);
+}
+
+// A file saved in pieces is their bytes in order, however short or long
+// each is, and a failing write among them leaves the old file.
+TEST(SafeSave, PiecesAreSavedAsOneFile) {
+    TempFolder dir;
+    const Path table = dir.Path() / "weapon.dat";
+    const std::string large(300 << 10, 'L');
+    std::vector<std::string_view> pieces{"a,", "", large, "b\r\n"};
+    for (int k = 0; k < 5000; ++k) pieces.push_back(k % 2 ? "x,y\r\n" : "z\n");
+    std::string joined;
+    for (std::string_view piece : pieces) joined += piece;
+    ASSERT_TRUE(SaveTableFile(table, pieces, nullptr));
+    EXPECT_EQ(Slurp(table), joined);
+
+    FailingWriter writer{2, 0};
+    EXPECT_FALSE(ReplaceFileSafely(table, Pieces(pieces).subspan(1), Path(), nullptr, writer.Factory()));
+    EXPECT_EQ(Slurp(table), joined);
 }
 
 TEST(SafeSave, TheTableBackupIsMadeOnceWithTheOldBytesAndTime) {
