@@ -17,7 +17,7 @@ constexpr int kShownPerProblem = 20;
 }  // namespace
 
 int RunCheck(const table::Path& path, const std::optional<table::Path>& pictures, bool all, Output& output) {
-    table::DocumentText text;
+    table::MappedFile text;
     std::string reason;
     if (!LoadTable(path, text, reason)) return Unusable(output, path, reason);
 
@@ -35,7 +35,7 @@ int RunCheck(const table::Path& path, const std::optional<table::Path>& pictures
         if (std::filesystem::is_directory(beside, ec)) options.pictures = beside;
     }
 
-    const CheckReport report = CheckTable(text, options);
+    const CheckReport report = CheckTable(text.view(), options);
     int errors = 0, notes = 0;
     Json notShown = Json::object();
     for (int p = 0; p < kProblemCount; ++p) {

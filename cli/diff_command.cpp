@@ -128,12 +128,12 @@ void AppendChangeText(const LineChange& c, std::string& report) {
 }  // namespace
 
 int RunDiff(const table::Path& before, const table::Path& after, Output& output) {
-    table::DocumentText a, b;
+    table::MappedFile a, b;
     std::string reason;
     if (!LoadTable(before, a, reason)) return Unusable(output, before, reason);
     if (!LoadTable(after, b, reason)) return Unusable(output, after, reason);
 
-    const std::vector<LineChange> changes = DiffTables(a, b);
+    const std::vector<LineChange> changes = DiffTables(a.view(), b.view());
     if (output.json) {
         JsonListWriter writer(output.out, {{"old", PathText(before)}, {"new", PathText(after)}}, "changes");
         for (const LineChange& c : changes) writer.Add(ChangeJson(c));

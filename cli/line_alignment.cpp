@@ -15,10 +15,10 @@ LineList::LineList(std::string_view text) {
 }
 
 std::uint64_t LineList::Hash(int i) const {
-    if (hashes_.size() != lines_.size()) {
+    std::call_once(hashed_, [&] {
         hashes_.resize(lines_.size());
         for (std::size_t k = 0; k < lines_.size(); ++k) hashes_[k] = XXH3_64bits(lines_[k].text.data(), lines_[k].text.size());
-    }
+    });
     return hashes_[static_cast<std::size_t>(i)];
 }
 

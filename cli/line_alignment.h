@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <mutex>
 #include <string_view>
 #include <vector>
 
@@ -13,10 +14,13 @@
 namespace kelvor::cli {
 
 // The lines of a text, with a hash of each line's text made when an
-// alignment first needs it. Views into the text: good for as long as it is.
+// alignment first needs it (once, also when two alignments on two threads
+// use one list). Views into the text: good for as long as it is.
 class LineList {
 public:
     explicit LineList(std::string_view text);
+    LineList(const LineList&) = delete;
+    LineList& operator=(const LineList&) = delete;
 
     int size() const { return static_cast<int>(lines_.size()); }
     const TableLine& operator[](int i) const { return lines_[static_cast<std::size_t>(i)]; }
@@ -24,6 +28,7 @@ public:
 
 private:
     std::vector<TableLine> lines_;
+    mutable std::once_flag hashed_;
     mutable std::vector<std::uint64_t> hashes_;
 };
 

@@ -10,6 +10,7 @@
 #include "cli/commands.h"
 #include "cli/messages.h"
 #include "cli/table_input.h"
+#include "table/mapped_file.h"
 #include "kelvor_version.h"
 
 namespace {
@@ -102,6 +103,12 @@ int main(int argc, char** argv) {
 
     // Reports for scripts (--json) stay English whatever the language.
     kelvor::cli::UseLanguage(json ? kelvor::cli::Language::English : kelvor::cli::LanguageOfEnvironment());
+    // The tables are mapped, not copied: one that another program shortens
+    // meanwhile ends the command with a message, not a bus error.
+    kelvor::table::ReportShortenedMappedFiles(
+        "kelvor-cli: ",
+        ": " + kelvor::cli::Say("was shortened by another program while it was read; the command stopped and saved nothing") + "\n",
+        kelvor::cli::kExitUnusable);
     using kelvor::cli::PathOfArgument;
     kelvor::cli::Output output{std::cout, std::cerr, json};
     int code = kelvor::cli::kExitUnusable;

@@ -100,7 +100,7 @@ int RunMerge(const MergeFiles& files, Output& output) {
     if (const int locked = LockTable(target, lock, output); locked != kExitClean) return locked;
 
     const std::array<const table::Path*, 3> paths{&files.base, &files.ours, &files.theirs};
-    std::array<table::DocumentText, 3> texts;
+    std::array<table::MappedFile, 3> texts;
     std::string reason;
     for (std::size_t i = 0; i < paths.size(); ++i)
         if (!LoadTable(*paths[i], texts[i], reason)) return Unusable(output, *paths[i], reason);
@@ -111,9 +111,18 @@ int RunMerge(const MergeFiles& files, Output& output) {
         if (SameFile(target, *paths[i])) read = table::IdentityOf(target, texts[i].view());
 
     const MergeResult merged = MergeTables(texts[0].view(), texts[1].view(), texts[2].view());
-    if (!merged.memory) return Unusable(output, target, "there is no memory for the merged table; nothing written");
+    // The conflicts are put in words before the save: after it, nothing of
+    // the tables read is looked at again.
+    std::vector<Json> entries;
+    std::string report;
+    for (const MergeConflict& c : merged.conflicts) {
+        if (output.json)
+            entries.push_back(ConflictJson(c));
+        else
+            AppendConflictText(c, report);
+    }
     Saved saved;
-    if (const int code = SaveLockedTable(target, merged.text.view(), read ? &*read : nullptr, output,
+    if (const int code = SaveLockedTable(target, merged.pieces, read ? &*read : nullptr, output,
                                          files.git ? Backup::None : Backup::Once, &saved);
         code != kExitClean)
         return code;
@@ -129,11 +138,9 @@ int RunMerge(const MergeFiles& files, Output& output) {
                                {"fromOurs", merged.fromOurs},
                                {"fromTheirs", merged.fromTheirs}},
                               "conflicts");
-        for (const MergeConflict& c : merged.conflicts) writer.Add(ConflictJson(c));
+        for (const Json& entry : entries) writer.Add(entry);
         writer.Finish();
     } else {
-        std::string report;
-        for (const MergeConflict& c : merged.conflicts) AppendConflictText(c, report);
         // As a merge driver the file saved is a temporary copy, whose name says nothing.
         report += (files.git ? std::string("merged") : saved.Text()) + ": " + std::to_string(merged.fromOurs) +
                   (merged.fromOurs == 1 ? " line" : " lines") + " changed in ours, " + std::to_string(merged.fromTheirs) +

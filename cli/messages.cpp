@@ -40,6 +40,8 @@ constexpr Entry kCatalogue[] = {
     {"was changed by another program while this command ran; nothing written, run it again",
      "このコマンドの実行中にほかのプログラムが変更しました。何も書き込んでいません。もう一度実行してください"},
     {"the report could not be written", "報告を書き出せませんでした"},
+    {"was shortened by another program while it was read; the command stopped and saved nothing",
+     "読み込み中にほかのプログラムが短くしました。コマンドを中止し、何も保存していません"},
     // list and show.
     {"unit\tline\tname", "ユニット\t行\t名前"},
     {"(the line ends before this field)", "(行はこのフィールドの前で終わっています)"},

@@ -4,14 +4,13 @@
 #include <climits>
 #include <array>
 #include <cstdio>
-#include <exception>
 #include <string_view>
-#include <system_error>
 #include <thread>
 #include <tuple>
 #include <unordered_map>
 #include <vector>
 
+#include "cli/at_once.h"
 #include "cli/check_values.h"
 #include "cli/command_support.h"
 #include "cli/messages.h"
@@ -96,7 +95,7 @@ public:
     // later: the checker of the table's second half, while the first is
     // checked at the same time: the checks that compare a line with the lines
     // before it are left for Absorb.
-    Checker(const CheckOptions& options, const table::DocumentText& text, bool later = false)
+    Checker(const CheckOptions& options, std::string_view text, bool later = false)
         : options_(options), limit_(options.limit > 0 ? options.limit : INT_MAX), textEnd_(text.data() + text.size()),
           later_(later) {
         // Room for the names of the second half's units, guessed from its
@@ -375,41 +374,29 @@ const char* ProblemCode(Problem problem) {
 
 bool IsNote(Problem problem) { return problem == Problem::DuplicateName || problem == Problem::PicturesNotChecked; }
 
-CheckReport CheckTable(const table::DocumentText& text, const CheckOptions& options) {
+CheckReport CheckTable(std::string_view text, const CheckOptions& options) {
     Checker checker(options, text);
     if (!options.pictures)
         checker.AddTableNote(Problem::PicturesNotChecked,
                              Say("no picture folder {1}: the unit pictures were not checked", {options.picturesName}));
     // A large table is checked in two halves at once, each by a processor
     // of its own where there are two.
-    const std::string_view all = text.view();
+    const std::string_view all = text;
     std::size_t half = all.size();
     if (all.size() >= kHalvedFrom && std::thread::hardware_concurrency() > 1)
         if (const std::size_t lf = all.find('\n', all.size() / 2); lf != std::string_view::npos) half = lf + 1;
     Checker later(options, text, true);
-    std::exception_ptr failed;
-    std::thread second;
-    if (half < all.size()) {
-        try {
-            second = std::thread([&] {
-                try {
-                    ForEachLine(all.substr(half), [&](const TableLine& line) { later.Line(line); });
-                } catch (...) {
-                    failed = std::current_exception();
-                }
-            });
-        } catch (const std::system_error&) {
-            half = all.size();  // no thread to be had: one after the other
-        }
-    }
     int lines = 0;
-    ForEachLine(all.substr(0, half), [&](const TableLine& line) {
-        checker.Line(line);
-        ++lines;
-    });
-    if (second.joinable()) {
-        second.join();
-        if (failed) std::rethrow_exception(failed);
+    const auto first = [&] {
+        ForEachLine(all.substr(0, half), [&](const TableLine& line) {
+            checker.Line(line);
+            ++lines;
+        });
+    };
+    if (half == all.size()) {
+        first();
+    } else {
+        AtOnce([&] { ForEachLine(all.substr(half), [&](const TableLine& line) { later.Line(line); }); }, first);
         checker.Absorb(later, lines);
     }
     return checker.Finish();

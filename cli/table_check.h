@@ -8,7 +8,6 @@
 #include <string_view>
 #include <vector>
 
-#include "table/document.h"
 #include "table/file_io.h"
 
 namespace kelvor::cli {
@@ -63,6 +62,6 @@ struct CheckReport {
     std::array<int, kProblemCount> counts{};  // every finding, kept or not, by problem
 };
 
-CheckReport CheckTable(const table::DocumentText& text, const CheckOptions& options);
+CheckReport CheckTable(std::string_view text, const CheckOptions& options);
 
 }  // namespace kelvor::cli

@@ -103,9 +103,9 @@ private:
 
 }  // namespace
 
-std::vector<LineChange> DiffTables(const table::DocumentText& before, const table::DocumentText& after) {
-    if (before.view() == after.view()) return {};
-    const LineList a(before.view()), b(after.view());
+std::vector<LineChange> DiffTables(std::string_view before, std::string_view after) {
+    if (before == after) return {};
+    const LineList a(before), b(after);
     Differ differ(a, b);
     for (const AlignStep& step : AlignLines(a, b)) differ.Step(step);
     return differ.Take();

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "cli/table_lines.h"
-#include "table/document.h"
 
 namespace kelvor::cli {
 
@@ -38,6 +37,6 @@ struct LineChange {
 
 // The changes from old to new in line order, a renumbering before the
 // changes of the lines it moves; empty when the texts are equal.
-std::vector<LineChange> DiffTables(const table::DocumentText& before, const table::DocumentText& after);
+std::vector<LineChange> DiffTables(std::string_view before, std::string_view after);
 
 }  // namespace kelvor::cli

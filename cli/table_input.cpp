@@ -5,6 +5,25 @@
 
 namespace kelvor::cli {
 
+namespace {
+
+std::string CannotBeRead(const std::string& error) { return Say("cannot be read: {1}", {Say(error)}); }
+
+// A file none of whose lines is a unit line (an empty one among them) is no
+// unit table.
+bool IsUnitTable(std::string_view bytes, std::string& reason) {
+    bool anyUnit = false;
+    std::size_t from = 0;
+    for (int number = 0; !anyUnit && from < bytes.size(); ++number) anyUnit = IsUnitLine(NextLine(bytes, from, number).text);
+    if (!anyUnit) {
+        reason = bytes.empty() ? Say("is no unit table: it is empty")
+                               : Say("is no unit table: none of its lines is a unit line (a name, then \"○\")");
+    }
+    return anyUnit;
+}
+
+}  // namespace
+
 bool ReadTableText(const table::Path& path, table::DocumentText& text, std::string& reason) {
     std::string error;
     std::size_t length = 0;
@@ -16,7 +35,7 @@ bool ReadTableText(const table::Path& path, table::DocumentText& text, std::stri
         },
         &error);
     if (!read) {
-        reason = Say("cannot be read: {1}", {Say(error)});
+        reason = CannotBeRead(error);
         return false;
     }
     text.CommitRead(length);
@@ -24,17 +43,18 @@ bool ReadTableText(const table::Path& path, table::DocumentText& text, std::stri
 }
 
 bool LoadTable(const table::Path& path, table::DocumentText& text, std::string& reason) {
-    if (!ReadTableText(path, text, reason)) return false;
-    bool anyUnit = false;
-    std::size_t from = 0;
-    const std::string_view bytes = text.view();
-    for (int number = 0; !anyUnit && from < bytes.size(); ++number) anyUnit = IsUnitLine(NextLine(bytes, from, number).text);
-    if (!anyUnit) {
-        reason = bytes.empty() ? Say("is no unit table: it is empty")
-                               : Say("is no unit table: none of its lines is a unit line (a name, then \"○\")");
-        return false;
-    }
-    return true;
+    return ReadTableText(path, text, reason) && IsUnitTable(text.view(), reason);
+}
+
+bool ReadTableText(const table::Path& path, table::MappedFile& text, std::string& reason) {
+    std::string error;
+    if (text.Open(path, &error)) return true;
+    reason = CannotBeRead(error);
+    return false;
+}
+
+bool LoadTable(const table::Path& path, table::MappedFile& text, std::string& reason) {
+    return ReadTableText(path, text, reason) && IsUnitTable(text.view(), reason);
 }
 
 std::string PathText(const table::Path& path) {

@@ -6,6 +6,7 @@
 
 #include "table/document.h"
 #include "table/file_io.h"
+#include "table/mapped_file.h"
 
 namespace kelvor::cli {
 
@@ -17,6 +18,10 @@ bool ReadTableText(const table::Path& path, table::DocumentText& text, std::stri
 // that cannot be read, a folder, a device, and a file none of whose lines is
 // a unit line (an empty file among them): such a file is no unit table.
 bool LoadTable(const table::Path& path, table::DocumentText& text, std::string& reason);
+
+// The same, mapped: for the commands that only read the file.
+bool ReadTableText(const table::Path& path, table::MappedFile& text, std::string& reason);
+bool LoadTable(const table::Path& path, table::MappedFile& text, std::string& reason);
 
 // How a path is named in messages: the platform's own bytes (UTF-8 on Linux),
 // UTF-8 on Windows.

@@ -1,9 +1,10 @@
 #include "cli/table_merge.h"
 
 #include <algorithm>
-#include <cstring>
+#include <optional>
 #include <utility>
 
+#include "cli/at_once.h"
 #include "cli/line_alignment.h"
 #include "cli/table_lines.h"
 
@@ -74,16 +75,16 @@ std::string_view Span(const LineList& lines, int first, int count) {
 
 class Merger {
 public:
-    Merger(const LineList& base, const LineList& ours, const LineList& theirs, MergeResult& result, char* out)
-        : base_(base), ours_(ours), theirs_(theirs), oursChanges_(base, ours), theirsChanges_(base, theirs),
-          result_(result), start_(out), out_(out) {}
+    Merger(const LineList& base, const LineList& ours, const LineList& theirs, const SideChanges& oursChanges,
+           const SideChanges& theirsChanges, MergeResult& result)
+        : base_(base), ours_(ours), theirs_(theirs), oursChanges_(oursChanges), theirsChanges_(theirsChanges),
+          result_(result) {}
 
-    std::size_t Run() {
+    void Run() {
         for (int place = 0; place <= base_.size(); ++place) {
             Added(place);
             if (place < base_.size()) BaseLine(place);
         }
-        return static_cast<std::size_t>(out_ - start_);
     }
 
 private:
@@ -99,10 +100,10 @@ private:
             }
         }
         if (oursCount) {
-            for (int k = 0; k < oursCount; ++k) Emit(ours_[oursFirst + k].text, ours_[oursFirst + k].end);
+            for (int k = 0; k < oursCount; ++k) Emit(ours_[oursFirst + k], ours_[oursFirst + k].end);
             result_.fromOurs += oursCount;
         } else {
-            for (int k = 0; k < theirsCount; ++k) Emit(theirs_[theirsFirst + k].text, theirs_[theirsFirst + k].end);
+            for (int k = 0; k < theirsCount; ++k) Emit(theirs_[theirsFirst + k], theirs_[theirsFirst + k].end);
             result_.fromTheirs += theirsCount;
         }
     }
@@ -118,7 +119,7 @@ private:
                 Conflict(Kind::RemovedChanged, i, -1, NameOfUnitLine(theirs_[t].text), b.text, std::nullopt, theirs_[t].text);
             } else if (t < 0 && o >= 0 && oursChanged) {
                 Conflict(Kind::RemovedChanged, i, -1, NameOfUnitLine(ours_[o].text), b.text, ours_[o].text, std::nullopt);
-                Emit(ours_[o].text, ours_[o].end);
+                Emit(ours_[o], ours_[o].end);
             } else {
                 ++(o < 0 ? result_.fromOurs : result_.fromTheirs);
             }
@@ -128,13 +129,13 @@ private:
         const LineEnd end = MergedEnd(b.end, a.end, c.end);
         if (!theirsChanged || (oursChanged && a.text == c.text)) {
             result_.fromOurs += oursChanged;
-            Emit(a.text, end);
+            Emit(a, end);
         } else if (!oursChanged) {
             ++result_.fromTheirs;
-            Emit(c.text, end);
+            Emit(c, end);
         } else if (!IsUnitLine(b.text) || !IsUnitLine(a.text) || !IsUnitLine(c.text) || !MergeFields(i, b, a, c, end)) {
             Conflict(Kind::Line, i, -1, NameOfUnitLine(a.text), b.text, a.text, c.text);
-            Emit(a.text, end);
+            Emit(a, end);
         }
     }
 
@@ -165,11 +166,13 @@ private:
         for (std::size_t k = conflictsBefore; k < result_.conflicts.size(); ++k) result_.conflicts[k].name = merged_.front();
         ++result_.fromOurs;
         ++result_.fromTheirs;
-        StartLine();
+        std::string& line = result_.made.emplace_back();
         for (std::size_t i = 0; i < merged_.size(); ++i) {
-            if (i) *out_++ = ',';
-            Put(merged_[i]);
+            if (i) line += ',';
+            line += merged_[i];
         }
+        StartLine();
+        Put(line);
         EndLine(end);
         return true;
     }
@@ -178,9 +181,15 @@ private:
         result_.conflicts.push_back({kind, line_, baseLine, field, name, base, ours, theirs});
     }
 
+    // Bytes that follow the last piece where they stand (the next line of
+    // the same text) lengthen it.
     void Put(std::string_view bytes) {
-        std::memcpy(out_, bytes.data(), bytes.size());
-        out_ += bytes.size();
+        if (bytes.empty()) return;
+        std::vector<std::string_view>& pieces = result_.pieces;
+        if (!pieces.empty() && pieces.back().data() + pieces.back().size() == bytes.data())
+            pieces.back() = {pieces.back().data(), pieces.back().size() + bytes.size()};
+        else
+            pieces.push_back(bytes);
     }
     // A line written after the text's last line, which had no line end,
     // gives that line the one the editor writes.
@@ -189,20 +198,27 @@ private:
     }
     void EndLine(LineEnd end) {
         Put(EndBytes(end));
+        Ended(end);
+    }
+    void Ended(LineEnd end) {
         open_ = end == LineEnd::None;
         ++line_;
     }
-    void Emit(std::string_view text, LineEnd end) {
+    // A line of one of the texts, with the line end it had there or another.
+    void Emit(const TableLine& line, LineEnd end) {
         StartLine();
-        Put(text);
-        EndLine(end);
+        if (end != line.end) {
+            Put(line.text);
+            EndLine(end);
+            return;
+        }
+        Put({line.text.data(), line.text.size() + EndBytes(end).size()});  // as it stands there
+        Ended(end);
     }
 
     const LineList &base_, &ours_, &theirs_;
-    const SideChanges oursChanges_, theirsChanges_;
+    const SideChanges &oursChanges_, &theirsChanges_;
     MergeResult& result_;
-    char* start_;
-    char* out_;
     int line_ = 0;  // the line of the result written next
     bool open_ = false;
     std::vector<std::string_view> baseFields_, oursFields_, theirsFields_, merged_;
@@ -211,19 +227,26 @@ private:
 }  // namespace
 
 MergeResult MergeTables(std::string_view base, std::string_view ours, std::string_view theirs) {
+    // Ours is read and aligned with the base on a second thread while
+    // theirs is here: the two share only the base's lines.
+    std::optional<LineList> baseLines, oursLines, theirsLines;
+    AtOnce([&] { oursLines.emplace(ours); },
+           [&] {
+               baseLines.emplace(base);
+               theirsLines.emplace(theirs);
+           });
+    std::optional<SideChanges> oursChanges, theirsChanges;
+    AtOnce([&] { oursChanges.emplace(*baseLines, *oursLines); },
+           [&] { theirsChanges.emplace(*baseLines, *theirsLines); });
     MergeResult result;
-    const LineList baseLines(base), oursLines(ours), theirsLines(theirs);
-    // Every line written comes from one side with at most "\r\r\n" more,
-    // and the base's lines are on one side or the other.
-    const std::size_t room = base.size() + ours.size() + theirs.size() +
-                             3 * static_cast<std::size_t>(baseLines.size() + oursLines.size() + theirsLines.size()) + 2;
-    char* out = result.text.PrepareForRead(room);
-    if (!out) {
-        result.memory = false;
-        return result;
-    }
-    result.text.CommitRead(Merger(baseLines, oursLines, theirsLines, result, out).Run());
+    Merger(*baseLines, *oursLines, *theirsLines, *oursChanges, *theirsChanges, result).Run();
     return result;
+}
+
+std::string MergeResult::Text() const {
+    std::string text;
+    for (const std::string_view piece : pieces) text += piece;
+    return text;
 }
 
 }  // namespace kelvor::cli

@@ -3,11 +3,11 @@
 // line, as the game counts) and, within a unit line, field by field.
 #pragma once
 
+#include <deque>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
-
-#include "table/document.h"
 
 namespace kelvor::cli {
 
@@ -30,17 +30,23 @@ struct MergeConflict {
 };
 
 struct MergeResult {
-    table::DocumentText text;
+    // The merged table as pieces to write one after the other: runs of
+    // lines taken as they stand are views into the three texts, lines put
+    // together field by field views into `made`.
+    std::vector<std::string_view> pieces;
+    std::deque<std::string> made;
     std::vector<MergeConflict> conflicts;  // in line order
     int fromOurs = 0, fromTheirs = 0;  // lines changed, removed or added by each side that the result takes
-    bool memory = true;  // false: the memory for the result could not be had
+
+    std::string Text() const;  // the pieces joined
 };
 
 // Lines are aligned with the base as diff aligns them. A line or field
 // changed on one side takes that change; the same change on both sides is
 // taken once; lines one side added are taken. A conflict takes ours' side.
 // Every byte no side changed stays as it was, line ends among them; the
-// views in the conflicts point into the three texts.
+// views in the pieces and the conflicts point into the three texts, which
+// must outlive the result.
 MergeResult MergeTables(std::string_view base, std::string_view ours, std::string_view theirs);
 
 }  // namespace kelvor::cli

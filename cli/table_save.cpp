@@ -26,8 +26,8 @@ int LockTable(const table::Path& target, table::FileLock& lock, Output& output) 
     return Unusable(output, target, Say("cannot be locked for writing: {1}; nothing written", {Say(error)}));
 }
 
-int SaveLockedTable(const table::Path& target, std::string_view bytes, const table::FileIdentity* read,
-                    Output& output, Backup backup, Saved* saved) {
+int SaveLockedTable(const table::Path& target, table::Pieces bytes, const table::FileIdentity* read, Output& output,
+                    Backup backup, Saved* saved) {
     if (read && table::ChangedSince(target, *read))
         return Unusable(output, target,
                         Say("was changed by another program while this command ran; nothing written, run it again"));

@@ -10,6 +10,7 @@
 #include "cli/commands.h"
 #include "table/file_identity.h"
 #include "table/file_lock.h"
+#include "table/safe_save.h"
 
 namespace kelvor::cli {
 
@@ -35,7 +36,11 @@ struct Saved {
 // (what was read of target under the lock), a file changed since by a
 // program that did not take the lock is not overwritten. Reports a
 // failure; gives kExitClean or its exit code, and fills `saved` when given.
-int SaveLockedTable(const table::Path& target, std::string_view bytes, const table::FileIdentity* read,
-                    Output& output, Backup backup = Backup::Once, Saved* saved = nullptr);
+int SaveLockedTable(const table::Path& target, table::Pieces bytes, const table::FileIdentity* read, Output& output,
+                    Backup backup = Backup::Once, Saved* saved = nullptr);
+inline int SaveLockedTable(const table::Path& target, std::string_view bytes, const table::FileIdentity* read,
+                           Output& output, Backup backup = Backup::Once, Saved* saved = nullptr) {
+    return SaveLockedTable(target, table::Pieces(&bytes, 1), read, output, backup, saved);
+}
 
 }  // namespace kelvor::cli

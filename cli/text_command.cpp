@@ -110,7 +110,7 @@ private:
 }  // namespace
 
 int RunText(const table::Path& path, Output& output) {
-    table::DocumentText text;
+    table::MappedFile text;
     std::string reason;
     if (!ReadTableText(path, text, reason)) return Unusable(output, path, reason);
     TableText report(output.out);

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -96,6 +97,8 @@ public:
         return 0;
     }
     int fd() const { return fd_; }
+    // The descriptor is the caller's from now on.
+    int Release() { return std::exchange(fd_, -1); }
 
 private:
     int fd_;
@@ -157,6 +160,19 @@ bool ReadWholeFile(const Path& path, const std::function<char*(std::size_t size)
     }
     return true;
 }
+
+#ifndef _WIN32
+int OpenRegularFile(const Path& path, std::size_t& size, std::string* error) {
+    Reader file(path);
+    Stat st{};
+    if (const int e = file.Check(st)) {
+        SetError(error, e);
+        return -1;
+    }
+    size = static_cast<std::size_t>(st.st_size);
+    return file.Release();
+}
+#endif
 
 bool CanOpenForReading(const Path& path) {
     Reader file(path);

@@ -51,6 +51,13 @@ bool ReadWholeFile(const Path& path, Buffer& buffer, std::string* error) {
     return ReadWholeFile(path, IntoBuffer(buffer), error);
 }
 
+#ifndef _WIN32
+// Opens a file for reading without blocking, as ReadWholeFile does, and
+// checks that it is a regular file: its descriptor (the caller's to close)
+// and size, or -1 with the same error texts.
+int OpenRegularFile(const Path& path, std::size_t& size, std::string* error);
+#endif
+
 // Opens the file for reading and closes it again; false for a folder.
 bool CanOpenForReading(const Path& path);
 

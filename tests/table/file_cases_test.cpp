@@ -8,6 +8,7 @@
 
 #include "table/file_identity.h"
 #include "table/file_lock.h"
+#include "table/mapped_file.h"
 #include "table/safe_save.h"
 #include "tests/tools/test_files.h"
 
@@ -67,6 +68,27 @@ TEST(FileCases, AFileThatGrowsWhileItIsReadIsRefused) {
     EXPECT_FALSE(ReadWholeFile(file, growFirst, &error));
     EXPECT_EQ(error, ErrorText(EIO));
 }
+
+#ifndef _WIN32
+// A mapped table shortened by another program while it is read ends the
+// process with the message it was given, naming the file, instead of a bus
+// error.
+TEST(FileCases, AMappedFileShortenedWhileItIsReadEndsWithAMessage) {
+    TempFolder dir;
+    const Path file = dir.Path() / "weapon.dat";
+    Put(file, std::string(20000, 'u'));
+    MappedFile mapped;
+    std::string error;
+    ASSERT_TRUE(mapped.Open(file, &error)) << error;
+    EXPECT_EQ(mapped.view(), std::string(20000, 'u'));
+    const auto shorten = [&] {
+        ReportShortenedMappedFiles("before ", " after\n", 2);
+        std::filesystem::resize_file(file, 10);
+        std::printf("%d", mapped.view()[15000]);
+    };
+    EXPECT_EXIT(shorten(), testing::ExitedWithCode(2), "before .*weapon.dat after");
+}
+#endif
 
 TEST(FileCases, AReadOnlyTableIsRefusedAndLeftAsItWas) {
 #ifndef _WIN32

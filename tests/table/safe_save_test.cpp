@@ -18,6 +18,7 @@
 #include <unistd.h>
 #endif
 
+#include "table/mapped_file.h"
 #include "tests/tools/test_files.h"
 
 namespace kelvor::table {
@@ -327,6 +328,8 @@ TEST(SafeSave, ReadsRefuseWhatIsNoRegularFileWithoutWaiting) {
         EXPECT_FALSE(ReadWholeFile(path, IntoBuffer(text), &error)) << path;
         EXPECT_FALSE(ReadFirstLine(path, text, &error)) << path;
         EXPECT_FALSE(CanOpenForReading(path)) << path;
+        MappedFile mapped;
+        EXPECT_FALSE(mapped.Open(path, &error)) << path;
         EXPECT_FALSE(error.empty());
     }
     // A first line longer than any single-unit file is refused too.
