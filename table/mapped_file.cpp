@@ -54,6 +54,10 @@ void OnBusError(int, siginfo_t* info, void*) {
     for (const Slot& slot : slots) {
         const std::uintptr_t begin = slot.begin.load(std::memory_order_acquire);
         if (begin != 0 && at >= begin && at < slot.end) {
+            // Said once, when two threads read lost bytes at once.
+            static std::atomic_flag said = ATOMIC_FLAG_INIT;
+            if (said.test_and_set())
+                for (;;) ::pause();  // until the first one ends the process
             Write(report.before);
             Write(slot.path);
             Write(report.after);
