@@ -7,6 +7,7 @@
 #include <QMenuBar>
 
 #include "app/form/field_hints.h"
+#include "app/form/form_widgets.h"
 #include "app/framework/language.h"
 #include "app/unit_editor_dlg.h"
 
@@ -49,6 +50,7 @@ void CUnitEditorDlg::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         BuildMenus();
         form::SetFieldHints(m_widgets);
+        form::RelabelOtherValues(m_widgets);
         UpdateTitle();
         ShowPanelProblems();
     }

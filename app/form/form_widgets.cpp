@@ -76,6 +76,15 @@ void FillMovementClassLists(const FormWidgets& widgets) {
     }
 }
 
+namespace {
+
+// How a list shows a value none of its items is.
+QString OtherLabel(const std::string& value) {
+    return QCoreApplication::translate("UnitForm", "%1 (表にない値)").arg(fw::FromCp932(value));
+}
+
+}  // namespace
+
 void SelectListItems(const FormWidgets& widgets, const table::UnitRecord& rec, const table::UnitRecord& stored) {
     ForEachList(widgets, [&](int field, fw::ByteList& list) {
         list.clearOther();
@@ -84,9 +93,14 @@ void SelectListItems(const FormWidgets& widgets, const table::UnitRecord& rec, c
         if (found >= 0 || value.empty()) {
             list.setCurrentIndex(found);
         } else {
-            const QString label = QCoreApplication::translate("UnitForm", "%1 (表にない値)").arg(fw::FromCp932(value));
-            list.showOther(value, label);
+            list.showOther(value, OtherLabel(value));
         }
+    });
+}
+
+void RelabelOtherValues(const FormWidgets& widgets) {
+    ForEachList(widgets, [](int, fw::ByteList& list) {
+        if (const std::optional<std::string> value = list.other()) list.relabelOther(OtherLabel(*value));
     });
 }
 

@@ -60,6 +60,9 @@ void FillMovementClassLists(const FormWidgets& widgets);
 // the list without a selection.
 void SelectListItems(const FormWidgets& widgets, const table::UnitRecord& rec, const table::UnitRecord& stored);
 
+// The marks of such values in the language now in use.
+void RelabelOtherValues(const FormWidgets& widgets);
+
 // Leaves every list of the form without a selection.
 void ClearListSelections(const FormWidgets& widgets);
 

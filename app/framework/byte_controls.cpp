@@ -108,6 +108,14 @@ void ByteList::clearOther() {
     other_ = false;
 }
 
+std::optional<std::string> ByteList::other() const {
+    return other_ ? std::optional<std::string>(items_.back()) : std::nullopt;
+}
+
+void ByteList::relabelOther(const QString& label) {
+    if (other_) setItemText(count() - 1, label);
+}
+
 std::string ByteList::bytesAt(int index) const {
     if (index < 0 || index >= static_cast<int>(items_.size())) return {};
     return items_[static_cast<std::size_t>(index)];

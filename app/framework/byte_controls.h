@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -61,6 +62,10 @@ public:
     // its own labelled `label`; it stays until the next clearOther.
     void showOther(const std::string& text, const QString& label);
     void clearOther();
+    // The value shown by showOther; empty when none is.
+    std::optional<std::string> other() const;
+    // Gives the value shown by showOther another label (in another language).
+    void relabelOther(const QString& label);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

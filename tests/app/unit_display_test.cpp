@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include "app/framework/language.h"
 #include "table/text_format.h"
 #include "tests/app/unit_form_fixture.h"
 
@@ -67,6 +68,12 @@ TEST_F(UnitDisplayTest, OpenShowsTheFirstUnitInEveryControlByItsKind) {
     fw::ByteList& odd = List(dlg, 1055);
     EXPECT_EQ(odd.currentIndex(), odd.count() - 1);
     EXPECT_EQ(odd.currentText(), QString::fromUtf8("00000011 (表にない値)"));
+    for (const auto& [language, text] : {std::pair{fw::Language::English, "00000011 (not in the table)"},
+                                         {fw::Language::Japanese, "00000011 (表にない値)"}}) {
+        fw::UseLanguage(language);
+        QCoreApplication::sendPostedEvents();
+        EXPECT_EQ(odd.currentText(), QString::fromUtf8(text));
+    }
     EXPECT_EQ(dlg.Record()[27], "error");
     for (int id : {1029, 1054, 1056, 1057, 1058}) EXPECT_GE(List(dlg, id).currentIndex(), 0) << id;
     EXPECT_EQ(IsChecked(dlg, 1025), 1);
