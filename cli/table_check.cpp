@@ -17,6 +17,7 @@
 #include "cli/table_lines.h"
 #include "form/record_layout.h"
 #include "panel/bitmap_check.h"
+#include "panel/bitmap_problem_text.h"
 #include "panel/panel_geometry.h"
 #include "table/cp932.h"
 #include "table/cp932_codec.h"
@@ -80,7 +81,9 @@ PictureFile ReadPicture(const table::Path& path) {
         return {true, Say("it is {1} bytes, more than any picture the panel reads", {std::to_string(bytes)})};
     std::string file, error;
     if (!table::ReadWholeFile(path, file, &error)) return {true, Say("it cannot be read: {1}", {Say(error)})};
-    return {true, panel::CheckBitmapFile(file).problem};
+    return {true, panel::BitmapProblemText(panel::CheckBitmapFile(file).problem, LanguageInUse() == Language::Japanese
+                                                                                    ? panel::ProblemLanguage::Japanese
+                                                                                    : panel::ProblemLanguage::English)};
 }
 
 struct Reference {

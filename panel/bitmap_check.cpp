@@ -3,7 +3,6 @@
 #include "panel/bitmap_check.h"
 
 #include <bit>
-#include <cstdio>
 #include <cstdlib>
 
 #include "panel/bitmap_decode.h"
@@ -25,60 +24,51 @@ constexpr std::uint32_t kLargestInfoHeaderBytes = 124;
 // the same place either way.
 constexpr std::size_t kMasksAt = kFileHeaderBytes + kInfoHeaderBytes;
 
-const char kCutInHeaders[] = "it is cut off inside its headers";
+using Fault = BitmapFault;
 
-std::string N(std::int64_t n) { return std::to_string(n); }
-
-std::string Hex(std::uint32_t n) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%08X", n);
-    return text;
-}
+BitmapProblem Problem(Fault fault, std::int64_t a = 0, std::int64_t b = 0, std::int64_t c = 0) { return {fault, {a, b, c}}; }
 
 bool IsRunLength(const Layout& l) { return l.compression == bmp::kRle8 || l.compression == bmp::kRle4; }
 
-std::string FormatProblem(const Layout& l, bool core) {
+BitmapProblem FormatProblem(const Layout& l, bool core) {
     const unsigned bits = l.bitCount;
     switch (l.compression) {
     case bmp::kRgb:
         if (bits == 1 || bits == 4 || bits == 8 || bits == 24 || (!core && (bits == 16 || bits == 32))) return {};
-        return "it has " + N(bits) + " bits a pixel" + (core ? " in a core header" : "") +
-               ", which the panel does not read";
+        return Problem(core ? Fault::BitsInCoreHeader : Fault::Bits, bits);
     case bmp::kBitFields:
         if (bits == 16 || bits == 32) return {};
-        return "it has colour masks at " + N(bits) + " bits a pixel; only 16 and 32 bits have them";
+        return Problem(Fault::MasksAtBits, bits);
     case bmp::kRle8:
     case bmp::kRle4: {
         const unsigned coded = l.compression == bmp::kRle8 ? 8 : 4;
-        if (bits != coded)
-            return "it is run-length encoded for " + N(coded) + " bits a pixel, but has " + N(bits);
-        if (l.topDown) return "it is run-length encoded with its rows top-down, which no bitmap may be";
+        if (bits != coded) return Problem(Fault::RunLengthBits, coded, bits);
+        if (l.topDown) return Problem(Fault::RunLengthTopDown);
         return {};
     }
-    default: return "it uses compression " + N(l.compression) + ", which the panel does not read";
+    default: return Problem(Fault::Compression, l.compression);
     }
 }
 
 // The colour masks of 16- and 32-bit pixels: from the file, or 5 bits a
 // colour at 16 bits and 8 at 32 for uncompressed pixels.
-std::string ReadChannels(std::string_view file, Layout& l) {
+BitmapProblem ReadChannels(std::string_view file, Layout& l) {
     std::array<std::uint32_t, 3> masks = {0xFF0000, 0xFF00, 0xFF};
     if (l.compression == bmp::kBitFields) {
-        if (file.size() < kMasksAt + 12) return "its colour masks are cut off";
+        if (file.size() < kMasksAt + 12) return Problem(Fault::MasksCutOff);
         masks = {U32(file, kMasksAt), U32(file, kMasksAt + 4), U32(file, kMasksAt + 8)};
     } else if (l.bitCount == 16) {
         masks = {0x7C00, 0x03E0, 0x001F};
     }
-    static const char* const kNames[] = {"red", "green", "blue"};
     std::uint32_t taken = 0;
     for (std::size_t i = 0; i < masks.size(); ++i) {
         const std::uint32_t mask = masks[i];
-        const std::string name = std::string("its ") + kNames[i] + " mask " + Hex(mask);
         const unsigned shift = mask ? static_cast<unsigned>(std::countr_zero(mask)) : 0;
         const std::uint64_t run = mask >> shift;
-        if ((run & (run + 1)) != 0) return name + " is no single run of bits";
-        if (l.bitCount == 16 && mask > 0xFFFF) return name + " reaches past the 16 bits of a pixel";
-        if (taken & mask) return name + " shares bits with another colour's";
+        const auto colour = static_cast<std::int64_t>(i);
+        if ((run & (run + 1)) != 0) return Problem(Fault::MaskNotOneRun, colour, mask);
+        if (l.bitCount == 16 && mask > 0xFFFF) return Problem(Fault::MaskPast16Bits, colour, mask);
+        if (taken & mask) return Problem(Fault::MaskShared, colour, mask);
         taken |= mask;
         l.channels[i] = {shift, static_cast<std::uint32_t>(run)};
     }
@@ -87,14 +77,14 @@ std::string ReadChannels(std::string_view file, Layout& l) {
 
 // The palette of 1-, 4- and 8-bit pictures: as many colours as the header
 // says (all the pixel's bits can name when it says 0 or more).
-std::string ReadPalette(std::string_view file, std::uint32_t headerBytes, Layout& l) {
+BitmapProblem ReadPalette(std::string_view file, std::uint32_t headerBytes, Layout& l) {
     const bool core = headerBytes == kCoreHeaderBytes;
     const std::size_t entryBytes = core ? 3 : 4;
     const std::uint32_t most = 1u << l.bitCount;
     std::uint32_t colours = core ? most : U32(file, 46);
     if (colours == 0 || colours > most) colours = most;
     const std::size_t at = kFileHeaderBytes + headerBytes;
-    if ((file.size() - at) / entryBytes < colours) return "its palette of " + N(colours) + " colours is cut off";
+    if ((file.size() - at) / entryBytes < colours) return Problem(Fault::PaletteCutOff, colours);
     l.palette.fill(bmp::Opaque(0, 0, 0));
     for (std::size_t i = 0; i < colours; ++i) {
         const std::size_t entry = at + i * entryBytes;
@@ -105,15 +95,14 @@ std::string ReadPalette(std::string_view file, std::uint32_t headerBytes, Layout
 }
 
 // Everything but a run-length stream: the problem, or "" with `l` filled in.
-std::string ReadLayout(std::string_view file, Layout& l) {
-    if (file.size() < 2 || file[0] != 'B' || file[1] != 'M')
-        return "it does not start with \"BM\", as a bitmap file does";
-    if (file.size() < kFileHeaderBytes + 4) return kCutInHeaders;
+BitmapProblem ReadLayout(std::string_view file, Layout& l) {
+    if (file.size() < 2 || file[0] != 'B' || file[1] != 'M') return Problem(Fault::NotBitmap);
+    if (file.size() < kFileHeaderBytes + 4) return Problem(Fault::CutInHeaders);
     const std::uint32_t headerBytes = U32(file, kFileHeaderBytes);
     const bool core = headerBytes == kCoreHeaderBytes;
     if (!core && (headerBytes < kInfoHeaderBytes || headerBytes > kLargestInfoHeaderBytes))
-        return "its header of " + N(headerBytes) + " bytes is of no kind that bitmaps have";
-    if (file.size() - kFileHeaderBytes < headerBytes) return kCutInHeaders;
+        return Problem(Fault::HeaderKind, headerBytes);
+    if (file.size() - kFileHeaderBytes < headerBytes) return Problem(Fault::CutInHeaders);
 
     std::int64_t width = 0, height = 0;
     if (core) {
@@ -129,27 +118,26 @@ std::string ReadLayout(std::string_view file, Layout& l) {
     l.topDown = height < 0;
     const std::int64_t rows = std::llabs(height);
     if (width < 1 || width > kMaxBitmapSide || rows < 1 || rows > kMaxBitmapSide)
-        return "it is " + N(width) + " x " + N(rows) + " pixels; each side must be 1 to " + N(kMaxBitmapSide);
+        return Problem(Fault::Size, width, rows, kMaxBitmapSide);
     l.width = static_cast<int>(width);
     l.height = static_cast<int>(rows);
 
-    std::string problem = FormatProblem(l, core);
-    if (problem.empty() && l.bitCount >= 16 && l.bitCount != 24) problem = ReadChannels(file, l);
-    if (problem.empty() && l.bitCount <= 8) problem = ReadPalette(file, headerBytes, l);
-    if (!problem.empty()) return problem;
+    BitmapProblem problem = FormatProblem(l, core);
+    if (problem.fault == Fault::None && l.bitCount >= 16 && l.bitCount != 24) problem = ReadChannels(file, l);
+    if (problem.fault == Fault::None && l.bitCount <= 8) problem = ReadPalette(file, headerBytes, l);
+    if (problem.fault != Fault::None) return problem;
 
     std::uint64_t headersEnd = kFileHeaderBytes + headerBytes;
     if (l.compression == bmp::kBitFields && headersEnd < kMasksAt + 12) headersEnd = kMasksAt + 12;
     l.pixelsAt = U32(file, 10);
-    if (l.pixelsAt < headersEnd) return "its pixels start at byte " + N(l.pixelsAt) + ", inside its headers";
-    if (l.pixelsAt > file.size())
-        return "its pixels start at byte " + N(l.pixelsAt) + ", past its end at byte " + N(file.size());
+    if (l.pixelsAt < headersEnd) return Problem(Fault::PixelsInHeaders, l.pixelsAt);
+    if (l.pixelsAt > file.size()) return Problem(Fault::PixelsPastEnd, l.pixelsAt, static_cast<std::int64_t>(file.size()));
     if (!IsRunLength(l)) {
         const std::uint64_t stride = (static_cast<std::uint64_t>(l.width) * l.bitCount + 31) / 32 * 4;
         const std::uint64_t needed = stride * static_cast<std::uint64_t>(l.height);
         if (file.size() - l.pixelsAt < needed)
-            return "it is cut off: it holds " + N(file.size() - l.pixelsAt) + " bytes of pixels, and its " +
-                   N(l.height) + " rows take " + N(needed);
+            return Problem(Fault::PixelsCutOff, static_cast<std::int64_t>(file.size() - l.pixelsAt), l.height,
+                           static_cast<std::int64_t>(needed));
     }
     return {};
 }

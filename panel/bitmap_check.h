@@ -3,6 +3,7 @@
 // with the reason, and never reaches the decoder. Plain code.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -24,10 +25,42 @@ struct BitmapSize {
     int height = 0;
 };
 
+// What is wrong with a file the panel refuses. panel/bitmap_problem_text.h
+// says it in words.
+enum class BitmapFault {
+    None,
+    NotBitmap,            // no "BM" at its start
+    HeaderKind,           // values[0]: the header's size in bytes
+    CutInHeaders,
+    Size,                 // values[0] x values[1] pixels; values[2] the most a side may have
+    Bits,                 // values[0] bits a pixel, uncompressed
+    BitsInCoreHeader,     // values[0] bits a pixel, with a core header
+    MasksAtBits,          // colour masks at values[0] bits a pixel
+    RunLengthBits,        // run-length encoded for values[0] bits, with values[1]
+    RunLengthTopDown,
+    Compression,          // values[0]: the compression's number
+    MasksCutOff,
+    MaskNotOneRun,        // values[0]: the colour (0 red, 1 green, 2 blue), values[1] its mask
+    MaskPast16Bits,       // the same
+    MaskShared,           // the same
+    PaletteCutOff,        // values[0] colours
+    PixelsInHeaders,      // values[0]: the pixels' first byte
+    PixelsPastEnd,        // values[0]: the pixels' first byte, values[1] the file's size
+    PixelsCutOff,         // values[0] bytes held, values[1] rows, values[2] bytes they take
+    RunLengthCodeCutOff,  // values[0]: the code's byte
+    RunLengthStops,       // in row values[0] of values[1]
+};
+
+struct BitmapProblem {
+    BitmapFault fault = BitmapFault::None;
+    std::array<std::int64_t, 3> values{};
+    bool operator==(const BitmapProblem&) const = default;
+};
+
 struct BitmapCheck {
-    std::string problem;  // empty when the panel can show the file; else what is wrong with it
-    BitmapSize size;      // the picture's size, when the file passes
-    bool ok() const { return problem.empty(); }
+    BitmapProblem problem;  // fault None when the panel can show the file
+    BitmapSize size;        // the picture's size, when the file passes
+    bool ok() const { return problem.fault == BitmapFault::None; }
 };
 
 // Whether `file` is a bitmap file the panel can show: the "BM" file header

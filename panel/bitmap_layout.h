@@ -50,9 +50,9 @@ void DecodeRows(std::string_view file, const Layout& layout, Bitmap& picture);
 // Walks the run-length stream of a file whose layout has been read: every
 // code must lie whole inside the file, and the stream must reach its
 // end-of-bitmap mark or finish its last row. With `picture`, of the file's
-// size, the pixels the stream sets are set in it and no other. The
-// problem, or "".
-std::string WalkRunLength(std::string_view file, const Layout& layout, Bitmap* picture);
+// size, the pixels the stream sets are set in it and no other. What is
+// wrong with the stream; fault None when nothing is.
+BitmapProblem WalkRunLength(std::string_view file, const Layout& layout, Bitmap* picture);
 
 // 0xFFRRGGBB: opaque, as the panel draws every pixel.
 constexpr std::uint32_t Opaque(std::uint32_t r, std::uint32_t g, std::uint32_t b) {

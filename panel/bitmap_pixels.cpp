@@ -53,7 +53,7 @@ void DecodeRows(std::string_view file, const Layout& l, Bitmap& picture) {
     }
 }
 
-std::string WalkRunLength(std::string_view file, const Layout& l, Bitmap* picture) {
+BitmapProblem WalkRunLength(std::string_view file, const Layout& l, Bitmap* picture) {
     const bool fourBits = l.compression == kRle4;
     auto byte = [&file](std::size_t at) { return static_cast<unsigned>(static_cast<unsigned char>(file[at])); };
     std::size_t at = l.pixelsAt;
@@ -68,7 +68,9 @@ std::string WalkRunLength(std::string_view file, const Layout& l, Bitmap* pictur
         }
         x += count;
     };
-    auto cutOff = [](std::size_t code) { return "its run-length code at byte " + std::to_string(code) + " is cut off"; };
+    auto cutOff = [](std::size_t code) {
+        return BitmapProblem{BitmapFault::RunLengthCodeCutOff, {static_cast<std::int64_t>(code), 0, 0}};
+    };
 
     while (file.size() - at >= 2) {
         const std::size_t code = at;
@@ -97,8 +99,7 @@ std::string WalkRunLength(std::string_view file, const Layout& l, Bitmap* pictur
     }
     if (at != file.size()) return cutOff(at);
     if (y < static_cast<std::uint64_t>(l.height))
-        return "its run-length data stops in row " + std::to_string(y + 1) + " of " + std::to_string(l.height) +
-               ", with no end-of-bitmap mark";
+        return {BitmapFault::RunLengthStops, {static_cast<std::int64_t>(y + 1), l.height, 0}};
     return {};
 }
 

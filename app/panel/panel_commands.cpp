@@ -8,9 +8,11 @@
 
 #include "app/framework/codec.h"
 #include "app/framework/image_frame.h"
+#include "app/framework/language.h"
 #include "app/panel/panel_images.h"
 #include "app/unit_editor_dlg.h"
 #include "panel/bitmap_check.h"
+#include "panel/bitmap_problem_text.h"
 #include "panel/panel_geometry.h"
 
 namespace kelvor {
@@ -65,13 +67,19 @@ int CUnitEditorDlg::LoadPanelBitmap(const fw::Path& path, QImage& bitmap, bool& 
             return file.data();
         },
         &error);
-    QImage decoded = read ? panel::DecodeBitmap(file) : QImage();
+    panel::BitmapProblem refused;
+    QImage decoded = read ? panel::DecodeBitmap(file, &refused) : QImage();
     loaded = !decoded.isNull();
     std::error_code ec;
     if (!read && std::filesystem::exists(std::filesystem::symlink_status(path, ec)))
         problem = [name = fw::FromPath(path), why = fw::FromCp932(error)] { return tr("%1 を読めません: %2").arg(name, why); };
     else if (read && !loaded)
-        problem = [name = fw::FromPath(path)] { return tr("%1 は表示できる画像ではありません").arg(name); };
+        problem = [name = fw::FromPath(path), refused] {
+            const auto language = fw::LanguageInUse() == fw::Language::English ? panel::ProblemLanguage::English
+                                                                                : panel::ProblemLanguage::Japanese;
+            return tr("%1 は表示できる画像ではありません: %2")
+                .arg(name, QString::fromStdString(panel::BitmapProblemText(refused, language)));
+        };
     if (loaded) bitmap = std::move(decoded);
     return loaded ? 1 : 0;
 }

@@ -22,9 +22,11 @@ void CopyPixels(QPainter& painter, const QImage& from, const Copy& copy) {
 
 }  // namespace
 
-QImage DecodeBitmap(std::string_view file) {
+QImage DecodeBitmap(std::string_view file, BitmapProblem* problem) {
     Bitmap picture;
-    if (!DecodeBitmapFile(file, picture).ok()) return {};
+    const BitmapCheck check = DecodeBitmapFile(file, picture);
+    if (problem) *problem = check.problem;
+    if (!check.ok()) return {};
     QImage image(picture.width, picture.height, QImage::Format_RGB32);
     if (image.isNull()) return image;
     const std::size_t rowBytes = static_cast<std::size_t>(picture.width) * sizeof(std::uint32_t);

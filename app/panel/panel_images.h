@@ -8,12 +8,14 @@
 
 #include <string_view>
 
+#include "panel/bitmap_check.h"
+
 namespace kelvor::panel {
 
 // The picture in the bytes of a Windows bitmap file as DecodeBitmapFile
 // decodes it, 32 bits a pixel with no transparency; a null image when the
-// file fails CheckBitmapFile.
-QImage DecodeBitmap(std::string_view file);
+// file fails CheckBitmapFile, and then `problem` (when given) says why.
+QImage DecodeBitmap(std::string_view file, BitmapProblem* problem = nullptr);
 
 // The panel of `size` pixels: its background (black), the unit picture (when given) centred
 // or cropped, and the flag sheet's cell for `flagField` (when a sheet is

@@ -169,8 +169,8 @@ unit %2 (line %3)</translation>
         <translation>%1 cannot be read: %2</translation>
     </message>
     <message>
-        <source>%1 は表示できる画像ではありません</source>
-        <translation>%1 is no picture that can be shown</translation>
+        <source>%1 は表示できる画像ではありません: %2</source>
+        <translation>%1 is no picture that can be shown: %2</translation>
     </message>
     <message>
         <source>

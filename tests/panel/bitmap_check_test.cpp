@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "panel/bitmap_check.h"
+#include "panel/bitmap_problem_text.h"
 #include "tests/panel/bmp_bytes.h"
 
 namespace kelvor::panel {
@@ -50,7 +51,7 @@ std::vector<Good> GoodFiles() {
 TEST(BitmapCheck, CompleteFilesOfEveryKindPassWithTheirSize) {
     for (const Good& g : GoodFiles()) {
         const BitmapCheck check = CheckBitmapFile(BuildBmp(g.layout));
-        EXPECT_TRUE(check.ok()) << g.name << ": " << check.problem;
+        EXPECT_TRUE(check.ok()) << g.name << ": " << BitmapProblemText(check.problem, ProblemLanguage::English);
         EXPECT_EQ(check.size.width, g.width) << g.name;
         EXPECT_EQ(check.size.height, g.height) << g.name;
     }
@@ -80,36 +81,52 @@ TEST(BitmapCheck, CorruptEmptyAndOversizedFilesFail) {
     pixelsPastTheEnd[10] = '\x7f';
     std::string pixelsInsideTheHeader = with([](BmpLayout&) {});
     pixelsInsideTheHeader[10] = 20;
-    const std::vector<std::pair<const char*, std::string>> bad = {
-        {"wrong magic", wrongMagic},
-        {"pixels past the end", pixelsPastTheEnd},
-        {"pixels inside the header", pixelsInsideTheHeader},
-        {"header size 0", with([](BmpLayout& s) { s.headerBytes = 0; })},
-        {"header size 13", with([](BmpLayout& s) { s.headerBytes = 13; })},
-        {"header longer than the file", with([](BmpLayout& s) { s.headerBytes = 4000; })},
-        {"width 0", with([](BmpLayout& s) { s.width = 0; })},
-        {"height 0", with([](BmpLayout& s) { s.height = 0; })},
-        {"negative width", with([](BmpLayout& s) { s.width = -3; })},
-        {"smallest height", with([](BmpLayout& s) { s.height = INT_MIN; })},
-        {"20000 x 20000", with([](BmpLayout& s) { s.width = s.height = 20000; })},
-        {"20000 x 20000 RLE8, complete", with([](BmpLayout& s) {
+    struct Bad {
+        const char* name;
+        BitmapFault fault;
+        std::string file;
+    };
+    const std::vector<Bad> bad = {
+        {"wrong magic", BitmapFault::NotBitmap, wrongMagic},
+        {"pixels past the end", BitmapFault::PixelsPastEnd, pixelsPastTheEnd},
+        {"pixels inside the header", BitmapFault::PixelsInHeaders, pixelsInsideTheHeader},
+        {"header size 0", BitmapFault::HeaderKind, with([](BmpLayout& s) { s.headerBytes = 0; })},
+        {"header size 13", BitmapFault::HeaderKind, with([](BmpLayout& s) { s.headerBytes = 13; })},
+        {"header longer than the file", BitmapFault::HeaderKind, with([](BmpLayout& s) { s.headerBytes = 4000; })},
+        {"width 0", BitmapFault::Size, with([](BmpLayout& s) { s.width = 0; })},
+        {"height 0", BitmapFault::Size, with([](BmpLayout& s) { s.height = 0; })},
+        {"negative width", BitmapFault::Size, with([](BmpLayout& s) { s.width = -3; })},
+        {"smallest height", BitmapFault::Size, with([](BmpLayout& s) { s.height = INT_MIN; })},
+        {"20000 x 20000", BitmapFault::Size, with([](BmpLayout& s) { s.width = s.height = 20000; })},
+        {"20000 x 20000 RLE8, complete", BitmapFault::Size, with([](BmpLayout& s) {
              s = {20000, 20000, 8, 1, 40, kPalette256, "", std::string("\0\1", 2)};
          })},
-        {"one pixel too wide", with([](BmpLayout& s) { s.width = kMaxBitmapSide + 1; })},
-        {"7 bits", with([](BmpLayout& s) { s.bitCount = 7; })},
-        {"24 bits with bit fields", with([](BmpLayout& s) { s.compression = 3; })},
-        {"embedded JPEG", with([](BmpLayout& s) { s.compression = 4; })},
-        {"RLE8 at 4 bits", with([](BmpLayout& s) { s = {4, 1, 4, 1, 40, kPalette16, "", std::string("\4\1\0\1", 4)}; })},
-        {"RLE8 top-down", with([](BmpLayout& s) { s = {4, -1, 8, 1, 40, kPalette256, "", std::string("\4\1\0\1", 4)}; })},
-        {"a mask of two runs of bits", masked(16, "\0\xf8\0\0\xe0\x07\0\0\x0f\x01\0\0")},
-        {"masks sharing a bit", masked(16, "\0\xf8\0\0\xe0\x0f\0\0\x1f\0\0\0")},
-        {"a mask past 16 bits", masked(16, "\0\0\x1f\0\xe0\x07\0\0\x1f\0\0\0")},
-        {"16 bits in a core header", with([](BmpLayout& s) { s = {3, 2, 16, 0, 12, "", "", s.pixels}; })},
-        {"RLE8 literal past the end", with([](BmpLayout& s) {
+        {"one pixel too wide", BitmapFault::Size, with([](BmpLayout& s) { s.width = kMaxBitmapSide + 1; })},
+        {"7 bits", BitmapFault::Bits, with([](BmpLayout& s) { s.bitCount = 7; })},
+        {"24 bits with bit fields", BitmapFault::MasksAtBits, with([](BmpLayout& s) { s.compression = 3; })},
+        {"embedded JPEG", BitmapFault::Compression, with([](BmpLayout& s) { s.compression = 4; })},
+        {"RLE8 at 4 bits", BitmapFault::RunLengthBits, with([](BmpLayout& s) { s = {4, 1, 4, 1, 40, kPalette16, "", std::string("\4\1\0\1", 4)}; })},
+        {"RLE8 top-down", BitmapFault::RunLengthTopDown, with([](BmpLayout& s) { s = {4, -1, 8, 1, 40, kPalette256, "", std::string("\4\1\0\1", 4)}; })},
+        {"a mask of two runs of bits", BitmapFault::MaskNotOneRun, masked(16, "\0\xf8\0\0\xe0\x07\0\0\x0f\x01\0\0")},
+        {"masks sharing a bit", BitmapFault::MaskShared, masked(16, "\0\xf8\0\0\xe0\x0f\0\0\x1f\0\0\0")},
+        {"a mask past 16 bits", BitmapFault::MaskPast16Bits, masked(16, "\0\0\x1f\0\xe0\x07\0\0\x1f\0\0\0")},
+        {"16 bits in a core header", BitmapFault::BitsInCoreHeader, with([](BmpLayout& s) { s = {3, 2, 16, 0, 12, "", "", s.pixels}; })},
+        {"RLE8 literal past the end", BitmapFault::RunLengthCodeCutOff, with([](BmpLayout& s) {
              s = {4, 1, 8, 1, 40, kPalette256, "", std::string("\0\6\1\2\3\0\1", 7)};
          })},
     };
-    for (const auto& [name, file] : bad) EXPECT_FALSE(CheckBitmapFile(file).ok()) << name;
+    for (const auto& [name, fault, file] : bad) EXPECT_EQ(CheckBitmapFile(file).problem.fault, fault) << name;
+}
+
+// The reasons in each language, with every kind of value put in.
+TEST(BitmapCheck, ReasonsAreSaidWithTheirValuesInEachLanguage) {
+    const BitmapProblem shared{BitmapFault::MaskShared, {1, 0x0FE0, 0}};
+    const BitmapProblem cut{BitmapFault::PixelsCutOff, {10, 2, 24}};
+    EXPECT_EQ(BitmapProblemText(shared, ProblemLanguage::English), "its green mask 0x00000FE0 shares bits with another colour's");
+    EXPECT_EQ(BitmapProblemText(shared, ProblemLanguage::Japanese), "緑のマスク 0x00000FE0 がほかの色のマスクとビットを共有しています");
+    EXPECT_EQ(BitmapProblemText(cut, ProblemLanguage::English), "it is cut off: it holds 10 bytes of pixels, and its 2 rows take 24");
+    EXPECT_EQ(BitmapProblemText(cut, ProblemLanguage::Japanese), "途中で切れています: ピクセルは 10 バイトありますが、2 行には 24 バイト必要です");
+    EXPECT_EQ(BitmapProblemText({}, ProblemLanguage::English), "");
 }
 
 }  // namespace

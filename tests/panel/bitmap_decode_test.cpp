@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "panel/bitmap_decode.h"
+#include "panel/bitmap_problem_text.h"
 #include "tests/panel/bmp_bytes.h"
 
 namespace kelvor::panel {
@@ -30,7 +31,7 @@ constexpr std::uint32_t Entry(std::uint32_t i) { return 0xFF800000u | (i << 4 & 
 std::vector<std::uint32_t> Decoded(const BmpLayout& layout) {
     Bitmap picture;
     const BitmapCheck check = DecodeBitmapFile(BuildBmp(layout), picture);
-    EXPECT_TRUE(check.ok()) << check.problem;
+    EXPECT_TRUE(check.ok()) << BitmapProblemText(check.problem, ProblemLanguage::English);
     EXPECT_EQ(picture.pixels.size(), static_cast<std::size_t>(layout.width) * std::abs(layout.height));
     return picture.pixels;
 }
