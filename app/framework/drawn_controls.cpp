@@ -128,7 +128,7 @@ void NumberEdit::FitText() {
     fitting_ = true;
     if (!fontKnown_) dialogFont_ = font(), fontKnown_ = true;
     QFont fitted = dialogFont_;
-    const int stretch = StretchToFit(dialogFont_, text(), Room(), kNumberStretchFloor);
+    const int stretch = StretchToFit(dialogFont_, text(), Room(), kStretchFloor);
     if (stretch != 100) {
         QFont narrow = dialogFont_;
         narrow.setStretch(stretch);

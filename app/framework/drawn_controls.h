@@ -37,9 +37,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// An edit for numbers, right-aligned in the dialog font: a value a little
-// wider than the box is drawn slightly narrower (never lower), a longer one
-// scrolls, and while it does not fit its tooltip ends with the whole value.
+// An edit for numbers, right-aligned in the dialog font: a value wider than
+// the box is drawn narrower (never lower), as narrow as stays readable, so
+// that every value a field's range allows shows whole and none is misread
+// by its last digits; a longer one scrolls, and while it does not fit its
+// tooltip ends with the whole value.
 class NumberEdit : public ByteEdit {
 public:
     explicit NumberEdit(QWidget* parent);
@@ -59,9 +61,6 @@ private:
     bool fontKnown_ = false;
     bool fitting_ = false;
 };
-
-// How narrow a number's digits may be drawn before the box scrolls instead.
-inline constexpr int kNumberStretchFloor = 80;
 
 // The horizontal stretch (percent of the normal width, at least `floor`)
 // at which `text` in `font` fits `width` pixels; 100 when it fits as is.

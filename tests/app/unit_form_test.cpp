@@ -17,6 +17,7 @@
 #include "app/default_folders.h"
 #include "app/form/form_exchange.h"
 #include "app/framework/dialog_units.h"
+#include "app/framework/drawn_controls.h"
 #include "app/framework/template_builder.h"
 #include "res/control_ids.h"
 #include "res/resources.h"
@@ -237,19 +238,33 @@ TEST_F(UnitFormTest, ControlsAndUnitsSayWhatTheyAre) {
         if (f.controlId && dlg.Control(f.controlId)) EXPECT_FALSE(dlg.Control(f.controlId)->toolTip().isEmpty()) << f.field;
 }
 
-// A value wider than its box keeps the dialog's font and scrolls; while it
-// does not fit, the tooltip ends with the whole value.
+// Every value a number box takes shows whole, however many digits its
+// range allows: a box that showed "719" for 1719 would be read wrong.
+TEST_F(UnitFormTest, EveryValueInRangeShowsWholeInItsBox) {
+    CUnitEditorDlg& dlg = ShownWindow();
+    for (const form::FieldLayout& f : form::RecordLayout()) {
+        auto* box = dynamic_cast<fw::NumberEdit*>(dlg.Control(f.controlId));
+        if (!box || !f.hasRange) continue;
+        for (const int value : {f.min, f.max}) {
+            TypeInto(dlg, f.controlId, std::to_string(value));
+            EXPECT_TRUE(box->ValueFits()) << f.field << ": " << value;
+        }
+    }
+}
+
+// A value wider than its box even drawn narrower keeps the dialog's font
+// and scrolls; while it does not fit, the tooltip ends with the whole value.
 TEST_F(UnitFormTest, LongNumbersKeepTheFontScrollAndShowWholeInTheTooltip) {
     CUnitEditorDlg& dlg = ShownWindow();
     auto* price = qobject_cast<QLineEdit*>(dlg.Control(1027));
     ASSERT_NE(price, nullptr);
     const QFont font = price->font();
-    TypeInto(dlg, 1027, "1234567");
+    TypeInto(dlg, 1027, "1234567890");
     EXPECT_EQ(price->font(), font);
     EXPECT_GT(price->fontMetrics().horizontalAdvance(price->text()), price->contentsRect().width() - 4);
     QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), price->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(price, &help);
-    EXPECT_EQ(QToolTip::text(), QString::fromUtf8("価格 (フィールド 24): 0〜1000000\n1234567"));
+    EXPECT_EQ(QToolTip::text(), QString::fromUtf8("価格 (フィールド 24): 0〜1000000\n1234567890"));
     TypeInto(dlg, 1027, "12");
     QApplication::sendEvent(price, &help);
     EXPECT_EQ(QToolTip::text(), QString::fromUtf8("価格 (フィールド 24): 0〜1000000"));

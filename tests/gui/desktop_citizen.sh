@@ -3,7 +3,7 @@
 # with a table's path, it opens it; Ctrl+F searches and F3 searches again;
 # the table is offered among the recent ones after a new start; a box's
 # tooltip comes up under the mouse; full-width digits typed into a number
-# box are applied and saved as ASCII; a 7-digit price scrolls in its box
+# box are applied and saved as ASCII; a 10-digit price scrolls in its box
 # (both ends differ on the screen); and the picture panel at
 # QT_SCALE_FACTOR=2 is the one at 100 % scaled up pixel for pixel.
 # Usage: desktop_citizen.sh <Kelvor binary> <artifact folder> <demo-data generator>
@@ -64,22 +64,22 @@ screenshot "$artifacts/citizen-tooltip.png"
 xdotool mousemove "$WIN_X" "$((WIN_Y - 40))"
 wait_hidden "$tip" 10 || true
 
-# Full-width digits into 耐久, a 7-digit value into 価格 (x 295, y 25, 25 x 12):
-# its two ends show in turn.
+# Full-width digits into 耐久, a 10-digit value into 価格 (x 295, y 25, 25 x 12),
+# more than the box shows even drawn narrower: its two ends show in turn.
 click_du 275 25 20 12
 xdotool key ctrl+a
 xdotool type --delay 80 "１２０"
 click_du 295 25 25 12
 xdotool key ctrl+a
 grab_du 295 25 25 12 "$work/price-before.png"
-xdotool type --delay 80 "1234567"
+xdotool type --delay 80 "1234567890"
 wait_region_changed "$work/price-before.png" "$work/price-end.png" 5 295 25 25 12 ||
   fail "the typed price did not show"
 xdotool key Home
 wait_region_changed "$work/price-end.png" "$work/price-start.png" 5 295 25 25 12 ||
   fail "the price box did not scroll to the value's start"
 screenshot "$artifacts/citizen-price-start.png"
-# The price is refused by its range; the durability goes in alone.
+# A price in range takes its place.
 xdotool key ctrl+a
 xdotool type --delay 80 "4321"
 click_du 435 270 75 15
