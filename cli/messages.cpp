@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <unordered_map>
 
+#include "table/system_error_words.h"
+
 namespace kelvor::cli {
 
 namespace {
@@ -18,7 +20,6 @@ struct Entry {
 constexpr Entry kCatalogue[] = {
     // Reading, finding and saving tables.
     {"cannot be read: {1}", "読めません: {1}"},
-    {"not a regular file", "通常のファイルではありません"},
     {"is no unit table: it is empty", "ユニットの表ではありません: 空です"},
     {"is no unit table: none of its lines is a unit line (a name, then \"○\")",
      "ユニットの表ではありません: ユニットの行 (名前、その次に「○」) が1行もありません"},
@@ -135,7 +136,7 @@ std::string_view InUse(std::string_view english) {
         return map;
     }();
     const auto found = japanese.find(english);
-    return found == japanese.end() ? english : found->second;
+    return found == japanese.end() ? table::SystemErrorInJapanese(english) : found->second;
 }
 
 }  // namespace

@@ -4,21 +4,26 @@
 #include <QFile>
 
 #include "app/framework/codec.h"
+#include "app/framework/language.h"
 #include "app/framework/paths.h"
 #include "table/file_io.h"
+#include "table/system_error_words.h"
 
 namespace kelvor::fw {
 
 namespace {
 
-// The plain code's texts are UTF-8; the window shows code page 932.
-void SetError(std::string* error, const std::string& utf8) {
-    if (error) *error = Cp932FromUtf8(utf8);
+// The plain code's texts are the system's, UTF-8; the window shows code
+// page 932, in the language it speaks.
+std::string ForWindow(const std::string& utf8) {
+    return Cp932FromUtf8(LanguageInUse() == Language::Japanese ? std::string(table::SystemErrorInJapanese(utf8)) : utf8);
 }
 
-SaveError FromPlain(const table::SaveError& plain) {
-    return SaveError{plain.kind, plain.path, Cp932FromUtf8(plain.systemError)};
+void SetError(std::string* error, const std::string& utf8) {
+    if (error) *error = ForWindow(utf8);
 }
+
+SaveError FromPlain(const table::SaveError& plain) { return SaveError{plain.kind, plain.path, ForWindow(plain.systemError)}; }
 
 // A sink made by OpenSink for a QFile on the plain save's descriptor; it
 // keeps that QFile for as long as it writes.

@@ -44,7 +44,7 @@ inline std::string Refusal(int id, const char* utf8) {
 
 // The box of a file that could not be opened: the file and why.
 inline std::string OpenFailedText(const fw::Path& path, const char* why) {
-    return fw::Cp932FromUtf8("ファイルのオープンに失敗しました\n") + fw::PathForDisplay(path) + "\n" + why;
+    return fw::Cp932FromUtf8("ファイルのオープンに失敗しました\n") + fw::PathForDisplay(path) + "\n" + fw::Cp932FromUtf8(why);
 }
 
 inline QAction* FindAction(const QList<QAction*>& actions, const QString& text) {

@@ -191,14 +191,14 @@ TEST_F(PicturePanelTest, BadPictureFilesAreNamedOnTheStatusLine) {
     ASSERT_EQ(::mkfifo((pics / "108.bmp").c_str(), 0600), 0);  // would block a plain open
 
     const std::pair<int, const char*> cases[] = {
-        {101, "を読めません: Is a directory"},
+        {101, "を読めません: フォルダです"},
         {102, "は表示できる画像ではありません: 途中で切れています: ピクセルは "},
         {103, "は表示できる画像ではありません: 2779096485 バイトのヘッダはビットマップのどの種類のものでもありません"},
         {104, "は表示できる画像ではありません: ビットマップファイルの先頭の「BM」がありません"},
         {105, "は表示できる画像ではありません: 0 x "},
         {106, "は表示できる画像ではありません: 20000 x 20000 ピクセルです。縦横とも 1 から 4096 まででなければなりません"},
-        {107, "を読めません: File too large"},
-        {108, "を読めません: not a regular file"}};
+        {107, "を読めません: ファイルが大きすぎます"},
+        {108, "を読めません: 通常のファイルではありません"}};
     const QStatusBar& status = *Window().statusBar();
     for (const auto& [bad, why] : cases) {
         SCOPED_TRACE(bad);

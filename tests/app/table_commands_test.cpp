@@ -140,14 +140,14 @@ TEST_F(TableCommandsTest, FailedOpenNamesTheFileAndKeepsTheLoadedTable) {
     QDir(fw::FromPath(TempFolder())).mkpath(QStringLiteral("sub/folder.dat"));
     // A named pipe with no writer would block an open for good.
     ASSERT_EQ(::mkfifo(TempPath("sub/pipe.dat").c_str(), 0600), 0);
-    std::vector<std::pair<fw::Path, const char*>> cases = {{TempPath("sub/folder.dat"), "Is a directory"},
-                                                            {TempPath("sub/pipe.dat"), "not a regular file"}};
+    std::vector<std::pair<fw::Path, const char*>> cases = {{TempPath("sub/folder.dat"), "フォルダです"},
+                                                            {TempPath("sub/pipe.dat"), "通常のファイルではありません"}};
     if (geteuid() != 0) {  // permissions do not stop root
         WriteBytes(TempPath("sub/locked.dat"), kHeading + UnitLine("Locked"));
         QFile::setPermissions(fw::FromPath(TempPath("sub/locked.dat")), QFileDevice::WriteOwner);
-        cases.emplace_back(TempPath("sub/locked.dat"), "Permission denied");
+        cases.emplace_back(TempPath("sub/locked.dat"), "アクセスが拒否されました");
     }
-    cases.emplace_back(TempPath("sub/vanished.dat"), "No such file or directory");
+    cases.emplace_back(TempPath("sub/vanished.dat"), "ファイルまたはフォルダがありません");
     for (const auto& [bad, why] : cases) {
         modal_.ChooseFile(bad);
         modal_.AcceptMessage(OpenFailedText(bad, why), fw::kIconStop);
@@ -346,7 +346,7 @@ TEST_F(TableCommandsTest, FailedWriteLeavesTheTableOnDiskUntouched) {
         const auto& shown = modal_.Messages().back();
         EXPECT_EQ(shown.icon, fw::kIconStop);
         EXPECT_NE(shown.text.find("weapon.dat"), std::string::npos) << shown.text;
-        EXPECT_NE(shown.text.find("No space left on device"), std::string::npos) << shown.text;
+        EXPECT_NE(shown.text.find(Sjis("ディスクに空きがありません")), std::string::npos) << shown.text;
         // The document in memory is unchanged by the failure.
         EXPECT_EQ(std::string(Window().Document().data(), Window().Document().size()),
                   kHeading + "edited," + kSet + "\r\n" + UnitLine("B"));
@@ -368,7 +368,7 @@ TEST_F(TableCommandsTest, ABackupNameTakenByAFolderOrAPipeRefusesTheSave) {
             ASSERT_EQ(::mkfifo(backup.c_str(), 0600), 0);
         ASSERT_EQ(Window().ReplaceLine(3, "edited," + kSet), 1);
         modal_.ChooseFile(TempPath("weapon.dat"));
-        modal_.AcceptMessage(fw::PathForDisplay(backup) + Sjis(" の処理中にエラーが発生しました。\nnot a regular file"),
+        modal_.AcceptMessage(fw::PathForDisplay(backup) + Sjis(" の処理中にエラーが発生しました。\n通常のファイルではありません"),
                              fw::kIconStop);
         Trigger(Window(), menu::kSaveAs);
         EXPECT_EQ(ReadBytes(TempPath("weapon.dat")), original);

@@ -231,7 +231,7 @@ TEST_F(UnitCommandsTest, ExportWritesTheUnitAsLastShownUnderItsNumber) {
 
     // A file that cannot be made is reported; the folder is remembered anyway.
     modal_.ChooseFile(TempPath("missing/unit0060.kmv"));
-    modal_.AcceptMessage(OpenFailedText(TempPath("missing/unit0060.kmv"), "No such file or directory"), fw::kIconStop);
+    modal_.AcceptMessage(OpenFailedText(TempPath("missing/unit0060.kmv"), "ファイルまたはフォルダがありません"), fw::kIconStop);
     Trigger(dlg, menu::kExportUnit);
     EXPECT_EQ(dlg.UnitFileDir(), TempFolder("missing"));
 }
@@ -367,7 +367,7 @@ TEST_F(UnitCommandsTest, ImportAsksForAUnitFileAndReportsOneThatCannotBeRead) {
     EXPECT_EQ(asked.initialFolder, TempFolder());
 
     modal_.ChooseFile(TempPath("elsewhere/none.kmv"));
-    modal_.AcceptMessage(OpenFailedText(TempPath("elsewhere/none.kmv"), "No such file or directory"), fw::kIconStop);
+    modal_.AcceptMessage(OpenFailedText(TempPath("elsewhere/none.kmv"), "ファイルまたはフォルダがありません"), fw::kIconStop);
     Trigger(dlg, menu::kImportUnit);
     EXPECT_EQ(dlg.UnitFileDir(), TempFolder("elsewhere"));
     EXPECT_EQ(StoredSetting("UnitFileDir"), TempFolder("elsewhere"));
@@ -375,7 +375,7 @@ TEST_F(UnitCommandsTest, ImportAsksForAUnitFileAndReportsOneThatCannotBeRead) {
     QDir(fw::FromPath(TempFolder())).mkpath(QStringLiteral("elsewhere"));
     ASSERT_EQ(::mkfifo(TempPath("elsewhere/pipe.kmv").c_str(), 0600), 0);
     modal_.ChooseFile(TempPath("elsewhere/pipe.kmv"));
-    modal_.AcceptMessage(OpenFailedText(TempPath("elsewhere/pipe.kmv"), "not a regular file"), fw::kIconStop);
+    modal_.AcceptMessage(OpenFailedText(TempPath("elsewhere/pipe.kmv"), "通常のファイルではありません"), fw::kIconStop);
     Trigger(dlg, menu::kImportUnit);
     EXPECT_TRUE(Document() == table_);
 }
