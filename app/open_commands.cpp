@@ -4,6 +4,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QUrl>
 
@@ -130,6 +131,9 @@ bool CUnitEditorDlg::eventFilter(QObject* watched, QEvent* event) {
         OpenFromOutside(file);
         return true;
     }
+    case QEvent::KeyPress:
+        if (watched == menuBar()) AfterMenuBarKey();
+        break;
     default: break;
     }
     return QMainWindow::eventFilter(watched, event);

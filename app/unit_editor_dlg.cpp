@@ -3,10 +3,12 @@
 #include "app/form/field_hints.h"
 
 #include <QCloseEvent>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QStatusBar>
 #include <QUndoStack>
 
@@ -47,6 +49,10 @@ CUnitEditorDlg::CUnitEditorDlg(fw::Platform& platform, QWidget* parent)
     const int bar = menuBar()->sizeHint().height();
     statusBar()->setFixedHeight(bar);
     setFixedSize(m_controls.clientSize.width(), m_controls.clientSize.height() + 2 * bar);
+
+    connect(qApp, &QApplication::focusChanged, this, [this, client](QWidget*, QWidget* now) {
+        if (now && client->isAncestorOf(now)) m_formFocus = now;
+    });
 
     // Files dragged from a file manager open (or import) wherever they land.
     setAcceptDrops(true);
@@ -192,6 +198,19 @@ void CUnitEditorDlg::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+// The menu bar gives the keyboard focus back to the control that had it when
+// its menus are left, but not after every way of leaving them (a second
+// menu opened with its Alt key after Escape closed the first): there it kept
+// the focus with nothing of it active, took letters for its menus and
+// swallowed Escape. A key it was given that leaves it so hands the focus back.
+void CUnitEditorDlg::AfterMenuBarKey() {
+    QTimer::singleShot(0, this, [this] {
+        if (!menuBar()->hasFocus() || menuBar()->activeAction() || QApplication::activePopupWidget()) return;
+        QWidget* control = m_formFocus ? m_formFocus.data() : centralWidget();
+        control->setFocus(Qt::MenuBarFocusReason);
+    });
 }
 
 void CUnitEditorDlg::StoreFolderSetting(const char* entry, fw::Path& member, const fw::Path& value) {

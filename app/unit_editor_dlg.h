@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <string>
@@ -155,6 +156,7 @@ protected:
 
 private:
     void BuildMenus();
+    void AfterMenuBarKey();
     void BuildLanguageMenu(QMenu* menu);
     fw::FileDialogRequest TableDialog(bool open) const;
     int OpenTableAt(const fw::Path& path);
@@ -211,6 +213,7 @@ private:
     form::FormWidgets m_widgets;
     form::UnitListModel* m_unitModel = nullptr;
     QMenu* m_windowMenu = nullptr;
+    QPointer<QWidget> m_formFocus;  // the control of the form that last had the keyboard focus
     QUndoStack* m_undo = nullptr;
     // The open table's file as last read or written, and as last said.
     table::FileIdentity m_onDisk;
