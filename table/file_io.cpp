@@ -137,7 +137,10 @@ bool ReadWholeFile(const Path& path, const std::function<char*(std::size_t size)
         SetError(error, e);
         return false;
     }
-    const auto size = static_cast<std::size_t>(st.st_size);
+    return ReadOpenFile(file.fd(), static_cast<std::size_t>(st.st_size), prepare, error);
+}
+
+bool ReadOpenFile(int fd, std::size_t size, const std::function<char*(std::size_t size)>& prepare, std::string* error) {
     char* buffer = prepare(size);
     if (!buffer) {
         SetError(error, EFBIG);
@@ -145,7 +148,7 @@ bool ReadWholeFile(const Path& path, const std::function<char*(std::size_t size)
     }
     std::size_t got = 0;
     while (got < size) {
-        const long long n = ReadSome(file.fd(), buffer + got, size - got);
+        const long long n = ReadSome(fd, buffer + got, size - got);
         if (n < 0) {
             SetError(error, errno);
             return false;
@@ -154,7 +157,7 @@ bool ReadWholeFile(const Path& path, const std::function<char*(std::size_t size)
         got += static_cast<std::size_t>(n);
     }
     char more;
-    if (got != size || ReadSome(file.fd(), &more, 1) != 0) {  // the file changed size while it was read
+    if (got != size || ReadSome(fd, &more, 1) != 0) {  // the file changed size while it was read
         SetError(error, EIO);
         return false;
     }

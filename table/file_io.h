@@ -13,6 +13,9 @@ namespace kelvor::table {
 
 using Path = std::filesystem::path;
 
+// The folder a file is in: "." for a bare file name.
+inline Path FolderOf(const Path& file) { return file.parent_path().empty() ? Path(".") : file.parent_path(); }
+
 // The system's text for an error number (UTF-8).
 std::string ErrorText(int error);
 
@@ -28,6 +31,10 @@ int ErrnoOfWindowsError(unsigned long code);
 // folders, files that are no regular files (a device, a pipe), unreadable
 // files and files that change size while they are read.
 bool ReadWholeFile(const Path& path, const std::function<char*(std::size_t size)>& prepare, std::string* error);
+
+// The read of ReadWholeFile, from the start of a file already open as `fd`
+// and checked to be a regular file of `size` bytes.
+bool ReadOpenFile(int fd, std::size_t size, const std::function<char*(std::size_t size)>& prepare, std::string* error);
 
 // Any buffer with resize() and data() (std::string, std::vector<char>, ...).
 template <class Buffer>

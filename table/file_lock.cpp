@@ -29,7 +29,7 @@ constexpr std::chrono::milliseconds kPoll{20};
 int OpenLockTarget(const Path& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd >= 0 || errno != ENOENT) return fd;
-    const Path folder = path.parent_path().empty() ? Path(".") : path.parent_path();
+    const Path folder = FolderOf(path);
     return ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
 }
 
@@ -75,7 +75,7 @@ void Unlock(long long handle) { ::close(static_cast<int>(handle)); }
 // hidden file of its own beside it, named after the table, which the
 // system removes when the last program holding it closes it.
 LockResult TryOnce(const Path& path, long long& handle, std::string* error) {
-    const Path folder = path.parent_path().empty() ? Path(".") : path.parent_path();
+    const Path folder = FolderOf(path);
     const Path lockFile = folder / (L"." + path.filename().native() + L".kelvor-lock");
     const HANDLE h = CreateFileW(lockFile.c_str(), GENERIC_READ | GENERIC_WRITE,
                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,

@@ -132,7 +132,7 @@ int CheckWritable(const Path& path, bool& exists) {
 }
 
 TemporaryFile::TemporaryFile(const Path& forFile)
-    : folder_(forFile.parent_path().empty() ? Path(".") : forFile.parent_path()) {
+    : folder_(FolderOf(forFile)) {
 #ifdef O_TMPFILE
     // Unnamed where the file system allows it and the name can be given
     // later through the descriptor's entry in /proc.
@@ -173,7 +173,7 @@ void TemporaryFile::Close() {
 
 #endif  // the Windows branch is in file_system_windows.cpp
 
-void RemoveLeftovers(const Path& folder, const Path& forFile) {
+void RemoveLeftovers(const Path& forFile) {
     namespace stdfs = std::filesystem;
     using Native = Path::string_type;
     const Native dot = Path(".").native();
@@ -181,7 +181,7 @@ void RemoveLeftovers(const Path& folder, const Path& forFile) {
     const Native earlier = dot + forFile.filename().native() + dot;
     const auto hourAgo = stdfs::file_time_type::clock::now() - std::chrono::hours(1);
     std::error_code ec;
-    for (stdfs::directory_iterator it(folder.empty() ? Path(".") : folder, ec), end; !ec && it != end;
+    for (stdfs::directory_iterator it(FolderOf(forFile), ec), end; !ec && it != end;
          it.increment(ec)) {
         const Native name = it->path().filename().native();
         const bool named = (name.size() == ours.size() + 6 && name.starts_with(ours)) ||

@@ -51,10 +51,11 @@ std::string RandomEnding();
 // The names temporary files of ours get: short, so that a file whose own
 // name is near the longest allowed still saves, and hidden.
 inline constexpr char kTemporaryPrefix[] = ".kelvor-";
-// Removes what interrupted saves of ours left in `folder` (files named
-// with kTemporaryPrefix, and the dotted names of earlier versions for
-// `forFile`) once they are older than an hour: no save runs that long.
-void RemoveLeftovers(const Path& folder, const Path& forFile);
+// Removes what interrupted saves of ours left in the folder of `forFile`
+// (files named with kTemporaryPrefix, and the dotted names of earlier
+// versions for `forFile`) once they are older than an hour: no save runs
+// that long.
+void RemoveLeftovers(const Path& forFile);
 
 // A new, empty file of its own in the folder of `forFile`, open for reading
 // and writing. Where the file system allows, it has no name until Name()

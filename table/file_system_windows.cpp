@@ -107,7 +107,7 @@ int CheckWritable(const Path& path, bool& exists) {
 }
 
 TemporaryFile::TemporaryFile(const Path& forFile)
-    : folder_(forFile.parent_path().empty() ? Path(".") : forFile.parent_path()) {
+    : folder_(FolderOf(forFile)) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         const Path candidate = folder_ / (kTemporaryPrefix + RandomEnding());
         fd_ = _wopen(candidate.c_str(), _O_CREAT | _O_EXCL | _O_RDWR | _O_BINARY, _S_IREAD | _S_IWRITE);

@@ -106,8 +106,11 @@ bool MappedFile::Open(const Path& path, std::string* error) {
         slots[static_cast<std::size_t>(slot_)].taken.store(false);
         slot_ = -1;
     }
+    // Read from what was opened: the file checked above, even when another
+    // has been saved under its name since.
+    const bool read = ReadOpenFile(fd, size, IntoBuffer(copy_), error);
     ::close(fd);
-    if (!ReadWholeFile(path, copy_, error)) return false;
+    if (!read) return false;
     view_ = copy_;
     return true;
 }

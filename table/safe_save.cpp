@@ -162,7 +162,7 @@ Failure Replace(const Path& target, Pieces bytes, const Path& backup, const Sink
         return Fail(SaveError::Kind::Open, std::string("not a regular file"));
     bool exists = false;
     if (const int r = fs::CheckWritable(target, exists)) return Fail(SaveError::Kind::Open, r);
-    fs::RemoveLeftovers(target.parent_path(), target);
+    fs::RemoveLeftovers(target);
 
     // The temporary file removes itself on every way out but success.
     fs::TemporaryFile temp(target);
@@ -181,7 +181,7 @@ Failure Replace(const Path& target, Pieces bytes, const Path& backup, const Sink
         return Fail(SaveError::Kind::Replace, r);
     }
     temp.Keep();
-    fs::SyncFolder(target.parent_path().empty() ? Path(".") : target.parent_path());
+    fs::SyncFolder(FolderOf(target));
     return {};
 }
 
