@@ -1,5 +1,8 @@
 #include "cli/command_support.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "cli/messages.h"
 #include "cli/table_input.h"
 #include "cli/table_lines.h"
@@ -30,6 +33,11 @@ int SaveFailed(Output& output, const table::SaveError& failure) {
         break;
     }
     return Unusable(output, failure.path, reason);
+}
+
+bool SameFile(const table::Path& a, const table::Path& b) {
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec);
 }
 
 std::string Utf8(std::string_view cp932) {

@@ -22,6 +22,9 @@ int Unusable(Output& output, const table::Path& file, const std::string& reason)
 // A failed safe save reported as Unusable, naming the file it concerns.
 int SaveFailed(Output& output, const table::SaveError& failure);
 
+// Whether two paths name one file (false when either names none).
+bool SameFile(const table::Path& a, const table::Path& b);
+
 // Table text (code page 932) in double quotes, for the terminal.
 std::string Quoted(std::string_view cp932);
 std::string Utf8(std::string_view cp932);

@@ -1,8 +1,6 @@
 // export: one unit to a single-unit file, byte for byte as the editor's
 // export writes it once the unit is shown.
-#include <filesystem>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "cli/command_support.h"
@@ -27,11 +25,6 @@ std::vector<std::string> Rewritten(std::string_view line) {
     if (stored.count > table::kFieldCount)
         notes.push_back(Say("the {1} fields after field 193 are left out", {std::to_string(stored.count - table::kFieldCount)}));
     return notes;
-}
-
-bool SameFile(const table::Path& a, const table::Path& b) {
-    std::error_code ec;
-    return std::filesystem::equivalent(a, b, ec);
 }
 
 }  // namespace

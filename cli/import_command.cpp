@@ -1,6 +1,5 @@
 // import: single-unit files put into their lines of a table, all of them or
 // none, and the table saved as the editor's Save As saves it.
-#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -96,11 +95,10 @@ int RunImport(const table::Path& path, const std::vector<table::Path>& files, co
 
     // Saved as the editor's Save As saves: the file replaced is set aside as
     // "weapon.org" in the folder saved into, once.
-    std::error_code ec;
-    const bool rewritesItself = !out || std::filesystem::equivalent(*out, path, ec);
+    const bool rewritesItself = !out || SameFile(*out, path);
     Saved saved;
     if (const int code =
-            SaveLockedTable(target, text.view(), rewritesItself ? &read : nullptr, output, Backup::Once, &saved);
+            SaveLockedTable(target, text.view(), rewritesItself ? &read : nullptr, output, Backup::Once, saved);
         code != kExitClean)
         return code;
 

@@ -2,8 +2,6 @@
 // put together and saved through the safe save; as a version control
 // system's merge driver, into the file it names.
 #include <array>
-#include <filesystem>
-#include <system_error>
 
 #include "cli/command_support.h"
 #include "cli/table_input.h"
@@ -85,11 +83,6 @@ void AppendConflictText(const MergeConflict& c, std::string& report) {
     report += "  theirs: " + SideText(c.theirs, "(removed)") + "\n";
 }
 
-bool SameFile(const table::Path& a, const table::Path& b) {
-    std::error_code ec;
-    return std::filesystem::equivalent(a, b, ec);
-}
-
 }  // namespace
 
 int RunMerge(const MergeFiles& files, Output& output) {
@@ -123,7 +116,7 @@ int RunMerge(const MergeFiles& files, Output& output) {
     }
     Saved saved;
     if (const int code = SaveLockedTable(target, merged.pieces, read ? &*read : nullptr, output,
-                                         files.git ? Backup::None : Backup::Once, &saved);
+                                         files.git ? Backup::None : Backup::Once, saved);
         code != kExitClean)
         return code;
 

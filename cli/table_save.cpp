@@ -27,20 +27,17 @@ int LockTable(const table::Path& target, table::FileLock& lock, Output& output) 
 }
 
 int SaveLockedTable(const table::Path& target, table::Pieces bytes, const table::FileIdentity* read, Output& output,
-                    Backup backup, Saved* saved) {
+                    Backup backup, Saved& saved) {
     if (read && table::ChangedSince(target, *read))
         return Unusable(output, target,
                         Say("was changed by another program while this command ran; nothing written, run it again"));
-    const table::Path org = table::TableBackupPath(target);
-    const bool orgThere = backup == Backup::Once && table::CanOpenForReading(org);
     table::SaveError failure;
-    const bool done = backup == Backup::Once ? table::SaveTableFile(target, bytes, &failure)
+    bool backupMade = false;
+    const bool done = backup == Backup::Once ? table::SaveTableFile(target, bytes, &failure, {}, &backupMade)
                                              : table::ReplaceFileSafely(target, bytes, table::Path(), &failure);
     if (!done) return SaveFailed(output, failure);
-    if (saved) {
-        saved->file = target;
-        if (backup == Backup::Once && !orgThere && table::CanOpenForReading(org)) saved->backup = org;
-    }
+    saved.file = target;
+    if (backupMade) saved.backup = table::TableBackupPath(target);
     return kExitClean;
 }
 

@@ -35,11 +35,11 @@ struct Saved {
 // Saves bytes under `target` as the editor's Save As saves. With `read`
 // (what was read of target under the lock), a file changed since by a
 // program that did not take the lock is not overwritten. Reports a
-// failure; gives kExitClean or its exit code, and fills `saved` when given.
+// failure; gives kExitClean or its exit code, and fills `saved`.
 int SaveLockedTable(const table::Path& target, table::Pieces bytes, const table::FileIdentity* read, Output& output,
-                    Backup backup = Backup::Once, Saved* saved = nullptr);
+                    Backup backup, Saved& saved);
 inline int SaveLockedTable(const table::Path& target, std::string_view bytes, const table::FileIdentity* read,
-                           Output& output, Backup backup = Backup::Once, Saved* saved = nullptr) {
+                           Output& output, Backup backup, Saved& saved) {
     return SaveLockedTable(target, table::Pieces(&bytes, 1), read, output, backup, saved);
 }
 

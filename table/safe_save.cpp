@@ -149,9 +149,10 @@ Failure MakeBackup(const Path& original, const Path& backup, const SinkFactory& 
     return {};
 }
 
+// backupMade: whether this save set the replaced file aside as `backup`.
 Failure Replace(const Path& target, Pieces bytes, const Path& backup, const SinkFactory& openSink,
-                bool& failedAtBackup) {
-    failedAtBackup = false;
+                bool& failedAtBackup, bool& backupMade) {
+    failedAtBackup = backupMade = false;
     // A device, a pipe or a socket is never replaced by a file, and a loop
     // of links names no file at all.
     std::error_code ec;
@@ -182,7 +183,21 @@ Failure Replace(const Path& target, Pieces bytes, const Path& backup, const Sink
     }
     temp.Keep();
     fs::SyncFolder(FolderOf(target));
+    backupMade = outcome == Backup::Made;
     return {};
+}
+
+bool ReplaceAndSay(const Path& path, Pieces bytes, const Path& backupPath, SaveError* error, const SinkFactory& openSink,
+                   bool* backupMade) {
+    bool failedAtBackup = false, made = false;
+    const Failure f = Replace(fs::ResolveLinks(path), bytes, backupPath, openSink, failedAtBackup, made);
+    if (error) {
+        error->kind = f.kind;
+        error->path = f.failed() ? (failedAtBackup ? backupPath : path) : Path();
+        error->systemError = f.text;
+    }
+    if (backupMade) *backupMade = made;
+    return !f.failed();
 }
 
 }  // namespace
@@ -191,19 +206,13 @@ std::unique_ptr<ByteSink> DescriptorSink(int fd) { return std::make_unique<FdSin
 
 bool ReplaceFileSafely(const Path& path, Pieces bytes, const Path& backupPath, SaveError* error,
                        const SinkFactory& openSink) {
-    bool failedAtBackup = false;
-    const Failure f = Replace(fs::ResolveLinks(path), bytes, backupPath, openSink, failedAtBackup);
-    if (error) {
-        error->kind = f.kind;
-        error->path = f.failed() ? (failedAtBackup ? backupPath : path) : Path();
-        error->systemError = f.text;
-    }
-    return !f.failed();
+    return ReplaceAndSay(path, bytes, backupPath, error, openSink, nullptr);
 }
 
 Path TableBackupPath(const Path& table) { return Path(table).remove_filename() / kTableBackupName; }
 
-bool SaveTableFile(const Path& table, Pieces bytes, SaveError* error, const SinkFactory& openSink) {
+bool SaveTableFile(const Path& table, Pieces bytes, SaveError* error, const SinkFactory& openSink, bool* backupMade) {
+    if (backupMade) *backupMade = false;
     const Path backup = TableBackupPath(table);
     // A backup is made when nothing stands at its name and kept when it is a
     // file. Anything else there (a folder, a broken link, a pipe) would leave
@@ -214,7 +223,7 @@ bool SaveTableFile(const Path& table, Pieces bytes, SaveError* error, const Sink
         if (error) *error = SaveError{SaveError::Kind::Backup, backup, "not a regular file"};
         return false;
     }
-    return ReplaceFileSafely(table, bytes, nothingThere ? backup : Path(), error, openSink);
+    return ReplaceAndSay(table, bytes, nothingThere ? backup : Path(), error, openSink, backupMade);
 }
 
 }  // namespace kelvor::table

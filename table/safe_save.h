@@ -74,8 +74,10 @@ Path TableBackupPath(const Path& table);
 
 // Saves a unit table under `table`: the file it replaces is set aside as
 // "weapon.org" in that folder, once: only when no "weapon.org" is there;
-// an existing one is never replaced or refreshed.
-bool SaveTableFile(const Path& table, Pieces bytes, SaveError* error, const SinkFactory& openSink = {});
+// an existing one is never replaced or refreshed. backupMade (when given)
+// says whether this save set one aside.
+bool SaveTableFile(const Path& table, Pieces bytes, SaveError* error, const SinkFactory& openSink = {},
+                   bool* backupMade = nullptr);
 inline bool SaveTableFile(const Path& table, std::string_view bytes, SaveError* error, const SinkFactory& openSink = {}) {
     return SaveTableFile(table, Pieces(&bytes, 1), error, openSink);
 }
