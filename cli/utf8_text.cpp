@@ -15,8 +15,6 @@ namespace {
 
 constexpr std::size_t kBlock = std::size_t{1} << 20;
 
-bool IsTrailByte(unsigned char b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); }
-
 // The UTF-8 of every character met so far: its bytes in the low three
 // bytes, their count in the high one; 0 for a character not yet decoded.
 // A character's entry is written once with the value any reader would
@@ -59,7 +57,7 @@ char* WriteUtf8(std::string_view cp932, char* out) {
             *out++ = static_cast<char>(*p++);
             continue;
         }
-        const std::size_t length = table::IsLeadByte(*p) && p + 1 < end && IsTrailByte(p[1]) ? 2 : 1;
+        const std::size_t length = table::IsLeadByte(*p) && p + 1 < end && table::IsTrailByte(p[1]) ? 2 : 1;
         const std::uint32_t packed = Decoded().Of(p, length);
         out[0] = static_cast<char>(packed & 0xFF);
         out[1] = static_cast<char>((packed >> 8) & 0xFF);

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <limits>
 
+#include "table/cp932.h"
+
 namespace kelvor::form {
 
 TextRefusal CheckTextField(int field, std::string_view text) {
@@ -13,13 +15,17 @@ TextRefusal CheckTextField(int field, std::string_view text) {
     return TextRefusal::None;
 }
 
+namespace {
+
+// The text of a number box (code page 932) with the full-width digits,
+// signs and space an input method types turned into their ASCII forms;
+// everything else as it is.
 std::string AsciiNumberText(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        const bool twoBytes = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
-        if (!twoBytes || i + 1 >= text.size()) {
+        if (!table::IsLeadByte(lead) || i + 1 >= text.size()) {
             out += text[i];
             continue;
         }
@@ -38,6 +44,8 @@ std::string AsciiNumberText(std::string_view text) {
     }
     return out;
 }
+
+}  // namespace
 
 std::optional<int> ParseFormInteger(std::string_view typed) {
     const std::string ascii = AsciiNumberText(typed);

@@ -19,11 +19,6 @@ enum class TextRefusal {
 // The check of text field `field` holding `text` (code page 932).
 TextRefusal CheckTextField(int field, std::string_view text);
 
-// The text of a number box (code page 932) with the full-width digits,
-// signs and space an input method types turned into their ASCII forms;
-// everything else as it is.
-std::string AsciiNumberText(std::string_view text);
-
 // How the form reads an integer box: blanks or tabs, an optional sign,
 // digits, blanks or tabs, full-width ones taken as ASCII. nullopt for
 // anything else (an empty box, a comma of either width, a number outside

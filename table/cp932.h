@@ -11,6 +11,8 @@ namespace kelvor::table {
 
 // The first byte of a double-byte character.
 inline bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+// A byte that may follow a lead byte as the second of its character.
+inline bool IsTrailByte(unsigned char b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); }
 
 // Whole texts equal with letter case ignored. Letters are ASCII A-Z and the
 // full-width Latin, Greek and Cyrillic letters; the second byte of a

@@ -19,8 +19,6 @@ namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
 
-bool IsTrailByte(unsigned char b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); }
-
 // How many bytes a character that failed to decode takes up: a lead byte
 // with a trail byte after it is one (unmapped) character of two bytes.
 std::size_t BadCharacterLength(std::string_view bytes, std::size_t at) {
