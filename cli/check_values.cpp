@@ -60,8 +60,8 @@ void FirstSeen::Grow() {
 }
 
 const std::pair<std::string_view, int>* ListItems::Offer(std::string_view value, int line) {
-    // A text without letters has no case variant; the very same text is one item.
-    if (table::IsCaseless(value) || exact_.Offer(value, line)) return nullptr;
+    // The very same text is one item.
+    if (exact_.Offer(value, line)) return nullptr;
     const auto [it, added] = folded_.emplace(table::FoldCase(value), std::make_pair(value, line));
     return added ? nullptr : &it->second;
 }

@@ -100,7 +100,9 @@ private:
 // values that are equal with letter case ignored.
 class ListItems {
 public:
-    // The earlier value this one is a case variant of, with its line; nullptr when there is none.
+    // The earlier value this one is a case variant of, with its line; nullptr
+    // when there is none. Values without letters have no case variant and
+    // are not offered.
     const std::pair<std::string_view, int>* Offer(std::string_view value, int line);
 
 private:

@@ -44,7 +44,7 @@ std::array<std::string, table::kFieldCount> ShownValues(const table::DocumentTex
 }  // namespace
 
 int RunList(const table::Path& path, Output& output) {
-    table::DocumentText text;
+    table::MappedFile text;
     std::string reason;
     if (!LoadTable(path, text, reason)) return Unusable(output, path, reason);
 

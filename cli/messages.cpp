@@ -92,9 +92,6 @@ constexpr Entry kCatalogue[] = {
     {"no picture folder {1}: the unit pictures were not checked", "画像フォルダ {1} がありません: ユニットの画像は調べていません"},
     // diff.
     {"  field {1}: {2} -> {3}", "  フィールド {1}: {2} -> {3}"},
-    {"line {1}: line end {2} -> {3}", "行 {1}: 行末 {2} -> {3}"},
-    {"line {1}: only in the old table", "行 {1}: 古い表にだけあります"},
-    {"line {1}: only in the new table", "行 {1}: 新しい表にだけあります"},
     {": line end {1} -> {2}", ": 行末 {1} -> {2}"},
     {": only in the old table", ": 古い表にだけあります"},
     {": only in the new table", ": 新しい表にだけあります"},

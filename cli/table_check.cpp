@@ -95,15 +95,15 @@ struct Reference {
 
 class Checker {
 public:
-    // later: the checker of the table's second half, while the first is
-    // checked at the same time: the checks that compare a line with the lines
-    // before it are left for Absorb.
+    // later: the checker of the table's second half (`text`), while the
+    // first is checked at the same time: the checks that compare a line with
+    // the lines before it are left for Absorb.
     Checker(const CheckOptions& options, std::string_view text, bool later = false)
         : options_(options), limit_(options.limit > 0 ? options.limit : INT_MAX), textEnd_(text.data() + text.size()),
           later_(later) {
         // Room for the names of the second half's units, guessed from its
         // size, so that the list is not copied as it grows.
-        if (later_) compared_.reserve(text.size() / 2 / kUsualLineBytes);
+        if (later_) compared_.reserve(text.size() / kUsualLineBytes);
     }
 
     void Line(const TableLine& line) {
@@ -163,7 +163,7 @@ public:
             if (count++ < limit_) findings_.push_back(std::move(f));
         }
         for (std::size_t p = 0; p < counts_.size(); ++p)
-            counts_[p] += std::max(0, later.counts_[p] - std::min(later.counts_[p], limit_));
+            counts_[p] += later.counts_[p] - std::min(later.counts_[p], limit_);
         for (Reference r : later.references_) {
             r.line += lineOffset;
             references_.push_back(r);
@@ -388,7 +388,6 @@ CheckReport CheckTable(std::string_view text, const CheckOptions& options) {
     std::size_t half = all.size();
     if (all.size() >= kHalvedFrom && std::thread::hardware_concurrency() > 1)
         if (const std::size_t lf = all.find('\n', all.size() / 2); lf != std::string_view::npos) half = lf + 1;
-    Checker later(options, text, true);
     int lines = 0;
     const auto first = [&] {
         ForEachLine(all.substr(0, half), [&](const TableLine& line) {
@@ -399,6 +398,7 @@ CheckReport CheckTable(std::string_view text, const CheckOptions& options) {
     if (half == all.size()) {
         first();
     } else {
+        Checker later(options, all.substr(half), true);
         AtOnce([&] { ForEachLine(all.substr(half), [&](const TableLine& line) { later.Line(line); }); }, first);
         checker.Absorb(later, lines);
     }

@@ -22,9 +22,8 @@ bool IsUnitTable(std::string_view bytes, std::string& reason) {
     return anyUnit;
 }
 
-}  // namespace
-
-bool ReadTableText(const table::Path& path, table::DocumentText& text, std::string& reason) {
+// Reads a file whole, whatever it holds.
+bool ReadWhole(const table::Path& path, table::DocumentText& text, std::string& reason) {
     std::string error;
     std::size_t length = 0;
     const bool read = table::ReadWholeFile(
@@ -42,8 +41,10 @@ bool ReadTableText(const table::Path& path, table::DocumentText& text, std::stri
     return true;
 }
 
+}  // namespace
+
 bool LoadTable(const table::Path& path, table::DocumentText& text, std::string& reason) {
-    return ReadTableText(path, text, reason) && IsUnitTable(text.view(), reason);
+    return ReadWhole(path, text, reason) && IsUnitTable(text.view(), reason);
 }
 
 bool ReadTableText(const table::Path& path, table::MappedFile& text, std::string& reason) {

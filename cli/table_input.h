@@ -10,16 +10,14 @@
 
 namespace kelvor::cli {
 
-// Reads a file whole, whatever it holds. Gives false, with the reason
-// (UTF-8), for a file that cannot be read, a folder or a device.
-bool ReadTableText(const table::Path& path, table::DocumentText& text, std::string& reason);
-
 // Reads a unit table whole. Gives false, with the reason (UTF-8), for a file
 // that cannot be read, a folder, a device, and a file none of whose lines is
 // a unit line (an empty file among them): such a file is no unit table.
 bool LoadTable(const table::Path& path, table::DocumentText& text, std::string& reason);
 
-// The same, mapped: for the commands that only read the file.
+// The same, mapped: for the commands that only read the file. ReadTableText
+// maps any file, whatever it holds; it fails, with the reason (UTF-8), for a
+// file that cannot be read, a folder or a device.
 bool ReadTableText(const table::Path& path, table::MappedFile& text, std::string& reason);
 bool LoadTable(const table::Path& path, table::MappedFile& text, std::string& reason);
 

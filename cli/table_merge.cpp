@@ -243,10 +243,4 @@ MergeResult MergeTables(std::string_view base, std::string_view ours, std::strin
     return result;
 }
 
-std::string MergeResult::Text() const {
-    std::string text;
-    for (const std::string_view piece : pieces) text += piece;
-    return text;
-}
-
 }  // namespace kelvor::cli

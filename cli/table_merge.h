@@ -37,8 +37,6 @@ struct MergeResult {
     std::deque<std::string> made;
     std::vector<MergeConflict> conflicts;  // in line order
     int fromOurs = 0, fromTheirs = 0;  // lines changed, removed or added by each side that the result takes
-
-    std::string Text() const;  // the pieces joined
 };
 
 // Lines are aligned with the base as diff aligns them. A line or field
