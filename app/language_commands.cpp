@@ -4,7 +4,6 @@
 #include <QActionGroup>
 #include <QEvent>
 #include <QMenu>
-#include <QMenuBar>
 
 #include "app/form/field_hints.h"
 #include "app/form/form_widgets.h"

@@ -50,10 +50,6 @@ CUnitEditorDlg::CUnitEditorDlg(fw::Platform& platform, QWidget* parent)
     statusBar()->setFixedHeight(bar);
     setFixedSize(m_controls.clientSize.width(), m_controls.clientSize.height() + 2 * bar);
 
-    connect(qApp, &QApplication::focusChanged, this, [this, client](QWidget*, QWidget* now) {
-        if (now && client->isAncestorOf(now)) m_formFocus = now;
-    });
-
     // Files dragged from a file manager open (or import) wherever they land.
     setAcceptDrops(true);
     installEventFilter(this);
@@ -208,8 +204,9 @@ void CUnitEditorDlg::keyPressEvent(QKeyEvent* event) {
 void CUnitEditorDlg::AfterMenuBarKey() {
     QTimer::singleShot(0, this, [this] {
         if (!menuBar()->hasFocus() || menuBar()->activeAction() || QApplication::activePopupWidget()) return;
-        QWidget* control = m_formFocus ? m_formFocus.data() : centralWidget();
-        control->setFocus(Qt::MenuBarFocusReason);
+        // The form remembers its control that had the focus last.
+        QWidget* control = centralWidget()->focusWidget();
+        (control ? control : centralWidget())->setFocus(Qt::MenuBarFocusReason);
     });
 }
 

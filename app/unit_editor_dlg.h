@@ -6,7 +6,6 @@
 
 #include <QImage>
 #include <QMainWindow>
-#include <QPointer>
 
 #include <functional>
 #include <string>
@@ -213,7 +212,6 @@ private:
     form::FormWidgets m_widgets;
     form::UnitListModel* m_unitModel = nullptr;
     QMenu* m_windowMenu = nullptr;
-    QPointer<QWidget> m_formFocus;  // the control of the form that last had the keyboard focus
     QUndoStack* m_undo = nullptr;
     // The open table's file as last read or written, and as last said.
     table::FileIdentity m_onDisk;

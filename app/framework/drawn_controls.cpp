@@ -92,7 +92,7 @@ void GroupBoxControl::paintEvent(QPaintEvent*) {
 
 // ---- NumberEdit
 
-NumberEdit::NumberEdit(QWidget* parent) : ByteEdit(parent) {
+NumberEdit::NumberEdit(QWidget* parent) : ByteEdit(parent), dialogFont_(font()) {
     // A pixel more on each side for the digits; the frame stays whole.
     setTextMargins(-1, 0, -1, 0);
     connect(this, &QLineEdit::textChanged, this, [this] { FitText(); });
@@ -126,13 +126,14 @@ void NumberEdit::changeEvent(QEvent* event) {
 void NumberEdit::FitText() {
     if (fitting_) return;
     fitting_ = true;
-    if (!fontKnown_) dialogFont_ = font(), fontKnown_ = true;
     QFont fitted = dialogFont_;
-    const int stretch = StretchToFit(dialogFont_, text(), Room(), kStretchFloor);
+    const int room = Room();
+    const int stretch = StretchToFit(dialogFont_, text(), room, kStretchFloor);
     if (stretch != 100) {
         QFont narrow = dialogFont_;
         narrow.setStretch(stretch);
-        if (QFontMetrics(narrow).horizontalAdvance(text()) <= Room()) fitted = narrow;
+        // Above the floor the stretch found is one at which the value fits.
+        if (stretch > kStretchFloor || QFontMetrics(narrow).horizontalAdvance(text()) <= room) fitted = narrow;
     }
     if (fitted != font()) setFont(fitted);
     fitting_ = false;

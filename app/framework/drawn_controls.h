@@ -57,8 +57,7 @@ protected:
 private:
     int Room() const;
     void FitText();
-    QFont dialogFont_;
-    bool fontKnown_ = false;
+    QFont dialogFont_;  // the font the dialog gave the box
     bool fitting_ = false;
 };
 

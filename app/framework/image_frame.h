@@ -17,8 +17,6 @@ public:
     QSize clientPixels() const;
     // A null image shows nothing.
     void setImage(const QImage& image);
-    // What is painted: the image at the device pixel ratio.
-    const QImage& shownImage() const { return image_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
