@@ -153,7 +153,7 @@ int CUnitEditorDlg::SaveTableTo(const fw::Path& path) {
             fw::kIconStop, this);
         return 0;
     case table::LockResult::Failed:
-        fw::ReportFileError(m_platform.modal, this, path, fw::Cp932FromUtf8(error));
+        fw::ReportFileError(m_platform.modal, this, path, fw::SystemErrorForWindow(error));
         return 0;
     }
     if (path == m_pathTable && !MayOverwriteOnDisk()) return 0;

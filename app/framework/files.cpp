@@ -11,19 +11,17 @@
 
 namespace kelvor::fw {
 
-namespace {
-
-// The plain code's texts are the system's, UTF-8; the window shows code
-// page 932, in the language it speaks.
-std::string ForWindow(const std::string& utf8) {
+std::string SystemErrorForWindow(const std::string& utf8) {
     return Cp932FromUtf8(LanguageInUse() == Language::Japanese ? std::string(table::SystemErrorInJapanese(utf8)) : utf8);
 }
 
+namespace {
+
 void SetError(std::string* error, const std::string& utf8) {
-    if (error) *error = ForWindow(utf8);
+    if (error) *error = SystemErrorForWindow(utf8);
 }
 
-SaveError FromPlain(const table::SaveError& plain) { return SaveError{plain.kind, plain.path, ForWindow(plain.systemError)}; }
+SaveError FromPlain(const table::SaveError& plain) { return SaveError{plain.kind, plain.path, SystemErrorForWindow(plain.systemError)}; }
 
 // A sink made by OpenSink for a QFile on the plain save's descriptor; it
 // keeps that QFile for as long as it writes.

@@ -90,6 +90,10 @@ private:
     table::SinkFactory SinkFactory();
 };
 
+// The plain code's texts are the system's, UTF-8; the window shows code
+// page 932, in the language it speaks.
+std::string SystemErrorForWindow(const std::string& utf8);
+
 // The file-error box: stop icon, names the file and the system's error text.
 void ReportFileError(ModalServices& modal, QWidget* owner, const Path& path, const std::string& systemError);
 template <Cp932String S>
