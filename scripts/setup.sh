@@ -7,6 +7,8 @@
 # Idempotent: prints nothing and installs nothing when all are present.
 set -euo pipefail
 
+# The header-only libraries of the command-line tool, for either system.
+cli_header_packages=(libcli11-dev nlohmann-json3-dev libxxhash-dev)
 # Building and running the editor and the command-line tool.
 run_packages=(
   build-essential cmake ninja-build pkg-config
@@ -14,7 +16,7 @@ run_packages=(
   qt6-tools-dev qt6-l10n-tools
   qt6-translations-l10n
   fonts-ipafont-gothic
-  libcli11-dev nlohmann-json3-dev libxxhash-dev
+  "${cli_header_packages[@]}"
 )
 # Showing the editor on a virtual display and taking a screenshot of it:
 # ./run needs these only where there is no display; the real-window tests
@@ -31,7 +33,7 @@ test_packages=(
 # The Windows build: the cross compiler with posix threads (and with it
 # mingw-w64's headers and libraries), GoogleTest's sources for its tests
 # (googletest comes with libgtest-dev) and wine to run them.
-windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix libcli11-dev nlohmann-json3-dev)
+windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix "${cli_header_packages[@]}")
 wine_packages=(wine wine64)
 
 dry_run=false
