@@ -7,10 +7,8 @@ namespace kelvor::panel {
 
 namespace {
 
-struct Texts {
-    const char* japanese;
-    const char* english;
-};
+using table::In;
+using table::Texts;
 
 // One row for each fault but None, in the order of BitmapFault; {1}, {2}
 // and {3} stand for its values, {c} for a mask's colour and {m} for the
@@ -48,10 +46,6 @@ static_assert(std::size(kTexts) == static_cast<std::size_t>(BitmapFault::RunLeng
               "each BitmapFault but None needs its row in kTexts, in the enum's order");
 
 constexpr Texts kColours[] = {{"赤", "red"}, {"緑", "green"}, {"青", "blue"}};
-
-const char* In(const Texts& texts, ProblemLanguage language) {
-    return language == ProblemLanguage::Japanese ? texts.japanese : texts.english;
-}
 
 }  // namespace
 

@@ -6,10 +6,11 @@
 #include <string>
 
 #include "panel/bitmap_check.h"
+#include "table/text_language.h"
 
 namespace kelvor::panel {
 
-enum class ProblemLanguage { Japanese, English };
+using ProblemLanguage = table::TextLanguage;
 
 // A clause that follows the file's name ("it is cut off inside its
 // headers"); empty for fault None.

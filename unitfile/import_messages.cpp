@@ -10,10 +10,8 @@ namespace kelvor::unitfile {
 
 namespace {
 
-struct Texts {
-    const char* japanese;
-    const char* english;
-};
+using table::In;
+using table::Texts;
 
 struct ProblemText {
     ImportProblem problem;
@@ -97,10 +95,6 @@ constexpr bool EveryProblemHasItsTexts() {
     return true;
 }
 static_assert(EveryProblemHasItsTexts(), "each ImportProblem but None needs its row in kTexts, in the enum's order");
-
-const char* In(const Texts& texts, MessageLanguage language) {
-    return language == MessageLanguage::Japanese ? texts.japanese : texts.english;
-}
 
 void Fill(std::string& text, const std::string& key, const std::string& value) {
     for (std::size_t at = text.find(key); at != std::string::npos; at = text.find(key, at + value.size()))

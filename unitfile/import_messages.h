@@ -5,11 +5,12 @@
 
 #include <string>
 
+#include "table/text_language.h"
 #include "unitfile/unit_file_format.h"
 
 namespace kelvor::unitfile {
 
-enum class MessageLanguage { Japanese, English };
+using MessageLanguage = table::TextLanguage;
 
 // What is wrong, filled in with the check's details; empty for a check that
 // passed.

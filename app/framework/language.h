@@ -9,11 +9,13 @@
 #include <string>
 #include <string_view>
 
+#include "table/text_language.h"
+
 class QWidget;
 
 namespace kelvor::fw {
 
-enum class Language { Japanese, English };
+using Language = table::TextLanguage;
 
 // What the system asks for: English where the locale for messages is an
 // English one (LANG=en_US.UTF-8), Japanese for every other.

@@ -75,10 +75,8 @@ int CUnitEditorDlg::LoadPanelBitmap(const fw::Path& path, QImage& bitmap, bool& 
         problem = [name = fw::FromPath(path), why = fw::FromCp932(error)] { return tr("%1 を読めません: %2").arg(name, why); };
     else if (read && !loaded)
         problem = [name = fw::FromPath(path), refused] {
-            const auto language = fw::LanguageInUse() == fw::Language::English ? panel::ProblemLanguage::English
-                                                                                : panel::ProblemLanguage::Japanese;
             return tr("%1 は表示できる画像ではありません: %2")
-                .arg(name, QString::fromStdString(panel::BitmapProblemText(refused, language)));
+                .arg(name, QString::fromStdString(panel::BitmapProblemText(refused, fw::LanguageInUse())));
         };
     if (loaded) bitmap = std::move(decoded);
     return loaded ? 1 : 0;

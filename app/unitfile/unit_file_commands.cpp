@@ -31,12 +31,6 @@ void Tell(UnitForm& form, const QString& text) {
 
 QString Translated(const char* source) { return QCoreApplication::translate("UnitFile", source); }
 
-// The texts of the single-unit file checks are plain code's, in both
-// languages (kelvor-cli says them too): the one in use is taken.
-MessageLanguage InUse() {
-    return fw::LanguageInUse() == fw::Language::English ? MessageLanguage::English : MessageLanguage::Japanese;
-}
-
 }  // namespace
 
 int ExportUnitFile(UnitForm& form) {
@@ -54,7 +48,7 @@ int ExportUnitFile(UnitForm& form) {
     // its missing fields empty until an Apply writes the line whole.
     const ImportCheck check = CheckUnitFile(UnitFileLine(text), form.table);
     if (!check.ok()) {
-        Tell(form, QString::fromUtf8(ExportProblemText(check, InUse())));
+        Tell(form, QString::fromUtf8(ExportProblemText(check, fw::LanguageInUse())));
         return 0;
     }
 
@@ -99,7 +93,7 @@ int ImportUnitFileAt(UnitForm& form, const fw::Path& path) {
     // list and the form exactly as they were.
     const ImportCheck check = CheckUnitFile(UnitFileLine(firstLine), form.table);
     if (!check.ok()) {
-        Tell(form, QString::fromUtf8(ImportProblemText(check, InUse())));
+        Tell(form, QString::fromUtf8(ImportProblemText(check, fw::LanguageInUse())));
         return 0;
     }
     if (!form.replaceLine(check.lineNumber, std::string(check.unitLine))) {
