@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "tests/cli/run_tool.h"
+#include "tests/cli/table_edits.h"
 #include "tools/demo_table.h"
 #include "tools/file_output.h"
 
@@ -25,14 +26,16 @@ namespace {
 namespace fs = std::filesystem;
 using demo::testing::ReadBytes;
 using demo::testing::TempFolder;
+using table::testing::Join;
+using table::testing::Split;
+using testing::EditedTable;
 using testing::RunTool;
 
-// The byte where field `field` of line `line` starts.
-std::size_t FieldAt(const std::string& text, int line, int field) {
-    std::size_t at = 0;
-    for (int i = 0; i < line; ++i) at = text.find('\n', at) + 1;
-    for (int i = 0; i < field; ++i) at = text.find(',', at) + 1;
-    return at;
+// Durability (field 8, the file's field 9 after the line number) set in a single-unit file.
+void SetDurability(const std::string& file, int value) {
+    std::vector<std::string> fields = Split(ReadBytes(file));
+    fields[9] = std::to_string(value);
+    ASSERT_TRUE(demo::WriteFileBytes(file, Join(fields)));
 }
 
 std::vector<std::string> FilesIn(const fs::path& folder) {
@@ -160,12 +163,9 @@ TEST_F(CliUnitFiles, PipesAsTableBackupOrOutputAreRefusedAndStayPipes) {
 #endif
 
 TEST_F(CliUnitFiles, OutputOptionWritesTheResultThereAndLeavesTheTableAlone) {
-    // Unit 3's Durability (field 8, the file's field 9) changed in its file.
+    // Unit 3's Durability changed in its file.
     const std::string file = Export(3);
-    std::string edited = ReadBytes(file);
-    const std::size_t durability = FieldAt(edited, 0, 9);
-    edited.replace(durability, edited.find(',', durability) - durability, "254");
-    ASSERT_TRUE(demo::WriteFileBytes(file, edited));
+    SetDurability(file, 254);
 
     const fs::path out = dir_.Path() / "mod" / "weapon.dat";
     fs::create_directories(out.parent_path());
@@ -176,10 +176,7 @@ TEST_F(CliUnitFiles, OutputOptionWritesTheResultThereAndLeavesTheTableAlone) {
     EXPECT_EQ(report["backup"], nullptr);
     EXPECT_EQ(report["imported"][0]["unit"], 3);
 
-    std::string expected = original_;
-    const std::size_t at = FieldAt(expected, 5, 8);
-    expected.replace(at, expected.find(',', at) - at, "254");
-    EXPECT_EQ(ReadBytes(out), expected);
+    EXPECT_EQ(ReadBytes(out), EditedTable(original_).Set(5, 8, "254").Text());
     EXPECT_EQ(ReadBytes(table_), original_);
     EXPECT_EQ(FilesIn(game_), std::vector<std::string>{"weapon.dat"});
     EXPECT_EQ(FilesIn(out.parent_path()), std::vector<std::string>{"weapon.dat"});  // nothing was there to set aside
@@ -189,13 +186,11 @@ TEST_F(CliUnitFiles, TwentyImportsAtOnceIntoOneTableKeepAllTwenty) {
     // Units 1..20 each get their own Durability, 200 + the unit's number,
     // and all twenty imports run at the same time.
     std::vector<std::string> files;
+    EditedTable expected(original_);
     for (int unit = 1; unit <= 20; ++unit) {
-        const std::string file = Export(unit);
-        std::string edited = ReadBytes(file);
-        const std::size_t durability = FieldAt(edited, 0, 9);
-        edited.replace(durability, edited.find(',', durability) - durability, std::to_string(200 + unit));
-        ASSERT_TRUE(demo::WriteFileBytes(file, edited));
-        files.push_back(file);
+        files.push_back(Export(unit));
+        SetDurability(files.back(), 200 + unit);
+        expected.Set(unit + 2, 8, std::to_string(200 + unit));  // unit n on line n + 2
     }
     std::vector<int> exitCodes(files.size(), -1);
     std::vector<std::thread> imports;
@@ -208,11 +203,7 @@ TEST_F(CliUnitFiles, TwentyImportsAtOnceIntoOneTableKeepAllTwenty) {
     for (std::thread& import : imports) import.join();
     EXPECT_EQ(exitCodes, std::vector<int>(files.size(), 0));
 
-    const std::string saved = ReadBytes(table_);
-    for (int unit = 1; unit <= 20; ++unit) {
-        const std::size_t at = FieldAt(saved, unit + 2, 8);
-        EXPECT_EQ(saved.substr(at, saved.find(',', at) - at), std::to_string(200 + unit)) << "unit " << unit;
-    }
+    EXPECT_EQ(ReadBytes(table_), expected.Text());
     EXPECT_EQ(ReadBytes(game_ / "weapon.org"), original_);
 }
 

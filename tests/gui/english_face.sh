@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Started with LANG=en_US.UTF-8 the editor's title, Open dialog, menus, search box and
-# message are English (screenshots kept); 表示 › 言語 › 日本語 turns it Japanese at once, kept.
+# Started with LANG=en_US.UTF-8 the editor's title, Open dialog and menus are English
+# (screenshots kept), each menu opened by its Alt key; 表示 › 言語 › 日本語 turns it Japanese at once.
 # Usage: english_face.sh <Kelvor binary> <artifact folder> <demo-data generator>
 set -euo pipefail
 app=$1
@@ -32,17 +32,6 @@ for menu in f e v h; do
   focus_window "$main" || fail "the form did not take the focus back"
 done
 
-screenshot "$work/before-search.ppm"
-xdotool key ctrl+f
-wait_dialog 'Find Unit' "$work/before-search.ppm" >/dev/null || fail "no English search box (see above)"
-xdotool type --delay 50 'zzz'
-xdotool key Return
-wait_dialog '^Kelvor$' "$work/before-search.ppm" >/dev/null || fail "no message for a text not found (see above)"
-screenshot "$artifacts/english-message.png"
-xdotool key Return
-wait_window_gone '^Kelvor$' 10 || fail "the message did not close"
-focus_window "$main" || fail "the form did not take the focus back"
-
 open_menu_by_key alt+v >/dev/null || fail "Alt+V opened no menu"
 screenshot "$work/before-submenu.ppm"
 before=$(visible_windows)
@@ -52,8 +41,7 @@ wait_window_drawn "$sub" "$work/before-submenu.ppm" || fail "the language submen
 screenshot "$artifacts/english-menu-language.png"
 xdotool key j
 poll_until 10 title_is 'weapon.dat - Halvane ユニットエディタ' || fail "choosing 日本語 did not turn the title Japanese"
-grep -qx 'Language=ja' "$work/config/orvan/Kelvor.conf" || fail "the profile does not keep the language"
 
 escape_ends_program "$main" "$app_pid" || fail "Escape did not end the program"
 app_pid=
-echo "PASS: English title, Open dialog, menus, search box and message; 日本語 chosen at once and kept"
+echo "PASS: English title, Open dialog and menus, each opened by its Alt key; 日本語 chosen at once"
